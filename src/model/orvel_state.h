@@ -30,8 +30,14 @@ struct OrvelState {
     int16_t cursor = 0;
     int16_t run_current_area = -1;  // area waiting for the execution tick; -1 none
 
-    // Sound state: short path of the music file playing, empty when none.
+    // Sound state: path of the music file playing, empty when none.
     QString open_midi;
+
+    // Speech state: set by the engine's detection at start-up.
+    bool tts_available = false;
+    int32_t speaker_count = 0;
+    int16_t rotating_speaker = -1;
+    int16_t default_speed = 100;
 };
 
 }  // namespace orvel

@@ -1,0 +1,18 @@
+#pragma once
+// Speech output: the engine's start-up, reading texts and files, and the
+// auditory symbol of an area (a WAV file played or a short text spoken).
+#include <QString>
+
+#include "exec/exec_context.h"
+
+namespace orvel {
+
+// Detects the engine and sets the speech state and the template's speech fields.
+void tts_init(ExecContext& ctx);
+// Passes the template's language, voice and speed to the engine (entering run mode).
+void apply_template_speech(ExecContext& ctx);
+void read_text(ExecContext& ctx, const QString& text);       // LLEGIR
+void read_file(ExecContext& ctx, const QString& argument);   // LLEGEIX
+void So_icona(ExecContext& ctx, const QString& text);
+
+}  // namespace orvel
