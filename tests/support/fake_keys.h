@@ -1,0 +1,45 @@
+#pragma once
+// A key sender that records every run of keys instead of typing it.
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "event_log.h"
+#include "platform/key_sender.h"
+
+namespace orvel::testing {
+
+class FakeKeySender : public KeySender {
+public:
+    int send_keys(const QString& notation) override
+    {
+        if (before_send)
+            before_send(notation);
+        const int code = failures.value(notation, next_failure);
+        next_failure = 0;
+        if (code != 0) {
+            log_event(log, QStringLiteral("keys-failed:%1").arg(notation));
+            return code;
+        }
+        runs << notation;
+        typed += notation;
+        log_event(log, QStringLiteral("keys:%1").arg(notation));
+        return 0;
+    }
+    void wait_until_processed() override
+    {
+        ++waits;
+        log_event(log, QStringLiteral("wait"));
+    }
+
+    QStringList runs;                // every run that was typed, in order
+    QString typed;                   // the runs joined
+    int waits = 0;
+    QHash<QString, int> failures;    // a run that fails with its code
+    int next_failure = 0;            // the next run fails with this code (once)
+    std::function<void(const QString&)> before_send;
+    EventLog* log = nullptr;
+};
+
+}  // namespace orvel::testing
