@@ -1,0 +1,21 @@
+#pragma once
+// Types key runs into the focused window through XTest, with any keyboard layout.
+#include "platform/key_sender.h"
+
+namespace orvel {
+
+class X11Display;
+
+class X11KeySender : public KeySender {
+public:
+    explicit X11KeySender(X11Display& display);
+    int send_keys(const QString& notation) override;
+    // Synchronises with the server, then gives the target a fixed, short moment
+    // to read the events (there is no way to ask a client whether it has).
+    void wait_until_processed() override;
+
+private:
+    X11Display& m_display;
+};
+
+}  // namespace orvel
