@@ -25,10 +25,24 @@ struct OrvelState {
     // The command language's memory register.
     QString memory;
 
+    // Key-text execution in progress (executor): how deeply key texts run inside
+    // one another, how many commands the outermost one has run (both bound a text
+    // that runs itself), and whether TANCAR has ended execution.
+    int key_text_depth = 0;
+    int commands_run = 0;
+    bool execution_stopped = false;
+
     // Scanning state shared between run mode and the commands that change it.
     int16_t scan_level = 1;
     int16_t cursor = 0;
     int16_t run_current_area = -1;  // area waiting for the execution tick; -1 none
+
+    // Run-mode board scale and pointer state (board runtime).
+    double ratio_x = 1.0;           // board pixels per template pixel, recomputed on activation
+    double ratio_y = 1.0;
+    QString mouse_gesture;          // "", "m", "C" or "DC": how the pointer has been used on the board
+    int16_t click_x = 0;            // last click or probe point, template pixels (the editor shares it)
+    int16_t click_y = 0;
 
     // Sound state: path of the music file playing, empty when none.
     QString open_midi;
