@@ -1,0 +1,127 @@
+#include "exec/file_commands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QStringDecoder>
+
+#include "model/cp1252.h"
+#include "model/file_names.h"
+#include "model/messages.h"
+#include "model/template_file.h"
+#include "exec/sound_playback.h"
+#include "platform/clipboard.h"
+#include "platform/message_boxes.h"
+
+namespace orvel {
+
+namespace {
+
+// Text files larger than this are not put on the clipboard (it stays empty).
+constexpr qint64 kMaxPastedTextBytes = 16 * 1024 * 1024;
+
+// Text files from Windows are Windows-1252; files written on Linux are UTF-8.
+QString decode_text_file(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? cp1252::decode(bytes) : text;
+}
+
+void paste_text_file(Clipboard& clipboard, const QString& path)
+{
+    QFile file(path);
+    if (file.size() > kMaxPastedTextBytes || !file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.read(kMaxPastedTextBytes + 1);
+    if (bytes.size() > kMaxPastedTextBytes)
+        return;
+    clipboard.set_text(decode_text_file(bytes));
+}
+
+void paste_picture_file(Clipboard& clipboard, const QString& path)
+{
+    const QImage picture(path);
+    if (!picture.isNull())
+        clipboard.set_image(picture);
+}
+
+}  // namespace
+
+QString resolve_in_template_folder(const ExecContext& ctx, const QString& name)
+{
+    return resolve_stored_name(name, ctx.state.tmpl.directory);
+}
+
+bool file_exists_or_warn(ExecContext& ctx, const QString& full_name)
+{
+    const QFileInfo info(full_name);
+    if (info.exists() && !info.isDir())
+        return true;
+    ctx.hooks.set_board_topmost(true);
+    if (ctx.services.messages)
+        ctx.services.messages->show(missatge(15) + QLatin1Char('\r') + full_name);
+    ctx.hooks.set_board_topmost(false);
+    return false;
+}
+
+void load_command(ExecContext& ctx, const QString& argument)
+{
+    const QString name = argument.trimmed();
+    ctx.hooks.hide_highlight();
+    const QString path = resolve_in_template_folder(ctx, name);
+    if (!file_exists_or_warn(ctx, path))
+        return;
+    const QString folder = QFileInfo(path).absolutePath();
+    ctx.state.tmpl.directory = folder;
+    QDir::setCurrent(folder);
+    if (ctx.services.messages) {
+        load_template(ctx.state.tmpl, path, *ctx.services.messages);
+    }
+    else {
+        StderrMessageBoxes to_stderr;
+        load_template(ctx.state.tmpl, path, to_stderr);
+    }
+    // The new board starts scanning from the top; its start-up actions are not run
+    // and the target window stays the previous board's.
+    ctx.state.cursor = 0;
+    ctx.state.scan_level = 1;
+    ctx.state.run_current_area = -1;
+    ctx.hooks.layout_board_window();
+    ctx.hooks.place_target_window(ctx.state.target_window);
+    ctx.hooks.repaint_board();
+}
+
+void sound_command(ExecContext& ctx, const QString& argument)
+{
+    const QString name = argument.trimmed();
+    const QString path = resolve_in_template_folder(ctx, name);
+    if (!file_exists_or_warn(ctx, path))
+        return;
+    // The ending is tested in capitals exactly as the board wrote it: the menus
+    // insert names in capitals, and "a.wav" plays nothing.
+    if (name.endsWith(QLatin1String(".WAV")))
+        play_wave(ctx, path);
+    else if (name.endsWith(QLatin1String(".MID")))
+        play_midi(ctx, path);
+}
+
+void paste_command(ExecContext& ctx, const QString& argument)
+{
+    const QString name = argument.trimmed();
+    if (ctx.services.clipboard)
+        ctx.services.clipboard->clear();
+    const QString path = resolve_in_template_folder(ctx, name);
+    if (!file_exists_or_warn(ctx, path) || !ctx.services.clipboard)
+        return;
+    const QString kind = name.right(3).toUpper();
+    if (kind == QLatin1String("TXT"))
+        paste_text_file(*ctx.services.clipboard, path);
+    else if (kind == QLatin1String("BMP") || kind == QLatin1String("GIF") || kind == QLatin1String("JPG"))
+        paste_picture_file(*ctx.services.clipboard, path);
+    // WMF cannot be read here, and any other kind leaves the clipboard empty. X11
+    // has no paste message: the "^v" that follows the command in the key text pastes.
+}
+
+}  // namespace orvel

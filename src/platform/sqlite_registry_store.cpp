@@ -1,0 +1,310 @@
+#include "platform/sqlite_registry_store.h"
+
+#include <sqlite3.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "platform/message_boxes.h"
+
+namespace orvel {
+
+namespace {
+
+const char* const kRoots[] = {"HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE", "HKEY_USERS", "HKEY_CURRENT_CONFIG"};
+
+// Names of roots, keys and values compare in capitals, as the boards expect.
+QString folded(const QString& name) { return name.toUpper(); }
+
+QStringList key_levels(const QString& key) { return key.split(QLatin1Char('\\'), Qt::SkipEmptyParts); }
+
+bool is_known_root(const QString& root)
+{
+    for (const char* known : kRoots)
+        if (folded(root) == QLatin1String(known))
+            return true;
+    return false;
+}
+
+// One prepared statement, reset and cleared on every use.
+class Query {
+public:
+    Query(sqlite3* db, const char* sql)
+    {
+        if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(stmt_);
+            stmt_ = nullptr;
+        }
+    }
+    ~Query() { sqlite3_finalize(stmt_); }
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+
+    bool ok() const { return stmt_ != nullptr; }
+    Query& bind(int i, qint64 v) { sqlite3_bind_int64(stmt_, i, v); return *this; }
+    Query& bind(int i, const QString& text)
+    {
+        const QByteArray utf8 = text.toUtf8();
+        sqlite3_bind_text(stmt_, i, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+        return *this;
+    }
+    Query& bind_blob(int i, const QByteArray& data)
+    {
+        sqlite3_bind_blob(stmt_, i, data.isEmpty() ? "" : data.constData(), int(data.size()), SQLITE_TRANSIENT);
+        return *this;
+    }
+    // SQLITE_ROW, SQLITE_DONE or an error code.
+    int step() { return ok() ? sqlite3_step(stmt_) : SQLITE_ERROR; }
+    // Ready for new bindings and another step.
+    void reset()
+    {
+        sqlite3_reset(stmt_);
+        sqlite3_clear_bindings(stmt_);
+    }
+    qint64 int_column(int i) { return sqlite3_column_int64(stmt_, i); }
+    QString text_column(int i)
+    {
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt_, i)),
+                                 sqlite3_column_bytes(stmt_, i));
+    }
+    QByteArray blob_column(int i)
+    {
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt_, i)), sqlite3_column_bytes(stmt_, i));
+    }
+
+private:
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+bool exec(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+
+// An explicit write transaction: committed by commit(), rolled back otherwise.
+class WriteTransaction {
+public:
+    explicit WriteTransaction(sqlite3* db) : db_(db), open_(exec(db, "BEGIN IMMEDIATE")) {}
+    ~WriteTransaction()
+    {
+        if (open_)
+            exec(db_, "ROLLBACK");
+    }
+    bool begun() const { return open_; }
+    bool commit()
+    {
+        if (!open_ || !exec(db_, "COMMIT"))
+            return false;
+        open_ = false;
+        return true;
+    }
+
+private:
+    sqlite3* db_;
+    bool open_;
+};
+
+const char* const kSchema =
+    "CREATE TABLE IF NOT EXISTS registry_keys ("
+    "  id INTEGER PRIMARY KEY,"
+    "  parent INTEGER NOT NULL,"  // 0 for the roots
+    "  name TEXT NOT NULL,"
+    "  folded TEXT NOT NULL,"
+    "  UNIQUE (parent, folded));"
+    "CREATE TABLE IF NOT EXISTS registry_values ("
+    "  key INTEGER NOT NULL REFERENCES registry_keys(id),"
+    "  name TEXT NOT NULL,"       // empty for the key's default value
+    "  folded TEXT NOT NULL,"
+    "  type INTEGER NOT NULL,"
+    "  data BLOB NOT NULL,"
+    "  PRIMARY KEY (key, folded));";
+
+bool is_unreadable_database(int code)
+{
+    const int primary = code & 0xff;
+    return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
+}
+
+}  // namespace
+
+QString SqliteRegistryStore::default_file(const QString& data_folder)
+{
+    return data_folder + QStringLiteral("/registry.sqlite");
+}
+
+SqliteRegistryStore::SqliteRegistryStore(const QString& database_file, MessageBoxes* messages)
+{
+    QDir().mkpath(QFileInfo(database_file).absolutePath());
+    if (open_file(database_file))
+        return;
+    QString problem = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
+    const int code = db_ ? sqlite3_extended_errcode(db_) : SQLITE_NOMEM;
+    close();
+    QString text;
+    if (is_unreadable_database(code) && QFileInfo::exists(database_file)) {
+        set_aside_unreadable(database_file);
+        if (!set_aside_.isEmpty() && open_file(database_file)) {
+            text = QStringLiteral("El registre d'Orvel no es podia llegir (%1).\rS'ha apartat a %2 i se'n comença un de buit.")
+                       .arg(problem, set_aside_);
+        }
+        else {
+            close();
+        }
+    }
+    if (!db_) {
+        // Keep the user's file as it is and work from memory for this session.
+        if (text.isEmpty())
+            text = QStringLiteral("No es pot obrir el registre d'Orvel %1 (%2).\rEls valors d'aquesta sessió no es desaran.")
+                       .arg(database_file, problem);
+        if (!open_file(QStringLiteral(":memory:")))
+            close();
+    }
+    if (messages && !text.isEmpty())
+        messages->show(text, QStringLiteral("Orvel"), MessageIcon::Exclamation);
+}
+
+SqliteRegistryStore::~SqliteRegistryStore() { close(); }
+
+void SqliteRegistryStore::close()
+{
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+bool SqliteRegistryStore::open_file(const QString& file)
+{
+    if (sqlite3_open_v2(file.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+        return false;
+    sqlite3_extended_result_codes(db_, 1);
+    // Another Orvel (a headless --execute beside the board) may be writing.
+    sqlite3_busy_timeout(db_, 5000);
+    // WAL with synchronous=NORMAL: a committed transaction survives a crash of the
+    // program; only a power cut may lose the last few, never half of one.
+    if (!exec(db_, "PRAGMA journal_mode=WAL") || !exec(db_, "PRAGMA synchronous=NORMAL"))
+        return false;
+    {
+        Query check(db_, "PRAGMA quick_check");
+        if (check.step() != SQLITE_ROW || check.text_column(0) != QLatin1String("ok"))
+            return false;
+    }
+    return prepare_schema();
+}
+
+bool SqliteRegistryStore::prepare_schema()
+{
+    WriteTransaction transaction(db_);
+    if (!transaction.begun() || !exec(db_, kSchema))
+        return false;
+    Query add_root(db_, "INSERT OR IGNORE INTO registry_keys(parent, name, folded) VALUES (0, ?1, ?1)");
+    for (const char* root : kRoots) {
+        if (add_root.bind(1, QString::fromLatin1(root)).step() != SQLITE_DONE)
+            return false;
+        add_root.reset();
+    }
+    return transaction.commit();
+}
+
+void SqliteRegistryStore::set_aside_unreadable(const QString& file)
+{
+    const QString aside = file + QStringLiteral(".unreadable-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (!QFile::rename(file, aside))
+        return;
+    // The journal files belong to the bad database; moved with it, never deleted.
+    for (const char* suffix : {"-wal", "-shm"})
+        if (QFileInfo::exists(file + QLatin1String(suffix)))
+            QFile::rename(file + QLatin1String(suffix), aside + QLatin1String(suffix));
+    set_aside_ = aside;
+}
+
+std::optional<qint64> SqliteRegistryStore::find_key(const QString& root, const QString& key)
+{
+    if (!db_ || !is_known_root(root))
+        return std::nullopt;
+    Query child(db_, "SELECT id FROM registry_keys WHERE parent = ?1 AND folded = ?2");
+    qint64 id = 0;
+    const QStringList levels = QStringList{folded(root)} + key_levels(key);
+    for (const QString& level : levels) {
+        if (child.bind(1, id).bind(2, folded(level)).step() != SQLITE_ROW)
+            return std::nullopt;
+        id = child.int_column(0);
+        child.reset();
+    }
+    return id;
+}
+
+bool SqliteRegistryStore::key_exists(const QString& root, const QString& key)
+{
+    return find_key(root, key).has_value();
+}
+
+std::optional<qint64> SqliteRegistryStore::make_key(const QString& root, const QString& key)
+{
+    if (!db_ || !is_known_root(root))
+        return std::nullopt;
+    WriteTransaction transaction(db_);
+    if (!transaction.begun())
+        return std::nullopt;
+    std::optional<qint64> id = find_key(root, QString());
+    for (const QString& level : key_levels(key)) {
+        Query child(db_, "SELECT id FROM registry_keys WHERE parent = ?1 AND folded = ?2");
+        if (child.bind(1, *id).bind(2, folded(level)).step() == SQLITE_ROW) {
+            id = child.int_column(0);
+            continue;
+        }
+        Query add(db_, "INSERT INTO registry_keys(parent, name, folded) VALUES (?1, ?2, ?3)");
+        if (add.bind(1, *id).bind(2, level).bind(3, folded(level)).step() != SQLITE_DONE)
+            return std::nullopt;
+        id = sqlite3_last_insert_rowid(db_);
+    }
+    if (!transaction.commit())
+        return std::nullopt;
+    return id;
+}
+
+bool SqliteRegistryStore::create_key(const QString& root, const QString& key)
+{
+    return make_key(root, key).has_value();
+}
+
+bool SqliteRegistryStore::set_value(const QString& root, const QString& key, const QString& name,
+                                    const RegistryValue& value)
+{
+    const std::optional<qint64> id = find_key(root, key);
+    if (!id)
+        return false;
+    // One statement in autocommit mode: one committed transaction.
+    Query write(db_,
+                "INSERT INTO registry_values(key, name, folded, type, data) VALUES (?1, ?2, ?3, ?4, ?5) "
+                "ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data");
+    write.bind(1, *id).bind(2, name).bind(3, folded(name)).bind(4, qint64(value.type)).bind_blob(5, value.data);
+    return write.step() == SQLITE_DONE;
+}
+
+std::optional<RegistryValue> SqliteRegistryStore::value(const QString& root, const QString& key, const QString& name)
+{
+    const std::optional<qint64> id = find_key(root, key);
+    if (!id)
+        return std::nullopt;
+    Query read(db_, "SELECT type, data FROM registry_values WHERE key = ?1 AND folded = ?2");
+    if (read.bind(1, *id).bind(2, folded(name)).step() != SQLITE_ROW)
+        return std::nullopt;
+    const qint64 type = read.int_column(0);
+    if (type < qint64(RegistryType::String) || type > qint64(RegistryType::Dword))
+        return std::nullopt;
+    return RegistryValue{RegistryType(type), read.blob_column(1)};
+}
+
+std::optional<QStringList> SqliteRegistryStore::subkeys(const QString& root, const QString& key)
+{
+    const std::optional<qint64> id = find_key(root, key);
+    if (!id)
+        return std::nullopt;
+    Query children(db_, "SELECT name FROM registry_keys WHERE parent = ?1 ORDER BY id");
+    children.bind(1, *id);
+    QStringList names;
+    while (children.step() == SQLITE_ROW)
+        names << children.text_column(0);
+    return names;
+}
+
+}  // namespace orvel
