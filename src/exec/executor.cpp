@@ -1,0 +1,386 @@
+#include "exec/executor.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QStringConverter>
+#include <QStringList>
+#include <vector>
+
+#include "exec/application_check.h"
+#include "exec/interpreter.h"
+#include "model/cp1252.h"
+#include "model/file_names.h"
+#include "platform/clipboard.h"
+#include "platform/clock.h"
+#include "platform/key_sender.h"
+#include "platform/message_boxes.h"
+#include "platform/process_launcher.h"
+
+namespace orvel {
+
+namespace {
+
+constexpr int kLaunchSettleMs = 500;     // the half second after starting a program
+constexpr int kLaunchDeadlineMs = 5000;  // how long a slow program may take to show a window
+constexpr int kLaunchPollMs = 100;
+// A new window of another process is taken only if none of the started
+// process's own appears within this time (a launcher script may fork).
+constexpr int kForeignWindowGraceMs = 1000;
+constexpr int kMaxTitleLength = 99;
+
+// Counts one level of key text inside another for as long as it lives.
+class DepthGuard {
+public:
+    explicit DepthGuard(OrvelState& state) : state_(state) { ++state_.key_text_depth; }
+    ~DepthGuard() { --state_.key_text_depth; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+
+private:
+    OrvelState& state_;
+};
+
+// The position of the brace that closes the command starting at p: a command
+// may hold brace groups of its own ({|SIM x {a} {b}}).
+qsizetype closing_brace(const QString& text, qsizetype p)
+{
+    const qsizetype last = text.size() - 1;
+    qsizetype c = text.indexOf(QLatin1Char('}'), p);
+    if (c < 0)
+        return last;
+    qsizetype q = p;
+    for (;;) {
+        const qsizetype inner = text.indexOf(QLatin1Char('{'), q + 1);
+        if (inner < 0 || inner >= c)
+            return c;
+        q = inner;
+        const qsizetype next = text.indexOf(QLatin1Char('}'), c + 1);
+        if (next < 0)
+            return last;
+        c = next;
+    }
+}
+
+void show_code(ExecContext& ctx, int code)
+{
+    if (ctx.services.messages)
+        ctx.services.messages->show(QString::number(code));
+}
+
+// Types one run of keys into the target. False when no target is left, which
+// ends the whole key text.
+bool send_run(ExecContext& ctx, const QString& run)
+{
+    if (win_actiu_titol(ctx) == QLatin1String("|"))
+        return false;
+    ctx.hooks.set_busy_pointer(true);
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (ctx.services.windows && !ctx.services.windows->activate(ctx.state.target_window)) {
+        show_code(ctx, kActivationFailedCode);
+        return true;
+    }
+    if (!ctx.services.keys)
+        return true;
+    const int code = ctx.services.keys->send_keys(run);
+    if (code != 0)
+        show_code(ctx, code);
+    ctx.services.keys->wait_until_processed();
+    return true;
+}
+
+// Board text files are Windows-1252 unless they are valid UTF-8.
+QString decode_text_file(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return cp1252::decode(bytes);
+}
+
+// Puts a board's clipboard file on the clipboard: a picture through ENGANXA, a
+// text file read whole. A file that cannot be read leaves the clipboard empty.
+void place_clip_file(ExecContext& ctx, const QString& clip_file, int clip_type)
+{
+    if (ctx.services.clipboard)
+        ctx.services.clipboard->clear();
+    if (clip_type == 1) {
+        interpret_command(ctx, QStringLiteral("{|ENGANXA ") + clip_file);
+        return;
+    }
+    if (clip_type != 0)
+        return;
+    QFile file(resolve_stored_name(clip_file, ctx.state.tmpl.directory));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    if (ctx.services.clipboard)
+        ctx.services.clipboard->set_text(decode_text_file(file.readAll()));
+}
+
+std::vector<WindowId> titled_windows(WindowSystem& windows)
+{
+    std::vector<WindowId> result;
+    for (WindowId w : windows.top_level_windows())
+        if (!windows.title(w).isEmpty())
+            result.push_back(w);
+    return result;
+}
+
+bool contains(const std::vector<WindowId>& list, WindowId w)
+{
+    for (WindowId x : list)
+        if (x == w)
+            return true;
+    return false;
+}
+
+// A Windows program name that is neither catalogued nor a file here ("NOTEPAD.EXE",
+// "C:\WINDOWS\WRITE.EXE") is tried as the lower-case name without the suffix.
+QString without_windows_suffix(const QString& command_line, const QString& folder)
+{
+    const QString text = command_line.trimmed();
+    qsizetype start = 0;
+    qsizetype end = 0;
+    if (text.startsWith(QLatin1Char('"'))) {
+        start = 1;
+        end = text.indexOf(QLatin1Char('"'), 1);
+        if (end < 0)
+            return text;
+    } else {
+        end = text.indexOf(QLatin1Char(' '));
+        if (end < 0)
+            end = text.size();
+    }
+    const QString program = text.mid(start, end - start);
+    if (!ends_with_no_case(program, QStringLiteral(".EXE")) || stored_name_exists(program, folder))
+        return text;
+    QString bare = file_name_part(program);
+    bare.chop(4);
+    return text.left(start) + bare.toLower() + text.mid(end);
+}
+
+}  // namespace
+
+void push_target(OrvelState& state, WindowId window)
+{
+    state.target_window = window;
+    state.target_stack.prepend(QString::number(window, 16).toUpper() + QLatin1Char(' '));
+}
+
+QString win_actiu_titol(ExecContext& ctx)
+{
+    OrvelState& s = ctx.state;
+    for (;;) {
+        if (ctx.services.windows && s.target_window != 0) {
+            const QString title = ctx.services.windows->title(s.target_window);
+            if (!title.isEmpty())
+                return title.left(kMaxTitleLength);
+        }
+        if (s.target_stack.isEmpty())
+            return QStringLiteral("|");
+        qsizetype blank = s.target_stack.indexOf(QLatin1Char(' '));
+        if (blank < 0)
+            blank = s.target_stack.size() - 1;
+        bool ok = false;
+        const WindowId next = s.target_stack.left(blank + 1).trimmed().toLongLong(&ok, 16);
+        s.target_stack.remove(0, blank + 1);
+        s.target_window = ok ? next : 0;
+    }
+}
+
+void execute_key_text(ExecContext& ctx, QString& text)
+{
+    OrvelState& s = ctx.state;
+    if (text.isEmpty())
+        return;
+    if (s.key_text_depth == 0) {
+        s.commands_run = 0;
+        s.execution_stopped = false;
+    }
+    if (s.key_text_depth >= kMaxKeyTextDepth || s.execution_stopped)
+        return;
+    DepthGuard depth(s);
+
+    const QString command_start = QStringLiteral("{|");
+    bool target_lost = false;
+    for (qsizetype p = text.indexOf(command_start); p >= 0; p = text.indexOf(command_start)) {
+        const qsizetype c = closing_brace(text, p);
+        if (p > 0 && !send_run(ctx, text.left(p))) {
+            target_lost = true;
+            break;
+        }
+        if (c - p != 0) {
+            if (++s.commands_run > kMaxCommandsPerKeyText)
+                return;
+            const QString command = text.mid(p, c - p);
+            if (command.startsWith(QLatin1String("{|SIM")))
+                evaluate_conditional(ctx, command);
+            else
+                interpret_command(ctx, command);
+        }
+        // A command may have changed the text itself (RM on the register).
+        text.remove(0, c + 1);
+        if (s.execution_stopped)
+            return;
+    }
+    if (!target_lost && !text.isEmpty() && send_run(ctx, text))
+        text.clear();
+
+    ctx.hooks.set_busy_pointer(false);
+    if (s.profile.modus != 0)
+        ctx.hooks.give_focus_to_board();
+}
+
+void execute_area(ExecContext& ctx, int area)
+{
+    OrvelState& s = ctx.state;
+    if (area < 1 || area > s.tmpl.area_count || area >= static_cast<int>(s.tmpl.areas.size()))
+        return;
+    ctx.hooks.pause_focus_keeper(true);
+    Area copy = s.tmpl.area(area);
+    s.tmpl.current_area = static_cast<int16_t>(area);
+    if (copy.is_group)
+        s.scan_level = static_cast<int16_t>(area);
+    if (application_matches(ctx, s.tmpl.app_title)) {
+        if (!copy.clip_file.isEmpty())
+            place_clip_file(ctx, copy.clip_file, copy.clip_type);
+        if (!copy.keys.isEmpty())
+            execute_key_text(ctx, copy.keys);
+    }
+    ctx.hooks.pause_focus_keeper(false);
+}
+
+WindowId launch_program(ExecContext& ctx, const QString& program_text, QString* error)
+{
+    WindowSystem* windows = ctx.services.windows;
+    Clock* clock = ctx.services.clock;
+    ProcessLauncher* launcher = ctx.services.processes;
+    if (!launcher) {
+        if (error)
+            *error = QStringLiteral("no program launcher");
+        return -1;
+    }
+    const std::vector<WindowId> before = windows ? titled_windows(*windows) : std::vector<WindowId>();
+
+    const QString folder = ctx.state.tmpl.directory;
+    const QString command_line =
+        without_windows_suffix(resolve_program(program_text, ctx.state.catalogue.program_lookup), folder);
+    QString failure;
+    const int64_t pid = launcher->start(command_line, folder, &failure);
+    if (pid == 0) {
+        if (error)
+            *error = failure;
+        return -1;
+    }
+    if (!windows || !clock)
+        return -1;
+
+    // A program may be slow to show its window: keep looking for a few seconds,
+    // preferring a window of the started process.
+    const int64_t started = clock->now_ms();
+    clock->sleep_ms(kLaunchSettleMs);
+    WindowId foreign = 0;
+    int64_t foreign_seen = 0;
+    for (;;) {
+        for (WindowId w : windows->top_level_windows()) {
+            if (contains(before, w) || windows->title(w).isEmpty() || !windows->is_visible(w))
+                continue;
+            const int64_t owner = windows->process_id(w);
+            if (owner == pid)
+                return w;
+            if (foreign == 0) {
+                foreign = w;
+                foreign_seen = clock->now_ms();
+            }
+        }
+        const int64_t now = clock->now_ms();
+        if (foreign != 0 && now - foreign_seen >= kForeignWindowGraceMs)
+            return foreign;
+        if (now - started >= kLaunchDeadlineMs)
+            return foreign != 0 ? foreign : -1;
+        clock->sleep_ms(kLaunchPollMs);
+    }
+}
+
+QString resolve_program(const QString& program_text, const QString& program_lookup)
+{
+    const QString upper = program_text.toUpper();
+    const qsizetype exe = upper.indexOf(QLatin1String(".EXE"));
+    if (exe < 0)
+        return program_text;
+    const QString program = program_text.left(exe + 4);
+    const QString rest = program_text.mid(exe + 4);
+    const QString name = QLatin1Char('|') + file_name_part(program).toUpper() + QLatin1Char('|');
+    const qsizetype found = program_lookup.indexOf(name, 0, Qt::CaseInsensitive);
+    if (found < 0)
+        return program_text;
+    const qsizetype path_start = found + name.size();
+    qsizetype path_end = program_lookup.indexOf(QLatin1Char('|'), path_start);
+    if (path_end < 0)
+        path_end = program_lookup.size();
+    return program_lookup.mid(path_start, path_end - path_start) + rest;
+}
+
+QString printable_text(const QString& key_text)
+{
+    QString result;
+    result.reserve(key_text.size());
+    const auto is_modifier = [](QChar ch) {
+        return ch == QLatin1Char('+') || ch == QLatin1Char('^') || ch == QLatin1Char('%');
+    };
+    qsizetype i = 0;
+    const qsizetype n = key_text.size();
+    while (i < n) {
+        const QChar ch = key_text.at(i);
+        if (ch == QLatin1Char('{')) {
+            const qsizetype close = key_text.indexOf(QLatin1Char('}'), i + 1);
+            i = close < 0 ? n : close + 1;
+        } else if (is_modifier(ch)) {
+            i += (i + 1 >= n || is_modifier(key_text.at(i + 1))) ? 3 : 2;
+        } else {
+            result += ch;
+            ++i;
+        }
+    }
+    return result;
+}
+
+void run_startup_actions(ExecContext& ctx)
+{
+    OrvelState& s = ctx.state;
+    if (!s.tmpl.clip_file.isEmpty())
+        place_clip_file(ctx, s.tmpl.clip_file, s.tmpl.clip_type);
+
+    // A program that cannot be started is reported once; the others still start.
+    for (const QString& name : s.tmpl.program.split(QLatin1Char('|'))) {
+        if (name.trimmed().isEmpty())
+            continue;
+        QString error;
+        const WindowId window = launch_program(ctx, name, &error);
+        if (window == -1 && !error.isEmpty()) {
+            if (ctx.services.messages)
+                ctx.services.messages->show(error + QLatin1Char(' ') + name, QStringLiteral("Orvel"),
+                                            MessageIcon::Critical);
+            continue;
+        }
+        push_target(s, window);
+    }
+    ctx.hooks.place_target_window(s.target_window);
+    if (ctx.services.clock)
+        ctx.services.clock->sleep_ms(kLaunchSettleMs);
+    if (!s.tmpl.initial_keys.isEmpty()) {
+        QString keys = s.tmpl.initial_keys;
+        execute_key_text(ctx, keys);
+    }
+}
+
+void run_command(ExecContext& ctx, const QString& argument)
+{
+    const WindowId window = launch_program(ctx, argument.trimmed());
+    ctx.state.target_window = window;
+    ctx.hooks.place_target_window(window);
+    push_target(ctx.state, window);
+}
+
+}  // namespace orvel
