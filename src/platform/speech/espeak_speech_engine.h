@@ -1,0 +1,81 @@
+#pragma once
+// The speech engine over the espeak-ng library. Readings are synthesised on a worker
+// thread and their samples handed, as they come, to the audio device; the caller never
+// waits. A new reading interrupts the one being spoken (what was not yet heard is
+// dropped), so a board that moves its highlight on speaks the new area at once.
+//
+// espeak-ng keeps process-wide state: build one engine per process.
+#include <espeak-ng/speak_lib.h>
+
+#include <QByteArray>
+#include <QString>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "platform/speech_engine.h"
+
+namespace orvel {
+
+class SampleSink;
+
+class EspeakSpeechEngine : public SpeechEngine {
+public:
+    explicit EspeakSpeechEngine(SampleSink& sink);
+    ~EspeakSpeechEngine() override;
+    EspeakSpeechEngine(const EspeakSpeechEngine&) = delete;
+    EspeakSpeechEngine& operator=(const EspeakSpeechEngine&) = delete;
+
+    bool present() override;
+    int32_t number_of_speakers() override;
+    void set_language(int16_t code) override;
+    void set_speaker(int16_t index) override;
+    void set_speed(int16_t speed) override;
+    void resume() override;
+    void read(const QString& text) override;
+    void wait_until_silent() override;
+
+    // espeak-ng voice name for a language code and a speaker index as the board passes
+    // them (speaker 1 is the template's voice 0, "Home"; 2 is voice 1, "Dona").
+    static QString voice_name(int16_t language_code, int16_t speaker);
+    // Words per minute for a board speed: 100 is espeak-ng's normal rate, other
+    // speeds scale it, within the engine's limits.
+    static int words_per_minute(int16_t speed);
+    static constexpr int32_t kSpeakerCount = 3;
+
+private:
+    struct Reading {
+        QByteArray text;
+        QByteArray voice;
+        int words_per_minute = 0;
+        uint64_t generation = 0;
+    };
+
+    static int synth_callback(short* samples, int count, espeak_EVENT* events);
+    bool hand_over(const short* samples, int count);
+    void run_worker();
+
+    SampleSink& sink_;
+    bool initialised_ = false;
+    bool has_voices_ = false;
+    int sample_rate_ = 22050;
+
+    // Settings kept until set again; read by read() on the caller's thread.
+    int16_t language_ = 99;
+    int16_t speaker_ = 0;
+    int16_t speed_ = 100;
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::optional<Reading> next_;
+    bool synthesising_ = false;
+    bool stopping_ = false;
+    // Raised by every new reading; a synthesis of an older generation stops at its next chunk.
+    uint64_t generation_ = 0;
+    uint64_t synthesising_generation_ = 0;
+    std::thread worker_;
+};
+
+}  // namespace orvel

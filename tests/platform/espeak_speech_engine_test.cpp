@@ -1,0 +1,156 @@
+// The espeak-ng engine for real: sentences become audible samples that leave through
+// the audio device. Synthesis differs slightly from run to run, so lengths and
+// energies are compared, never bytes.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cmath>
+
+#include "platform/speech/espeak_text_reader.h"
+#include "shared_audio.h"
+
+namespace orvel {
+namespace {
+
+using testing::shared_audio;
+
+double rms(const std::vector<int16_t>& samples)
+{
+    double sum = 0;
+    for (int16_t s : samples)
+        sum += double(s) * s;
+    return samples.empty() ? 0.0 : std::sqrt(sum / double(samples.size()));
+}
+
+// Sign changes per second of the louder samples: higher for a higher-pitched voice.
+double crossings_per_second(const std::vector<int16_t>& samples, int rate)
+{
+    int crossings = 0;
+    for (size_t i = 1; i < samples.size(); ++i)
+        if ((samples[i - 1] < 0) != (samples[i] < 0))
+            ++crossings;
+    return samples.empty() ? 0.0 : crossings * double(rate) / double(samples.size());
+}
+
+std::vector<int16_t> speak(int16_t language, int16_t speaker, int16_t speed, const QString& text)
+{
+    SpeechEngine& engine = shared_audio().engine;
+    engine.set_language(language);
+    engine.set_speaker(speaker);
+    engine.set_speed(speed);
+    engine.resume();
+    engine.read(text);
+    engine.wait_until_silent();
+    return shared_audio().speech_samples.take();
+}
+
+TEST(EspeakSpeechEngine, CatalanAndSpanishSentencesBecomeAudibleSamplesThatLeaveThroughTheDevice)
+{
+    auto& audio = shared_audio();
+    ASSERT_TRUE(audio.device.is_open()) << audio.device.error().toStdString();
+    ASSERT_TRUE(audio.engine.present());
+    EXPECT_GE(audio.engine.number_of_speakers(), 3);
+
+    const auto catalan = speak('c', 1, 100, "Bon dia; avui fa sol a la plaça.");
+    const int rate = audio.speech_samples.rate();
+    EXPECT_GT(catalan.size(), size_t(rate) / 2);
+    EXPECT_GT(rms(catalan), 300.0);
+    const auto spanish = speak('e', 1, 100, "Buenos días; hoy hace sol en la plaza.");
+    EXPECT_GT(spanish.size(), size_t(rate) / 2);
+    EXPECT_GT(rms(spanish), 300.0);
+    // Waiting for silence means the device has taken every sample.
+    EXPECT_EQ(audio.device.pending_samples(), 0u);
+}
+
+TEST(EspeakSpeechEngine, SpeedAndSpeakerChangeTheSound)
+{
+    const QString text = "Un, dos, tres, quatre, cinc.";
+    const auto normal = speak('c', 1, 100, text);
+    const auto slow = speak('c', 1, 50, text);
+    const auto fast = speak('c', 1, 200, text);
+    EXPECT_GT(slow.size(), normal.size() * 13 / 10);
+    EXPECT_LT(fast.size(), normal.size() * 8 / 10);
+
+    // Speaker 2 (the template's voice "Dona") is higher than speaker 1 ("Home").
+    const int rate = shared_audio().speech_samples.rate();
+    const auto home = speak('c', 1, 100, text);
+    const auto dona = speak('c', 2, 100, text);
+    EXPECT_GT(crossings_per_second(dona, rate), crossings_per_second(home, rate));
+}
+
+TEST(EspeakSpeechEngine, ANewReadingInterruptsTheOneBeingSpoken)
+{
+    const auto alone = speak('c', 1, 100, "Hola.");
+    SpeechEngine& engine = shared_audio().engine;
+    engine.read("Aquesta frase és força llarga i tindria temps de sobres per acabar-se si ningú "
+                "no l'interrompés, però la interrompem de seguida amb una altra lectura.");
+    engine.read("Hola.");
+    engine.wait_until_silent();
+    const auto interrupted = shared_audio().speech_samples.take();
+    EXPECT_GT(interrupted.size(), 0u);
+    EXPECT_LT(interrupted.size(), alone.size() * 2);
+
+    // A long text is synthesised ahead of the voice only a few seconds at a time, and a
+    // new reading still interrupts it while its synthesis is held back.
+    QString long_text;
+    for (int i = 0; i < 40; ++i)
+        long_text += "Aquesta és una frase que es repeteix moltes vegades. ";
+    engine.read(long_text);
+    QThread::msleep(1500);
+    const int rate = shared_audio().speech_samples.rate();
+    EXPECT_LE(shared_audio().device.pending_samples(), size_t(rate) * 6);
+    engine.read("Hola.");
+    engine.wait_until_silent();
+    EXPECT_LT(shared_audio().speech_samples.take().size(), alone.size() * 2);
+}
+
+TEST(EspeakSpeechEngine, VoicesAndRatesFollowTheBoardNumbers)
+{
+    // The board passes its voice plus one: 1 is "Home", 2 is "Dona"; higher numbers wrap.
+    EXPECT_EQ(EspeakSpeechEngine::voice_name('c', 1), "ca");
+    EXPECT_EQ(EspeakSpeechEngine::voice_name('c', 2), "ca+f2");
+    EXPECT_EQ(EspeakSpeechEngine::voice_name('e', 3), "es+m3");
+    EXPECT_EQ(EspeakSpeechEngine::voice_name('e', 4), "es");
+    EXPECT_EQ(EspeakSpeechEngine::voice_name(0, 0), "ca");
+    EXPECT_EQ(EspeakSpeechEngine::voice_name('c', -3), "ca");
+
+    EXPECT_EQ(EspeakSpeechEngine::words_per_minute(100), espeakRATE_NORMAL);
+    EXPECT_EQ(EspeakSpeechEngine::words_per_minute(200), 2 * espeakRATE_NORMAL);
+    EXPECT_EQ(EspeakSpeechEngine::words_per_minute(10), espeakRATE_MINIMUM);
+    EXPECT_EQ(EspeakSpeechEngine::words_per_minute(-100), espeakRATE_MINIMUM);
+    EXPECT_EQ(EspeakSpeechEngine::words_per_minute(32767), espeakRATE_MAXIMUM);
+}
+
+TEST(EspeakTextReader, StartsTheReaderDetachedWithoutAShell)
+{
+    QTemporaryDir folder;
+    const QString script = folder.filePath("reader.sh");
+    const QString out = folder.filePath("args.txt");
+    QFile file(script);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n").arg(out).toUtf8());
+    file.close();
+    file.setPermissions(file.permissions() | QFile::ExeUser);
+
+    // A name a shell would expand must reach the reader untouched.
+    const QString name = folder.filePath("a b;$(touch x).txt");
+    EspeakTextReader reader(script);
+    ASSERT_TRUE(reader.read_file(name, 'e'));
+    QElapsedTimer waited;
+    waited.start();
+    while (!QFile::exists(out) && waited.elapsed() < 10000)
+        QThread::msleep(20);
+    QFile result(out);
+    ASSERT_TRUE(result.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(result.readAll()), "-v\nes\n-f\n" + name + "\n");
+    EXPECT_FALSE(QFile::exists(QDir::current().filePath("x")));
+
+    EXPECT_FALSE(EspeakTextReader(folder.filePath("no-such-reader")).read_file(name, 'c'));
+}
+
+}  // namespace
+}  // namespace orvel
