@@ -27,10 +27,6 @@ int16_t saturate(int32_t value)
 
 SdlAudio::SdlAudio()
 {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        error_ = QString::fromUtf8(SDL_GetError());
-        return;
-    }
     Mix_Init(MIX_INIT_MID);
     for (const char* font : kSoundFonts) {
         if (QFile::exists(QString::fromUtf8(font))) {
@@ -38,16 +34,33 @@ SdlAudio::SdlAudio()
             break;
         }
     }
+    // Without a sound card the dummy driver keeps real timings, so boards behave the same.
+    open_ = open_device();
+    if (!open_) {
+        SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+        open_ = open_device();
+    }
+    if (!open_) {
+        Mix_Quit();
+        return;
+    }
+    Mix_SetPostMix(&SdlAudio::post_mix, this);
+}
+
+bool SdlAudio::open_device()
+{
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        error_ = QString::fromUtf8(SDL_GetError());
+        return false;
+    }
     // No allowed changes: SDL converts to the device if it differs, and the post-mix
     // stage always sees 16-bit mono at kRate.
     if (Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, 1, kDeviceBufferSamples, nullptr, 0) != 0) {
         error_ = QString::fromUtf8(Mix_GetError());
-        Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return;
+        return false;
     }
-    Mix_SetPostMix(&SdlAudio::post_mix, this);
-    open_ = true;
+    return true;
 }
 
 SdlAudio::~SdlAudio()

@@ -30,6 +30,7 @@ public:
     size_t pending_samples() override;
 
 private:
+    bool open_device();
     static void post_mix(void* self, uint8_t* stream, int length);
     void mix_speech_into(int16_t* out, size_t count);
 
