@@ -51,7 +51,12 @@ void paste_picture_file(Clipboard& clipboard, const QString& path)
 
 QString resolve_in_template_folder(const ExecContext& ctx, const QString& name)
 {
-    return resolve_stored_name(name, ctx.state.tmpl.directory);
+    // Only "/" and a drive letter make a name absolute here: "\SONS\A.WAV" is
+    // written below the board's folder, as boards made on Windows expect.
+    qsizetype skip = 0;
+    while (skip < name.size() && name.at(skip) == QLatin1Char('\\'))
+        ++skip;
+    return resolve_stored_name(name.mid(skip), ctx.state.tmpl.directory);
 }
 
 bool file_exists_or_warn(ExecContext& ctx, const QString& full_name)

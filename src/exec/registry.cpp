@@ -131,9 +131,9 @@ QString reg_subkeys(RegistryStore* store, const QString& root, const QString& ke
 QString progid_exe(RegistryStore* store, const QString& id)
 {
     const QString hklm = QStringLiteral("HKEY_LOCAL_MACHINE");
-    QString clsid = reg_read(store, hklm, QStringLiteral("SOFTWARE\\Classes\\") + id + QStringLiteral("\\CLSID"), QString())
-                        .trimmed();
-    clsid.chop(1);  // the string's terminator
+    QString clsid = reg_read(store, hklm, QStringLiteral("SOFTWARE\\Classes\\") + id + QStringLiteral("\\CLSID"), QString());
+    clsid.chop(1);  // the string's terminator, then the blanks it would have shielded
+    clsid = clsid.trimmed();
     if (clsid.isEmpty())
         return QString();
     QString server = reg_read(store, hklm,

@@ -1,0 +1,144 @@
+// The registry store's database: names without regard to case, values that
+// survive a crash of the program, and a database that cannot be read.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/sqlite_registry_store.h"
+#include "support/recording_messages.h"
+
+namespace orvel {
+namespace {
+
+using testing::RecordingMessages;
+
+const QString kUser = QStringLiteral("HKEY_CURRENT_USER");
+
+RegistryValue text_value(const char* text) { return RegistryValue{RegistryType::String, QByteArray(text)}; }
+
+TEST(SqliteRegistryStore, NamesCompareWithoutCaseAndKeepTheirFirstSpelling)
+{
+    QTemporaryDir folder;
+    RecordingMessages messages;
+    SqliteRegistryStore store(SqliteRegistryStore::default_file(folder.path()), &messages);
+    EXPECT_TRUE(messages.texts.isEmpty());
+
+    EXPECT_TRUE(store.key_exists(QStringLiteral("hkey_users"), QString()));
+    EXPECT_FALSE(store.key_exists(QStringLiteral("HKEY_CLASSES_ROOT"), QString()));
+    EXPECT_FALSE(store.create_key(QStringLiteral("HKEY_DYN_DATA"), QStringLiteral("A")));
+
+    ASSERT_TRUE(store.create_key(kUser, QStringLiteral("Software\\Orvel")));
+    ASSERT_TRUE(store.create_key(QStringLiteral("hkey_current_user"), QStringLiteral("SOFTWARE\\ORVEL\\\\Taulers\\")));
+    EXPECT_EQ(store.subkeys(kUser, QString()), QStringList{QStringLiteral("Software")});
+    EXPECT_EQ(store.subkeys(kUser, QStringLiteral("software\\orvel")), QStringList{QStringLiteral("Taulers")});
+    EXPECT_EQ(store.subkeys(kUser, QStringLiteral("Software\\Orvel\\Taulers")), QStringList{});
+    EXPECT_FALSE(store.subkeys(kUser, QStringLiteral("Software\\Altre")).has_value());
+
+    EXPECT_TRUE(store.set_value(kUser, QStringLiteral("Software\\Orvel"), QStringLiteral("Darrer"), text_value("a")));
+    EXPECT_TRUE(store.set_value(kUser, QStringLiteral("SOFTWARE\\orvel"), QStringLiteral("DARRER"), text_value("b")));
+    const std::optional<RegistryValue> last = store.value(kUser, QStringLiteral("software\\ORVEL"), QStringLiteral("darrer"));
+    ASSERT_TRUE(last.has_value());
+    EXPECT_EQ(last->data, QByteArray("b"));
+    // The default value and a named value are different values.
+    EXPECT_FALSE(store.value(kUser, QStringLiteral("Software\\Orvel"), QString()).has_value());
+    EXPECT_FALSE(store.set_value(kUser, QStringLiteral("Software\\Falta"), QStringLiteral("X"), text_value("c")));
+    EXPECT_FALSE(store.key_exists(kUser, QStringLiteral("Software\\Falta")));
+
+    // Empty data and bytes that are not text are kept exactly.
+    const QByteArray bytes("\x00\xff\x10", 3);
+    EXPECT_TRUE(store.set_value(kUser, QStringLiteral("Software\\Orvel"), QStringLiteral("B"), {RegistryType::Binary, bytes}));
+    EXPECT_TRUE(store.set_value(kUser, QStringLiteral("Software\\Orvel"), QStringLiteral("E"), {RegistryType::String, {}}));
+    EXPECT_EQ(store.value(kUser, QStringLiteral("Software\\Orvel"), QStringLiteral("B"))->data, bytes);
+    EXPECT_EQ(store.value(kUser, QStringLiteral("Software\\Orvel"), QStringLiteral("E"))->data, QByteArray());
+}
+
+TEST(SqliteRegistryStore, CommittedWritesSurviveACrashOfTheProgram)
+{
+    QTemporaryDir folder;
+    const QString file = SqliteRegistryStore::default_file(folder.path() + QStringLiteral("/nova"));
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Write, then die without closing anything.
+        SqliteRegistryStore store(file, nullptr);
+        const bool written = store.create_key(kUser, QStringLiteral("Software\\X"))
+            && store.set_value(kUser, QStringLiteral("Software\\X"), QStringLiteral("Nom"), text_value("abc"));
+        if (!written)
+            _exit(3);
+        kill(getpid(), SIGKILL);
+        _exit(4);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "child exit status " << WEXITSTATUS(status);
+
+    RecordingMessages messages;
+    SqliteRegistryStore reopened(file, &messages);
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(QLatin1Char('|')).toStdString();
+    const std::optional<RegistryValue> value = reopened.value(kUser, QStringLiteral("Software\\X"), QStringLiteral("Nom"));
+    ASSERT_TRUE(value.has_value());
+    EXPECT_EQ(value->data, QByteArray("abc"));
+}
+
+TEST(SqliteRegistryStore, AnUnreadableDatabaseIsSetAsideAndTheStoreStartsEmpty)
+{
+    QTemporaryDir folder;
+    const QString file = SqliteRegistryStore::default_file(folder.path());
+    const QByteArray garbage(8192, '\x5a');
+    {
+        QFile bad(file);
+        ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+        bad.write(garbage);
+    }
+
+    RecordingMessages messages;
+    SqliteRegistryStore store(file, &messages);
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].contains(store.set_aside_file())) << messages.texts[0].toStdString();
+    ASSERT_FALSE(store.set_aside_file().isEmpty());
+    QFile kept(store.set_aside_file());
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), garbage);
+
+    EXPECT_FALSE(store.key_exists(kUser, QStringLiteral("Software")));
+    EXPECT_TRUE(store.create_key(kUser, QStringLiteral("Software\\X")));
+    EXPECT_TRUE(store.set_value(kUser, QStringLiteral("Software\\X"), QString(), text_value("nou")));
+
+    // The fresh database is the one found next time, without a message.
+    RecordingMessages again;
+    SqliteRegistryStore reopened(file, &again);
+    EXPECT_TRUE(again.texts.isEmpty());
+    EXPECT_EQ(reopened.value(kUser, QStringLiteral("Software\\X"), QString())->data, QByteArray("nou"));
+}
+
+TEST(SqliteRegistryStore, AFolderThatCannotHoldTheDatabaseLeavesAWorkingStoreInMemory)
+{
+    QTemporaryDir folder;
+    // The data folder's place is taken by a file.
+    QFile blocker(folder.filePath(QStringLiteral("orvel")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.write("not a folder");
+    blocker.close();
+
+    RecordingMessages messages;
+    SqliteRegistryStore store(SqliteRegistryStore::default_file(blocker.fileName()), &messages);
+    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(store.is_open());
+    EXPECT_TRUE(store.set_aside_file().isEmpty());
+    EXPECT_TRUE(store.create_key(kUser, QStringLiteral("A")));
+    EXPECT_TRUE(store.set_value(kUser, QStringLiteral("A"), QStringLiteral("v"), text_value("1")));
+    EXPECT_EQ(store.value(kUser, QStringLiteral("A"), QStringLiteral("v"))->data, QByteArray("1"));
+    QFile unchanged(blocker.fileName());
+    ASSERT_TRUE(unchanged.open(QIODevice::ReadOnly));
+    EXPECT_EQ(unchanged.readAll(), QByteArray("not a folder"));
+}
+
+}  // namespace
+}  // namespace orvel
