@@ -1,0 +1,83 @@
+#pragma once
+// Run mode's behaviour without its window: the execution tick, the focus keeper,
+// the scanning step, switch presses, the keyboard cursors and mouse selection,
+// and the highlight. The board window forwards its timer ticks and its key and
+// mouse events here, and shows what this asks of it through BoardView.
+#include <QSize>
+#include <QString>
+#include <functional>
+
+#include "model/orvel_state.h"
+#include "runtime/board_geometry.h"
+#include "runtime/board_view.h"
+
+namespace orvel {
+
+// The work run mode hands to the rest of the program.
+struct RunActions {
+    std::function<void(int area)> execute_area;
+    std::function<void(const QString& text)> announce;  // plays a wave file or speaks a text
+    std::function<QString(const QString& key_text)> printable_text;
+    std::function<void()> joystick_step;
+};
+
+enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+
+class RunController {
+public:
+    RunController(OrvelState& state, BoardView& view, RunTimers& timers, RunActions actions);
+
+    // The board is on screen (run mode); the execution tick acts only then.
+    void set_board_shown(bool shown) { board_shown_ = shown; }
+    bool board_shown() const { return board_shown_; }
+
+    // Every activation of the main window: empties the memory register and
+    // recomputes the board's scale from the screen.
+    void Form_Activate(QSize screen_pixels);
+    BoardScale scale() const { return {state_.ratio_x, state_.ratio_y}; }
+
+    // Starts the chosen access method on entering run mode: cursor, level and
+    // pending area reset, scanning timer or first highlight.
+    void start_access_method();
+    // The access-method menu was chosen: its dialogs run with scanning and the
+    // focus keeper stopped.
+    void pause_for_access_menu();
+    // The access method was changed from the menu while the board is shown.
+    void restart_access_method();
+    // Another board was loaded in run mode (or by the load command).
+    void board_changed();
+
+    void highlight_area(int index);
+    void present_area(int index);
+    void stop_highlight();
+    void start_scan_timer();
+    void scan_step();
+
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+
+    void act_butons(int code, const QString& text);
+
+    void Tauvirt_KeyDown(int key_code);
+    void Tauvirt_KeyPress(QChar character);
+    void Tauvirt_MouseDown(int button, double x, double y);
+    void Tauvirt_MouseMove(double x, double y);
+    // Called for a click of either button (the window raises it on release).
+    void Tauvirt_Click();
+    void Tauvirt_DblClick();
+
+private:
+    bool cursor_mode() const;
+    void place_cursor_on_last_area();
+
+    OrvelState& state_;
+    BoardView& view_;
+    RunTimers& timers_;
+    RunActions actions_;
+    bool board_shown_ = false;
+    double last_mouse_x_ = 0;
+    double last_mouse_y_ = 0;
+};
+
+}  // namespace orvel

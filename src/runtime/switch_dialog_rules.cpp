@@ -1,0 +1,110 @@
+#include "runtime/switch_dialog_rules.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "runtime/board_geometry.h"
+#include "runtime/scan_order.h"
+#include "runtime/switch_mapping.h"
+
+namespace orvel {
+
+double leading_number(const QString& text)
+{
+    int i = 0;
+    const int n = text.size();
+    while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+        ++i;
+    const int start = i;
+    if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
+        ++i;
+    bool digits = false;
+    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+        ++i;
+        digits = true;
+    }
+    if (i < n && text[i] == QLatin1Char('.')) {
+        ++i;
+        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+            ++i;
+            digits = true;
+        }
+    }
+    if (!digits)
+        return 0;
+    // The text is a well-formed number here, so a failed conversion is an
+    // overflow: an endless row of digits reads as very large.
+    bool ok = false;
+    const double value = text.mid(start, i - start).toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return text[start] == QLatin1Char('-') ? std::numeric_limits<double>::lowest()
+                                               : std::numeric_limits<double>::max();
+    return value;
+}
+
+void load_switch_fields(const UserProfile& profile, int pulsador, SwitchDialogFields& fields)
+{
+    if (pulsador != 1 && pulsador != 2)
+        return;
+    const int action = pulsador == 1 ? profile.accio1 : profile.accio2;
+    if (action < 1 || action > kSwitchOptionCount)
+        return;
+    fields.selected_option = action - 1;
+    fields.key_list = pulsador == 1 ? profile.variable1 : profile.variable2;
+    fields.action_time = QString::number(pulsador == 1 ? profile.retard1 : profile.retard2);
+    fields.step_time = QString::number(profile.temps);
+}
+
+bool accept_switch(UserProfile& profile, int pulsador, const SwitchDialogFields& fields)
+{
+    bool accepted = false;
+    const int option = fields.selected_option;
+    // A list of blanks is stored empty, so it counts as empty here.
+    const QString list = fields.key_list.trimmed();
+    const bool valid = option >= 0 && option < kSwitchOptionCount &&
+                       !(option + 1 == kActionKeyList && list.isEmpty());
+    if (valid) {
+        const auto action = static_cast<int16_t>(option + 1);
+        const int16_t action_time = round_clamped_int16(leading_number(fields.action_time));
+        bool store = false;
+        if (pulsador == 1) {
+            store = true;
+        } else if (pulsador == 2) {
+            store = action != profile.accio1 || (action == kActionKeyList && list != profile.variable1);
+        }
+        if (store) {
+            if (pulsador == 1) {
+                profile.accio1 = action;
+                profile.variable1 = list;
+                profile.retard1 = action_time;
+            } else {
+                profile.accio2 = action;
+                profile.variable2 = list;
+                profile.retard2 = action_time;
+            }
+            profile.gruix = round_clamped_int16(leading_number(fields.frame_width));
+            profile.color = fields.frame_color;
+            accepted = true;
+        }
+    }
+    if (profile.gruix == 0)
+        profile.gruix = 8;
+    return accepted;
+}
+
+bool accept_switch_dialog(UserProfile& profile, int pulsador, const SwitchDialogFields& fields)
+{
+    if (!accept_switch(profile, pulsador, fields))
+        return false;
+    const double tenths = leading_number(fields.step_time);
+    profile.temps = std::clamp<int16_t>(round_clamped_int16(tenths), 0, kLongestStepTenths);
+    return true;
+}
+
+void cancel_switch_dialog(UserProfile& profile)
+{
+    profile.modus = 0;
+}
+
+}  // namespace orvel
