@@ -69,6 +69,7 @@ TEST(EspeakSpeechEngine, CatalanAndSpanishSentencesBecomeAudibleSamplesThatLeave
 TEST(EspeakSpeechEngine, SpeedAndSpeakerChangeTheSound)
 {
     const QString text = "Un, dos, tres, quatre, cinc.";
+    shared_audio().speech_samples.to_device = false;
     const auto normal = speak('c', 1, 100, text);
     const auto slow = speak('c', 1, 50, text);
     const auto fast = speak('c', 1, 200, text);
@@ -80,6 +81,7 @@ TEST(EspeakSpeechEngine, SpeedAndSpeakerChangeTheSound)
     const auto home = speak('c', 1, 100, text);
     const auto dona = speak('c', 2, 100, text);
     EXPECT_GT(crossings_per_second(dona, rate), crossings_per_second(home, rate));
+    shared_audio().speech_samples.to_device = true;
 }
 
 TEST(EspeakSpeechEngine, ANewReadingInterruptsTheOneBeingSpoken)

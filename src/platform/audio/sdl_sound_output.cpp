@@ -3,6 +3,8 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
+#include <QFileInfo>
+
 #include "platform/audio/sdl_audio.h"
 
 namespace orvel {
@@ -10,6 +12,9 @@ namespace orvel {
 namespace {
 // How often a blocking WAV playback looks whether its channel has ended.
 constexpr Uint32 kPollMs = 5;
+// A WAV file is loaded whole: larger files (ten minutes of CD sound and more) are
+// refused rather than filling the memory.
+constexpr qint64 kLargestWave = qint64(100) * 1024 * 1024;
 }  // namespace
 
 SdlSoundOutput::SdlSoundOutput(SdlAudio& audio) : audio_(audio) {}
@@ -21,7 +26,7 @@ SdlSoundOutput::~SdlSoundOutput()
 
 bool SdlSoundOutput::play_wave(const QString& file)
 {
-    if (!audio_.is_open())
+    if (!audio_.is_open() || QFileInfo(file).size() > kLargestWave)
         return false;
     Mix_Chunk* chunk = Mix_LoadWAV(file.toLocal8Bit().constData());
     if (!chunk)

@@ -113,14 +113,42 @@ void EspeakSpeechEngine::wait_until_silent()
 {
     if (!initialised_)
         return;
-    {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return !next_ && !synthesising_; });
-    }
-    while (sink_.pending_samples() > 0)
+    // A device that stops taking samples must not hold the program forever: give up
+    // when nothing has been heard for a while.
+    constexpr auto kStalled = std::chrono::seconds(2);
+    size_t last_pending = 0;
+    auto last_progress = std::chrono::steady_clock::now();
+    for (;;) {
+        const size_t pending = sink_.pending_samples();
+        {
+            std::lock_guard lock(mutex_);
+            if (!next_ && !synthesising_ && pending == 0)
+                break;
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (pending != last_pending || pending == 0) {
+            last_pending = pending;
+            last_progress = now;
+        }
+        else if (now - last_progress > kStalled) {
+            interrupt();
+            break;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     // The device still holds its last buffer.
     std::this_thread::sleep_for(std::chrono::milliseconds(2 * kChunkMs + 30));
+}
+
+void EspeakSpeechEngine::interrupt()
+{
+    {
+        std::lock_guard lock(mutex_);
+        ++generation_;
+        next_.reset();
+        sink_.drop_pending_samples();
+    }
+    changed_.notify_all();
 }
 
 QString EspeakSpeechEngine::voice_name(int16_t language_code, int16_t speaker)

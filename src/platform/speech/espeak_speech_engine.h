@@ -55,6 +55,8 @@ private:
 
     static int synth_callback(short* samples, int count, espeak_EVENT* events);
     bool hand_over(const short* samples, int count);
+    // Stops the reading being spoken and drops what was not yet heard.
+    void interrupt();
     void run_worker();
 
     SampleSink& sink_;
