@@ -135,31 +135,6 @@ bool contains(const std::vector<WindowId>& list, WindowId w)
     return false;
 }
 
-// A Windows program name that is neither catalogued nor a file here ("NOTEPAD.EXE",
-// "C:\WINDOWS\WRITE.EXE") is tried as the lower-case name without the suffix.
-QString without_windows_suffix(const QString& command_line, const QString& folder)
-{
-    const QString text = command_line.trimmed();
-    qsizetype start = 0;
-    qsizetype end = 0;
-    if (text.startsWith(QLatin1Char('"'))) {
-        start = 1;
-        end = text.indexOf(QLatin1Char('"'), 1);
-        if (end < 0)
-            return text;
-    } else {
-        end = text.indexOf(QLatin1Char(' '));
-        if (end < 0)
-            end = text.size();
-    }
-    const QString program = text.mid(start, end - start);
-    if (!ends_with_no_case(program, QStringLiteral(".EXE")) || stored_name_exists(program, folder))
-        return text;
-    QString bare = file_name_part(program);
-    bare.chop(4);
-    return text.left(start) + bare.toLower() + text.mid(end);
-}
-
 }  // namespace
 
 void push_target(OrvelState& state, WindowId window)
@@ -224,8 +199,10 @@ void execute_key_text(ExecContext& ctx, QString& text)
         if (s.execution_stopped)
             return;
     }
-    if (!target_lost && !text.isEmpty() && send_run(ctx, text))
-        text.clear();
+    // The keys after the last command stay in the text once typed: plain text in
+    // the register is typed and the register keeps it.
+    if (!target_lost && !text.isEmpty())
+        send_run(ctx, text);
 
     ctx.hooks.set_busy_pointer(false);
     if (s.profile.modus != 0)
@@ -264,8 +241,8 @@ WindowId launch_program(ExecContext& ctx, const QString& program_text, QString* 
     const std::vector<WindowId> before = windows ? titled_windows(*windows) : std::vector<WindowId>();
 
     const QString folder = ctx.state.tmpl.directory;
-    const QString command_line =
-        without_windows_suffix(resolve_program(program_text, ctx.state.catalogue.program_lookup), folder);
+    // A Windows name that is not catalogued ("CALC.EXE") is the launcher's to find.
+    const QString command_line = resolve_program(program_text, ctx.state.catalogue.program_lookup);
     QString failure;
     const int64_t pid = launcher->start(command_line, folder, &failure);
     if (pid == 0) {

@@ -15,13 +15,14 @@ constexpr int kMaxKeyTextDepth = 16;
 // Commands one outermost key text may run, counting those of the texts it runs.
 constexpr int kMaxCommandsPerKeyText = 4096;
 
-// Shown in a message box when the target window can no longer be activated
-// (the key sender's own codes are listed beside KeySender).
-constexpr int kActivationFailedCode = 5;
+// Shown in a message box when the target window can no longer be activated;
+// apart from the key sender's own codes (platform/keys/key_notation.h).
+constexpr int kActivationFailedCode = 20;
 
 // Runs a key text: each run of keys is typed into the target window, each
-// {|command} is interpreted, in the order they stand. The text is consumed: on
-// return it holds only what was not executed (nothing, unless execution stopped).
+// {|command} is interpreted, in the order they stand. The text is consumed up to
+// its last command: on return it holds only what follows that command (and all
+// that was not executed when execution stopped).
 void execute_key_text(ExecContext& ctx, QString& text);
 
 // Executes area i of the board as the run-mode tick does (without its beep).

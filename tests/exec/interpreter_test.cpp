@@ -1,0 +1,201 @@
+// The command language: memory arithmetic, conditionals, random choice, value
+// functions, waits, scan levels and the dispatch of every keyword and alias.
+#include <QHash>
+#include <gtest/gtest.h>
+
+#include "exec/executor.h"
+#include "exec/interpreter.h"
+#include "support/exec_harness.h"
+
+using namespace orvel;
+using namespace orvel::testing;
+
+namespace {
+
+QString typed_by(const QString& key_text, const QString& memory = QString())
+{
+    ExecHarness h;
+    h.target(0x41, "Editor");
+    h.state.memory = memory;
+    QString text = key_text;
+    execute_key_text(h.ctx, text);
+    return h.keys.typed;
+}
+
+}  // namespace
+
+TEST(Interpreter, MemoryArithmetic)
+{
+    EXPECT_EQ(typed_by("{|CM }{|M+ 2 }{|M+ 3 }{|RM }"), "5");
+    EXPECT_EQ(typed_by("{|CM }{|M+ ab }{|M+ 3 }{|RM }"), "ab3");
+    EXPECT_EQ(typed_by("{|CM }{|M- 1 }{|RM }"), "");
+    EXPECT_EQ(typed_by("{|M+ 7}{|M- 10}{|RM}"), "-3");
+    EXPECT_EQ(typed_by("{|M+ 0.1}{|M+ 0.2}{|RM}"), "0.3");
+    EXPECT_EQ(typed_by("{|M+ 1.5}{|M+ 2.5}{|RM}"), "4");
+    EXPECT_EQ(typed_by("{|M+ 10}{|M+ 3kg}{|M- x}{|RM}"), "13");  // leading digits only; none gives 0
+    EXPECT_EQ(typed_by("{|m+ 4}{|Rm}", "x"), "x4");               // keywords in any case
+    EXPECT_EQ(typed_by("{|CM}{|RM}", "full"), "");
+
+    EXPECT_DOUBLE_EQ(numeric_value("  -3.5x"), -3.5);
+    EXPECT_DOUBLE_EQ(numeric_value("12.3.4"), 12.3);
+    EXPECT_DOUBLE_EQ(numeric_value("abc"), 0);
+    EXPECT_DOUBLE_EQ(numeric_value("-"), 0);
+    EXPECT_TRUE(is_number(" 5 "));
+    EXPECT_TRUE(is_number("-.5"));
+    EXPECT_FALSE(is_number(""));
+    EXPECT_FALSE(is_number("inf"));
+    EXPECT_FALSE(is_number("1e3"));
+    EXPECT_EQ(number_text(5.0), "5");
+    EXPECT_EQ(number_text(-0.0), "0");
+    EXPECT_EQ(number_text(1e20), "100000000000000000000");
+}
+
+TEST(Interpreter, ConditionalComparesTheRegisterExactly)
+{
+    EXPECT_EQ(typed_by("{|CM }{|M+ abcd }{|SIM abcd {x} {y}}"), "x");
+    EXPECT_EQ(typed_by("{|CM }{|M+ ABCD }{|SIM abcd {x} {y}}"), "y");
+    EXPECT_EQ(typed_by("{|SIM abcd {x}}", "other"), "");
+    EXPECT_EQ(typed_by("{|SIM abcd}", "abcd"), "");          // no blank after the value
+    EXPECT_EQ(typed_by("{|SIM  {x} {y}}", ""), "x");          // an empty value matches an empty register
+    EXPECT_EQ(typed_by("{|SIM 1 {{a}b} {c}}", "1"), "{a}b");  // branches are key texts
+
+    // An unclosed false branch runs to the end of the command.
+    ExecHarness h;
+    h.target(0x41, "Editor");
+    h.state.memory = "2";
+    evaluate_conditional(h.ctx, "{|SIM 1 {x} {y");
+    EXPECT_EQ(h.keys.typed, "y");
+}
+
+TEST(Interpreter, RandomChoiceOverItemsAndRanges)
+{
+    ExecHarness h;
+    h.random.values = {0.0, 0.5, 0.999999};
+    EXPECT_EQ(choose_random(h.ctx, "[ a#b#c]"), " a");
+    EXPECT_EQ(choose_random(h.ctx, "[ a#b#c]"), "b");
+    EXPECT_EQ(choose_random(h.ctx, "[ a#b#c]"), "c");
+
+    h.random.values = {0.0, 0.999999};
+    EXPECT_EQ(choose_random(h.ctx, "[1#6]"), "1");
+    EXPECT_EQ(choose_random(h.ctx, "[1#6]"), "5");  // high is never reached
+    h.random.values = {0.999999};
+    EXPECT_EQ(choose_random(h.ctx, "[1#2]"), "1");
+    h.random.values = {0.7};
+    EXPECT_EQ(choose_random(h.ctx, "[1#2.9#30x]"), "30");  // numeric mode: whole numbers
+    EXPECT_EQ(choose_random(h.ctx, "[abc]"), "");
+    EXPECT_EQ(choose_random(h.ctx, ""), "");
+
+    EXPECT_EQ(typed_by("{|Tria [1#2]}"), "1");
+    EXPECT_EQ(typed_by("{|TRIA [x]}"), "");
+    EXPECT_EQ(typed_by("{|escoge [ {ENTER}#{ENTER}]}"), " {ENTER}");
+
+    // Uniform over the items with the program's own generator.
+    ClockSeededRandom generator(12345);
+    h.ctx.random = &generator;
+    QHash<QString, int> counts;
+    constexpr int kDraws = 30000;
+    for (int i = 0; i < kDraws; ++i)
+        ++counts[choose_random(h.ctx, "[a#b#c]")];
+    ASSERT_EQ(counts.size(), 3);
+    for (const QString& item : {"a", "b", "c"})
+        EXPECT_NEAR(counts.value(item), kDraws / 3, kDraws / 30) << item.toStdString();
+    QHash<QString, int> range;
+    for (int i = 0; i < kDraws; ++i)
+        ++range[choose_random(h.ctx, "[1#6]")];
+    EXPECT_EQ(range.size(), 5);
+    for (const QString& n : {"1", "2", "3", "4", "5"})
+        EXPECT_NEAR(range.value(n), kDraws / 5, kDraws / 25) << n.toStdString();
+}
+
+TEST(Interpreter, ValueFunctionsExpandInsideArguments)
+{
+    ExecHarness h;
+    h.state.memory = "BEE.WAV";
+    h.clipboard.content = "clip";
+    interpret_command(h.ctx, "{|SONA {|RM}");
+    interpret_command(h.ctx, "{|LLEGIR a {|RCW} b {|rm}");
+    interpret_command(h.ctx, "{|LLEGIR {|abc def}{|rcw x}");
+    h.random.values = {0.0};
+    interpret_command(h.ctx, "{|LLEGIR {|TRIA [u#v]}");
+    EXPECT_EQ(h.outside.calls, QStringList({"SONA:BEE.WAV", "LLEGIR:a clip b rm", "LLEGIR:ABCclip", "LLEGIR:u"}));
+
+    EXPECT_EQ(valor_f(h.ctx, "x{|RM}y{|RM}z"), "x{|RM}yBEE.WAVz");
+    EXPECT_EQ(valor_f(h.ctx, "x{|RM"), "xBEE.WAV");
+    EXPECT_EQ(valor_f(h.ctx, "none"), "none");
+}
+
+TEST(Interpreter, WaitsAreCountedInSynchronisations)
+{
+    const auto waits_for = [](const QString& command) {
+        ExecHarness h;
+        interpret_command(h.ctx, command);
+        return h.keys.waits;
+    };
+    EXPECT_EQ(waits_for("{|ESPERA 1"), 1);
+    EXPECT_EQ(waits_for("{|ESPERA 3"), 3);
+    EXPECT_EQ(waits_for("{|ESPERA 2.5"), 2);
+    EXPECT_EQ(waits_for("{|ESPERA"), 1);
+    EXPECT_EQ(waits_for("{|ESPERA 0"), 1);
+    EXPECT_EQ(waits_for("{|ESPERA -4"), 1);
+    EXPECT_EQ(waits_for("{|ESPERA 99999999999"), kMaxWaitCount);
+}
+
+TEST(Interpreter, ScanLevelMovesToTheTopOrOneLevelUp)
+{
+    ExecHarness h;
+    Template& t = h.state.tmpl;
+    add_area(t, Area());  // 1, the root
+    Area group;
+    group.parent = 1;
+    group.is_group = -1;
+    add_area(t, group);  // 2
+    Area inner = group;
+    inner.parent = 2;
+    add_area(t, inner);  // 3
+
+    h.state.scan_level = 3;
+    interpret_command(h.ctx, "{|Nivell -1");
+    EXPECT_EQ(h.state.scan_level, 2);
+    interpret_command(h.ctx, "{|NIVEL 5");
+    EXPECT_EQ(h.state.scan_level, 1);
+    interpret_command(h.ctx, "{|NIVELL -1");
+    EXPECT_EQ(h.state.scan_level, 1);  // the root has nothing above it
+    h.state.scan_level = 3;
+    interpret_command(h.ctx, "{|Nivell 0");
+    EXPECT_EQ(h.state.scan_level, 1);
+    h.state.scan_level = 3;
+    interpret_command(h.ctx, "{|nivell x");  // no number: 0
+    EXPECT_EQ(h.state.scan_level, 1);
+    h.state.scan_level = 99;                 // a level the board does not have
+    interpret_command(h.ctx, "{|NIVELL 1");
+    EXPECT_EQ(h.state.scan_level, 1);
+}
+
+TEST(Interpreter, KeywordsAndAliasesReachTheirCommands)
+{
+    ExecHarness h;
+    for (const char* c : {"{|LLEGIR  hola ", "{|leer adéu", "{|LLEGEIX /F:a.txt", "{|Lee /F:b.txt",
+                          "{|CARREGA  B.ORV", "{|carga C.ORV", "{|SONA A.WAV", "{|suena b.mid",
+                          "{|ENGANXA F.JPG", "{|Engancha G.BMP", "{|REG [HKEY_CURRENT_USER\\X]N=v", "{|XYZ 1",
+                          "{|sim 1 {x}", "{|", "{|SIM"})
+        interpret_command(h.ctx, c);
+    EXPECT_EQ(h.outside.calls,
+              QStringList({"LLEGIR:hola", QString::fromUtf8("LLEGIR:adéu"), "LLEGEIX:/F:a.txt", "LLEGEIX:/F:b.txt",
+                           "CARREGA:B.ORV", "CARREGA:C.ORV", "SONA:A.WAV", "SONA:b.mid", "ENGANXA:F.JPG",
+                           "ENGANXA:G.BMP", "REG:[HKEY_CURRENT_USER\\X]N=v"}));
+    EXPECT_TRUE(h.keys.runs.isEmpty());
+    EXPECT_EQ(h.hooks.quits, 0);
+
+    // Without the outside commands nothing happens, and nothing breaks.
+    h.ctx.outside = nullptr;
+    interpret_command(h.ctx, "{|SONA A.WAV");
+    EXPECT_EQ(h.outside.calls.size(), 11);
+
+    // RCW types the clipboard as keys; with no text, nothing.
+    h.target(0x41, "Editor");
+    h.clipboard.content = "+a~";
+    interpret_command(h.ctx, "{|RCW");
+    h.clipboard.content.clear();
+    interpret_command(h.ctx, "{|RCW");
+    EXPECT_EQ(h.keys.runs, QStringList({"+a~"}));
+}
