@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
+#include <QDir>
 #include <QFile>
 #include <algorithm>
 
@@ -17,6 +18,20 @@ constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
 
 // A small device buffer keeps the delay between a sample queued and a sample heard short.
 constexpr int kDeviceBufferSamples = 512;
+
+// Whether the machine seems to have somewhere to send sound: a sound server's socket or
+// a sound card. Without one, probing the real drivers only fills stderr with their
+// complaints, so the silent driver is taken at once.
+bool sound_device_likely()
+{
+    if (qEnvironmentVariableIsSet("SDL_AUDIODRIVER") || qEnvironmentVariableIsSet("PULSE_SERVER"))
+        return true;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty()
+        && (QFile::exists(runtime + QStringLiteral("/pulse/native")) || QFile::exists(runtime + QStringLiteral("/pipewire-0"))))
+        return true;
+    return !QDir(QStringLiteral("/dev/snd")).entryList({QStringLiteral("pcm*")}, QDir::System).isEmpty();
+}
 
 int16_t saturate(int32_t value)
 {
@@ -35,6 +50,8 @@ SdlAudio::SdlAudio()
         }
     }
     // Without a sound card the dummy driver keeps real timings, so boards behave the same.
+    if (!sound_device_likely())
+        SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
     open_ = open_device();
     if (!open_) {
         SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
