@@ -21,7 +21,7 @@ struct RunActions {
     std::function<void()> joystick_step;
 };
 
-enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+enum BoardMouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 
 class RunController {
 public:

@@ -1,0 +1,63 @@
+#include "runtime/board_hooks.h"
+
+#include "runtime/target_placement.h"
+
+namespace orvel {
+
+BoardHooks::BoardHooks(RunController& run, OrvelState& state, BoardView& view, RunTimers& timers,
+                       WindowSystem* windows, BoardWindowCalls calls)
+    : run_(run), state_(state), view_(view), timers_(timers), windows_(windows), calls_(std::move(calls))
+{
+}
+
+void BoardHooks::hide_highlight()
+{
+    run_.stop_highlight();
+}
+
+void BoardHooks::layout_board_window()
+{
+    if (calls_.layout_board_window)
+        calls_.layout_board_window();
+}
+
+void BoardHooks::place_target_window(int64_t window)
+{
+    if (windows_)
+        orvel::place_target_window(*windows_, window, state_.tmpl, run_.scale());
+}
+
+void BoardHooks::set_board_topmost(bool topmost)
+{
+    if (calls_.set_board_topmost)
+        calls_.set_board_topmost(topmost);
+}
+
+void BoardHooks::set_busy_pointer(bool busy)
+{
+    view_.set_pointer(busy ? PointerShape::Hourglass : PointerShape::Default);
+}
+
+void BoardHooks::give_focus_to_board()
+{
+    view_.focus_board();
+}
+
+void BoardHooks::pause_focus_keeper(bool paused)
+{
+    timers_.set_focus_keeper_running(!paused);
+}
+
+void BoardHooks::repaint_board()
+{
+    if (calls_.repaint_board)
+        calls_.repaint_board();
+}
+
+void BoardHooks::leave_run_mode_and_quit()
+{
+    if (calls_.leave_run_mode_and_quit)
+        calls_.leave_run_mode_and_quit();
+}
+
+}  // namespace orvel

@@ -1,0 +1,132 @@
+// Run mode driving the real executor: a switch press, the execution tick, the
+// commands that change the scanning level and what they ask of the board.
+#include <gtest/gtest.h>
+
+#include "exec/executor.h"
+#include "fake_board.h"
+#include "runtime/board_hooks.h"
+#include "runtime/switch_mapping.h"
+#include "support/exec_harness.h"
+
+using namespace orvel;
+using namespace orvel::testing;
+
+namespace {
+
+struct Board {
+    ExecHarness h;
+    RecordingBoard board;
+    RecordingTimers timers;
+    QStringList announced;
+    int quits = 0;
+    RunController run{h.state, board, timers,
+                      RunActions{[this](int area) { execute_area(ctx, area); },
+                                 [this](const QString& text) { announced << text; }, &printable_text, {}}};
+    BoardHooks hooks{run, h.state, board, timers, &h.windows,
+                     BoardWindowCalls{{}, {}, {}, [this] {
+                                          ++quits;
+                                          run.stop_highlight();
+                                          run.set_board_shown(false);
+                                      }}};
+    ExecContext ctx{h.state, h.services, hooks, &h.outside};
+
+    Board()
+    {
+        timers.log = &board.log;
+        h.target(0x41, "Editor");
+        Template& t = h.state.tmpl;
+        add_area(t, root_area());
+        add_area(t, with_keys(rect_area(0, 0, 100, 100), "a"));
+        Area group = with_keys(rect_area(100, 0, 300, 100), "");
+        group.is_group = -1;
+        add_area(t, group);
+        add_area(t, with_keys(rect_area(100, 0, 200, 100, 3), "b{ENTER}"));
+        add_area(t, with_keys(rect_area(200, 0, 300, 100, 3), "{|NIVELL -1}"));
+        add_area(t, with_keys(rect_area(300, 0, 400, 100), "{|TANCAR}"));
+        run.set_board_shown(true);
+    }
+    static Area with_keys(Area a, const QString& keys)
+    {
+        a.keys = keys;
+        return a;
+    }
+    void step() { run.Timer3_Timer(); }
+    void select()
+    {
+        run.Tauvirt_KeyPress(QChar(' '));
+        run.Timer1_Timer();
+    }
+};
+
+}  // namespace
+
+TEST(RunWithExecutor, GroupsAndLevelCommandsSteerAutomaticScanning)
+{
+    Board b;
+    b.h.state.profile.modus = 2;
+    b.h.state.profile.accio1 = kActionSpace;
+    b.run.start_access_method();
+    const auto highlighted = [&b] { return b.h.state.cursor + 1; };
+
+    b.step();
+    EXPECT_EQ(highlighted(), 2);
+    b.select();
+    EXPECT_EQ(b.h.keys.runs, QStringList{"a"});
+    EXPECT_TRUE(b.timers.step);
+    // The executor paused the focus keeper for the execution and restarted it.
+    EXPECT_TRUE(b.timers.focus_keeper);
+
+    b.step();
+    EXPECT_EQ(highlighted(), 3);
+    b.select();  // the group: its members are scanned next
+    EXPECT_EQ(b.h.state.scan_level, 3);
+    b.step();
+    EXPECT_EQ(highlighted(), 4);
+    b.select();
+    EXPECT_EQ(b.h.keys.runs, (QStringList{"a", "b{ENTER}"}));
+    b.step();
+    b.step();
+    b.step();
+    EXPECT_EQ(highlighted(), 5);
+    b.select();  // one level up: scanning continues after area 5 among the top level
+    EXPECT_EQ(b.h.state.scan_level, 1);
+    b.step();
+    EXPECT_EQ(highlighted(), 6);
+    b.step();
+    EXPECT_EQ(highlighted(), 2);
+    // What was spoken: the printable keys, nothing for the group and the command.
+    EXPECT_EQ(b.announced, (QStringList{"a", "b", "b", "a"}));
+}
+
+TEST(RunWithExecutor, TheCloseCommandLeavesScanningStopped)
+{
+    Board b;
+    b.h.state.profile.modus = 1;
+    b.h.state.profile.accio1 = kActionSpace;
+    b.h.state.profile.accio2 = kActionEnter;
+    b.run.start_access_method();
+    for (int i = 0; i < 3; ++i)  // areas 2, 3 and 6 make the top level
+        b.run.Tauvirt_KeyPress(QChar(' '));
+    ASSERT_EQ(b.h.state.cursor + 1, 6);
+    b.run.Tauvirt_KeyPress(QChar(13));
+    EXPECT_EQ(b.quits, 1);
+    EXPECT_FALSE(b.timers.step);
+    EXPECT_FALSE(b.board.frame_visible);
+    EXPECT_EQ(b.h.state.run_current_area, -1);
+    EXPECT_TRUE(b.h.keys.runs.isEmpty());
+}
+
+TEST(RunWithExecutor, StartedProgramsArePlacedBesideTheBoard)
+{
+    Board b;
+    b.h.windows.screen = QSize(1280, 954);
+    b.run.Form_Activate(b.h.windows.screen);
+    b.h.state.tmpl.area(1) = root_area(100, 0, 640, 300);
+    b.hooks.place_target_window(0x41);
+    EXPECT_EQ(b.h.windows.find(0x41)->frame, QRect(0, 666, 198, 294));
+    EXPECT_TRUE(b.h.windows.topmost_windows.contains(0x41));
+    b.hooks.set_busy_pointer(true);
+    EXPECT_EQ(b.board.pointer, PointerShape::Hourglass);
+    b.hooks.hide_highlight();
+    EXPECT_FALSE(b.board.frame_visible);
+}
