@@ -1,6 +1,130 @@
-// Placeholder until the executor lands.
-#include "cli.h"
+// orvel --execute BOARD.ORV [N ...]: runs a board's start-up actions and then
+// the given areas against the real desktop, as run mode would, and exits.
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <cstdio>
+
+#include "cli.h"
+#include "exec/board_commands.h"
+#include "exec/exec_context.h"
+#include "exec/executor.h"
+#include "exec/random_source.h"
+#include "exec/run_mode_hooks.h"
+#include "model/orvel_state.h"
+#include "model/template_file.h"
+#include "platform/key_sender.h"
+#include "platform/message_boxes.h"
+#include "platform/window_system.h"
+#include "real_services.h"
+
 namespace orvel::cli {
-int execute(const QStringList&) { std::fputs("orvel: --execute is not built yet\n", stderr); return kUsage; }
+
+namespace {
+
+void print_error(const QString& text)
+{
+    std::fprintf(stderr, "orvel: %s\n", text.toLocal8Bit().constData());
+}
+
+// Run mode without a board window: nothing to place or give the focus to. The
+// close command ends execution after closing the programs the board started.
+class HeadlessHooks : public RunModeHooks {
+public:
+    void leave_run_mode_and_quit() override { quit_requested = true; }
+    bool quit_requested = false;
+};
+
+// What leaving run mode does to the started programs: each one still there is
+// asked to close, except a window of the board program itself.
+void close_started_programs(ExecContext& ctx)
+{
+    WindowSystem* windows = ctx.services.windows;
+    for (QString title = win_actiu_titol(ctx); title != QLatin1String("|"); title = win_actiu_titol(ctx)) {
+        if (windows && !title.contains(QLatin1String("ORVEL")))
+            windows->close(ctx.state.target_window);
+        ctx.state.target_window = 0;
+    }
+    ctx.state.target_stack.clear();
+}
+
+bool parse_areas(const QStringList& texts, QList<int>& areas)
+{
+    for (const QString& text : texts) {
+        bool ok = false;
+        const int n = text.toInt(&ok);
+        if (!ok || n < 1) {
+            print_error(QStringLiteral("\"%1\" is not an area number").arg(text));
+            return false;
+        }
+        areas << n;
+    }
+    return true;
+}
+
+}  // namespace
+
+int execute(const QStringList& args)
+{
+    if (args.isEmpty()) {
+        std::fputs("Usage: orvel --execute BOARD.ORV [N ...]\n", stderr);
+        return kUsage;
+    }
+    QList<int> areas;
+    if (!parse_areas(args.mid(1), areas))
+        return kUsage;
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        print_error(QStringLiteral("--execute types into other programs and needs an X display; DISPLAY is not set"));
+        return kRefused;
+    }
+    // The clipboard must be the desktop's, whatever platform the environment asks for.
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    int argc = 1;
+    char program_name[] = "orvel";
+    char* argv[] = {program_name, nullptr};
+    QGuiApplication app(argc, argv);
+
+    StderrMessageBoxes messages;
+    RealServices real(messages);
+    if (!real.has_display()) {
+        print_error(QStringLiteral("--execute needs an X display: %1").arg(real.error()));
+        return kRefused;
+    }
+    if (!real.error().isEmpty())
+        print_error(real.error());
+
+    OrvelState state;
+    state.folders = Folders::from_environment();
+    const QString board = QFileInfo(args.first()).absoluteFilePath();
+    if (load_template(state.tmpl, board, messages) != LoadOutcome::Read) {
+        print_error(QStringLiteral("cannot read the board %1").arg(args.first()));
+        return kRefused;
+    }
+    for (int n : areas)
+        if (n > state.tmpl.area_count) {
+            print_error(QStringLiteral("the board has no area %1 (it has %2)").arg(n).arg(state.tmpl.area_count));
+            return kUsage;
+        }
+
+    HeadlessHooks hooks;
+    Services& services = real.services();
+    ClockSeededRandom random(static_cast<uint64_t>(services.clock->now_ms()));
+    ExecContext ctx{state, services, hooks, nullptr, &random};
+    BoardCommands outside(ctx);
+    ctx.outside = &outside;
+
+    state.memory.clear();  // as the board window's first activation does
+    run_startup_actions(ctx);
+    for (int n : areas) {
+        if (hooks.quit_requested)
+            break;
+        execute_area(ctx, n);
+    }
+    if (hooks.quit_requested)
+        close_started_programs(ctx);
+    if (services.keys)
+        services.keys->wait_until_processed();
+    // Started programs are left running (detached), unless the board closed them.
+    return kOk;
+}
+
 }  // namespace orvel::cli
