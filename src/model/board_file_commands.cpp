@@ -262,13 +262,15 @@ SaveOutcome save_board(OrvelState& state, const QString& chosen, MessageBoxes& m
         t.cover_file = relative_to_folder(new_cover, new_folder);
     }
 
-    t.file_name = path;
     if (t.cover_file.isEmpty())
         t.cover_file = cover_for_board_without_cover(path);
 
+    // The Part empties the target before writing; writing a temporary file renamed over
+    // it keeps the old board when anything fails. file_name changes only once saved.
     const WriteResult written = write_template(t, path);
     if (!written)
         return fail(written.error_number);
+    t.file_name = path;
     if (written.unmappable > 0)
         messages.show(unmappable_message(path), QStringLiteral("Orvel"), MessageIcon::Exclamation);
 

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <set>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -144,17 +145,26 @@ public:
         return (buf_.size() - pos_) + device_left;
     }
 
-    static QByteArray plain_value(const char* line, qsizetype size)
+    // The plain value of a line: up to the first comma, blanks around it removed.
+    static void plain_range(const char* line, qsizetype size, qsizetype& begin, qsizetype& end)
     {
+        begin = 0;
+        end = 0;
         if (size <= 0)
-            return QByteArray();
+            return;
         const char* comma = static_cast<const char*>(std::memchr(line, ',', static_cast<size_t>(size)));
-        qsizetype end = comma ? comma - line : size;
-        qsizetype begin = 0;
+        end = comma ? comma - line : size;
         while (begin < end && is_blank(line[begin]))
             ++begin;
         while (end > begin && is_blank(line[end - 1]))
             --end;
+    }
+
+    static QByteArray plain_value(const char* line, qsizetype size)
+    {
+        qsizetype begin = 0;
+        qsizetype end = 0;
+        plain_range(line, size, begin, end);
         return QByteArray(line + begin, end - begin);
     }
 
@@ -242,8 +252,11 @@ enum class NumberResult { Ok, Mismatch, Overflow };
 // An empty line reads as 0.
 NumberResult parse_int16(const char* line, qsizetype size, int16_t& out)
 {
-    const QByteArray token = Scanner::plain_value(line, size);
-    if (token.isEmpty()) {
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    Scanner::plain_range(line, size, begin, end);
+    const std::string_view token(line + begin, static_cast<size_t>(end - begin));
+    if (token.empty()) {
         out = 0;
         return NumberResult::Ok;
     }
@@ -256,7 +269,7 @@ NumberResult parse_int16(const char* line, qsizetype size, int16_t& out)
     const qsizetype digits_start = i;
     int64_t whole = 0;
     bool big = false;
-    while (i < token.size() && token[i] >= '0' && token[i] <= '9') {
+    while (i < static_cast<qsizetype>(token.size()) && token[i] >= '0' && token[i] <= '9') {
         if (whole < 1000000)
             whole = whole * 10 + (token[i] - '0');
         else
@@ -265,10 +278,10 @@ NumberResult parse_int16(const char* line, qsizetype size, int16_t& out)
     }
     qsizetype int_digits = i - digits_start;
     int half = 0;  // 0 below a half, 1 exactly a half, 2 above
-    if (i < token.size() && token[i] == '.') {
+    if (i < static_cast<qsizetype>(token.size()) && token[i] == '.') {
         ++i;
         const qsizetype frac_start = i;
-        while (i < token.size() && token[i] >= '0' && token[i] <= '9')
+        while (i < static_cast<qsizetype>(token.size()) && token[i] >= '0' && token[i] <= '9')
             ++i;
         if (i > frac_start) {
             const char first = token[frac_start];
@@ -281,7 +294,7 @@ NumberResult parse_int16(const char* line, qsizetype size, int16_t& out)
             return NumberResult::Mismatch;  // a lone "."
         int_digits = std::max<qsizetype>(int_digits, 1);
     }
-    if (int_digits == 0 || i != token.size())
+    if (int_digits == 0 || i != static_cast<qsizetype>(token.size()))
         return NumberResult::Mismatch;
     if (half == 2 || (half == 1 && (whole % 2) == 1))
         ++whole;
