@@ -14,7 +14,8 @@ enum class PointerShape {
 class BoardView {
 public:
     virtual ~BoardView() = default;
-    // Moves the highlight frame to a rectangle in board pixels and shows it.
+    // Moves the highlight frame to a rectangle in board pixels and shows it; the
+    // border is drawn inside the rectangle, so its outer edge is the area's edge.
     virtual void show_frame(const QRect& board_rect) = 0;
     virtual void hide_frame() = 0;
     // Border width in pixels and colour as an RGB number (0x00BBGGRR; 255 is red).

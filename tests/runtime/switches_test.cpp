@@ -229,3 +229,66 @@ TEST(SwitchMapping, ClickSwitchesAreArmedByTheFirstClick)
     r.run.Tauvirt_MouseDown(kRightButton, 5, 5);
     EXPECT_EQ(r.executed, std::vector<int>{1});
 }
+
+TEST(AccessMethodChange, RestartsTheChosenMethodOnTheShownBoard)
+{
+    RunFixture f;
+    build_row(f);
+    f.state.profile.modus = 2;
+    f.run.start_access_method();
+    f.run.Timer3_Timer();
+    f.run.pause_for_access_menu();
+    EXPECT_FALSE(f.timers.step);
+    EXPECT_FALSE(f.timers.focus_keeper);
+
+    f.state.profile.modus = 3;
+    f.run.restart_access_method();
+    EXPECT_EQ(f.board.log.mid(f.board.log.size() - 3),
+              (QStringList{"step off", "hide", "frame 300,0 100x100"}));  // the last area
+    EXPECT_EQ(f.state.cursor, 5);
+
+    f.state.profile.modus = 2;
+    f.run.restart_access_method();
+    EXPECT_TRUE(f.timers.step);
+    EXPECT_TRUE(f.timers.focus_keeper);
+
+    f.state.profile.modus = 0;
+    f.run.restart_access_method();
+    EXPECT_FALSE(f.timers.step);
+    EXPECT_FALSE(f.board.frame_visible);
+
+    // The focus keeper gives the board the focus except in mouse mode.
+    const int focus_before = f.board.focus_requests;
+    f.board.pointers.clear();
+    f.run.Timer2_Timer();
+    EXPECT_EQ(f.board.focus_requests, focus_before);
+    EXPECT_EQ(f.board.pointers, (std::vector<PointerShape>{PointerShape::Icon, PointerShape::Default}));
+    f.state.profile.modus = 1;
+    f.run.Timer2_Timer();
+    EXPECT_EQ(f.board.focus_requests, focus_before + 1);
+}
+
+TEST(AccessMethodChange, ANewBoardStartsScanningFromTheTop)
+{
+    RunFixture f;
+    build_row(f);
+    f.state.profile.modus = 2;
+    f.state.cursor = 3;
+    f.state.scan_level = 4;
+    f.state.run_current_area = 4;
+    f.run.board_changed();
+    EXPECT_EQ(f.state.cursor, 0);
+    EXPECT_EQ(f.state.scan_level, 1);
+    EXPECT_EQ(f.state.run_current_area, -1);
+    EXPECT_TRUE(f.timers.step);
+
+    // Voice with two orders starts on the last area, and selecting picks that area.
+    RunFixture v;
+    build_row(v);
+    v.state.profile.modus = 6;
+    v.state.profile.accio2 = kActionEnter;
+    v.run.start_access_method();
+    EXPECT_EQ(v.board.frame, QRect(300, 0, 100, 100));
+    v.run.Tauvirt_KeyPress(QChar(13));
+    EXPECT_EQ(v.executed, std::vector<int>{5});
+}
