@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# orvel --dump / --resave / --check on hand-made good and bad boards: exit statuses,
+# standard output and the message lines on standard error. No display needed.
+set -uo pipefail
+
+bin=${ORVEL_BIN:?ORVEL_BIN must name the orvel executable}
+src=${ORVEL_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
+work=${E2E_WORK:-$(mktemp -d)}
+rm -rf "$work"
+mkdir -p "$work"
+cd "$work" || exit 1
+
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+# run NAME ARGS...: runs orvel, keeping stdout, stderr and the exit status.
+run() {
+  local name=$1; shift
+  "$bin" "$@" >"$name.out" 2>"$name.err"
+  echo $? >"$name.rc"
+}
+expect_rc() { [ "$(cat "$1.rc")" = "$2" ] || fail "$1: exit $(cat "$1.rc"), expected $2"; }
+expect_out() { grep -qF -- "$2" "$1.out" || fail "$1: stdout lacks: $2"; }
+expect_err() { grep -qF -- "$2" "$1.err" || fail "$1: stderr lacks: $2"; }
+expect_no_out() { [ ! -s "$1.out" ] || fail "$1: unexpected stdout: $(head -3 "$1.out")"; }
+expect_no_err() { [ ! -s "$1.err" ] || fail "$1: unexpected stderr: $(head -3 "$1.err")"; }
+
+crlf() { sed 's/$/\r/'; }
+
+# A version 2.1 header (17 lines) with the given cover and area count.
+header() {
+  printf '%s\n' " 2 " " 1 " "$1" " $2 " '""' " 0 " '""' '""' '""' '""' '"desc"' " 0 " "-1 " " 0 " " 0 " " 0 " " 100 "
+}
+# One area block: Xi Yi Xf Yf parent sound keys is_group
+area() {
+  printf '%s\n' " $1 " " $2 " " $3 " " $4 " " $5 " " 0 " '""' "\"$6\"" "\"$7\"" '""' " 0 " " $8 "
+}
+
+example="$src/boards/EXEMPLE.ORV"
+
+# --- the example board ---
+run ex_dump --dump "$example"
+expect_rc ex_dump 0
+expect_no_err ex_dump
+expect_out ex_dump '"area_count": 10'
+expect_out ex_dump '"keys": "{|LLEGIR Gràcies}Gràcies "'
+expect_out ex_dump '"format_major": 2'
+[ "$(grep -c '"Xi"' ex_dump.out)" = 10 ] || fail "ex_dump: expected 10 areas"
+if command -v jq >/dev/null; then
+  jq -e '.areas | length == 10' ex_dump.out >/dev/null || fail "ex_dump: not valid JSON"
+fi
+
+run ex_check --check "$example"
+expect_rc ex_check 0
+expect_no_out ex_check
+expect_no_err ex_check
+
+run ex_resave --resave "$example" resaved.ORV
+expect_rc ex_resave 0
+cmp -s "$example" resaved.ORV || fail "ex_resave: writing the example again changed its bytes"
+
+# --- usage ---
+run usage1 --dump
+expect_rc usage1 2
+run usage2 --resave only.ORV
+expect_rc usage2 2
+run usage3 --check a.ORV b.ORV
+expect_rc usage3 2
+
+# --- refused and missing ---
+run missing --dump "$work/none.ORV"
+expect_rc missing 1
+expect_no_out missing
+expect_err missing "Error en llegir el fitxer $work/none.ORV 53 File not found"
+
+cp "$example" board.txt
+run format --dump board.txt
+expect_rc format 1
+expect_err format "Format incorrecte"
+
+{ printf '%s\n' " 3 " " 0 " "X.BMP" " 0 "; } | crlf >v30.ORV
+run v30 --dump v30.ORV
+expect_rc v30 1
+expect_err v30 "Teniu instal·lada una versió de Orvel anterior que no reconeix aquets format de fitxer"
+{ printf '%s\n' " 2 " " 2 "; } | crlf >v22.ORV
+run v22 --check v22.ORV
+expect_rc v22 1
+
+# --- read errors: the board is still dumped ---
+{ header "" 3; area 0 0 640 445 0 "" "" -1; area 10 10 20 20 1 "" "a" 0; printf ' 5 \n 6 \n'; } | crlf >cut.ORV
+run cut --dump cut.ORV
+expect_rc cut 0
+expect_out cut '"area_count": 3'
+expect_err cut "Error en llegir el fitxer $work/cut.ORV 62 Input past end of file"
+[ "$(grep -c 'Error en llegir' cut.err)" = 1 ] || fail "cut: the same error number was shown twice"
+
+{ header "" 1; printf '%s\n' " 99999 " " abc " " 1 " " 1 " " 0 " " 0 " '""' '""' '""' '""' " 0 " " 0 "; } | crlf >nums.ORV
+run nums --dump nums.ORV
+expect_rc nums 0
+expect_err nums "6 Overflow"
+expect_err nums "13 Type mismatch"
+
+head -c 100000 /dev/urandom >garbage.ORV
+run garbage --dump garbage.ORV
+expect_rc garbage 0
+
+# --- LF-only files read like CRLF files ---
+tr -d '\r' <"$example" >lf.ORV
+run lf --dump lf.ORV
+expect_rc lf 0
+cmp -s ex_dump.out lf.out || fail "lf: an LF-only board dumps differently"
+
+# --- version 1.0 brought to 2.1 by --resave ---
+{ printf '%s\n' " 1 " " 0 " "" " 1 " '""' " 0 " '""' '""' '""' '""' '"vella"' " 0 " "-1 "; area 0 0 640 445 0 "" "x" 0; } | crlf >v10.ORV
+run v10 --resave v10.ORV v10new.ORV
+expect_rc v10 0
+[ "$(wc -l <v10new.ORV)" = 29 ] || fail "v10: the resaved board is not 17 + 12 lines"
+run v10dump --dump v10new.ORV
+expect_out v10dump '"format_major": 2'
+expect_out v10dump '"description": "vella"'
+expect_out v10dump '"auto_cover": 0'
+
+# --- --check on a board with problems ---
+mkdir -p sons
+: >sons/bee.wav
+{
+  header "COVER.BMP" 6
+  area 0 0 640 445 0 "" "" -1
+  area 10 10 100 100 1 'SONS\BEE.WAV' '{|SONA SONS\BEE.WAV}{|LLEGIR hola}' 0
+  area 10 10 700 100 1 "" '{|XYZ 1}' 0
+  area 10 10 20 20 9 "" '{|SONA A.WAV' 0
+  area 10 10 20 20 1 "falta.wav" '{|CARREGA no.orv}{|sim 1 {x}}' 0
+  area 10 10 20 20 1 "" '{|SIM 1 {{|ENGANXA foto.bmp}} {x}}' 0
+} | crlf >bad.ORV
+run bad --check bad.ORV
+expect_rc bad 1
+expect_out bad "cover_file: file not found: $work/COVER.BMP"
+expect_out bad "area 3 keys: unknown command: {|XYZ 1}"
+expect_out bad "area 3: outside the root area (area 1)"
+expect_out bad "area 4 keys: command never closed: {|SONA A.WA"
+expect_out bad "area 4 keys: {|SONA A.WA: file not found: $work/A.WA"
+expect_out bad "area 4: parent 9 names no area"
+expect_out bad "area 5 sound_file: file not found: $work/falta.wav"
+expect_out bad "area 5 keys: {|CARREGA no.orv}: file not found: $work/no.orv"
+expect_out bad "area 5 keys: unknown command: {|sim 1 {x}}"
+expect_out bad "area 6 keys: {|ENGANXA foto.bmp}: file not found: $work/foto.bmp"
+if grep -q "area 2" bad.out; then fail "bad: area 2 is fine (SONS\\BEE.WAV names sons/bee.wav)"; fi
+[ "$(wc -l <bad.out)" = 10 ] || fail "bad: expected 10 problems, got $(wc -l <bad.out)"
+
+run badread --check cut.ORV
+expect_rc badread 1
+expect_out badread "board: Error en llegir el fitxer $work/cut.ORV 62 Input past end of file"
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed; outputs kept in $work" >&2
+  exit 1
+fi
+echo "board_cli: all checks passed"
