@@ -40,7 +40,9 @@ start_x() {
     for n in $(seq "${E2E_NEXT_DISPLAY:-120}" 299); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
     done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$E2E_WORK/xvfb-$n.log" 2>&1 &
+    # -noreset: without it the server resets whenever its last client leaves,
+    # forgetting the keyboard layout and putting the pointer back in the middle.
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_WORK/xvfb-$n.log" 2>&1 &
     E2E_PIDS+=($!)
     export DISPLAY=":$n"
     E2E_NEXT_DISPLAY=$((n + 1))
