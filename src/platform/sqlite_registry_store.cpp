@@ -28,17 +28,11 @@ bool is_known_root(const QString& root)
     return false;
 }
 
-// One prepared statement, reset and cleared on every use.
+// A use of a prepared statement of the store: reset and cleared when done.
 class Query {
 public:
-    Query(sqlite3* db, const char* sql)
-    {
-        if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK) {
-            sqlite3_finalize(stmt_);
-            stmt_ = nullptr;
-        }
-    }
-    ~Query() { sqlite3_finalize(stmt_); }
+    explicit Query(sqlite3_stmt* stmt) : stmt_(stmt) {}
+    ~Query() { reset(); }
     Query(const Query&) = delete;
     Query& operator=(const Query&) = delete;
 
@@ -60,6 +54,8 @@ public:
     // Ready for new bindings and another step.
     void reset()
     {
+        if (!stmt_)
+            return;
         sqlite3_reset(stmt_);
         sqlite3_clear_bindings(stmt_);
     }
@@ -134,28 +130,28 @@ QString SqliteRegistryStore::default_file(const QString& data_folder)
 SqliteRegistryStore::SqliteRegistryStore(const QString& database_file, MessageBoxes* messages)
 {
     QDir().mkpath(QFileInfo(database_file).absolutePath());
-    if (open_file(database_file))
+    QString problem;
+    bool unreadable = false;
+    if (open_file(database_file, &problem, &unreadable))
         return;
-    QString problem = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
-    const int code = db_ ? sqlite3_extended_errcode(db_) : SQLITE_NOMEM;
     close();
     QString text;
-    if (is_unreadable_database(code) && QFileInfo::exists(database_file)) {
+    if (unreadable && QFileInfo::exists(database_file)) {
         set_aside_unreadable(database_file);
-        if (!set_aside_.isEmpty() && open_file(database_file)) {
+        QString again;
+        if (!set_aside_.isEmpty() && open_file(database_file, &again, &unreadable))
             text = QStringLiteral("El registre d'Orvel no es podia llegir (%1).\rS'ha apartat a %2 i se'n comença un de buit.")
                        .arg(problem, set_aside_);
-        }
-        else {
+        else
             close();
-        }
     }
     if (!db_) {
         // Keep the user's file as it is and work from memory for this session.
         if (text.isEmpty())
             text = QStringLiteral("No es pot obrir el registre d'Orvel %1 (%2).\rEls valors d'aquesta sessió no es desaran.")
                        .arg(database_file, problem);
-        if (!open_file(QStringLiteral(":memory:")))
+        QString memory_problem;
+        if (!open_file(QStringLiteral(":memory:"), &memory_problem, &unreadable))
             close();
     }
     if (messages && !text.isEmpty())
@@ -164,29 +160,62 @@ SqliteRegistryStore::SqliteRegistryStore(const QString& database_file, MessageBo
 
 SqliteRegistryStore::~SqliteRegistryStore() { close(); }
 
+sqlite3_stmt* SqliteRegistryStore::statement(const char* sql)
+{
+    if (!db_)
+        return nullptr;
+    auto found = statements_.find(sql);
+    if (found != statements_.end())
+        return found->second;
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        return nullptr;
+    }
+    statements_.emplace(sql, stmt);
+    return stmt;
+}
+
 void SqliteRegistryStore::close()
 {
+    for (auto& [sql, stmt] : statements_)
+        sqlite3_finalize(stmt);
+    statements_.clear();
     sqlite3_close_v2(db_);
     db_ = nullptr;
 }
 
-bool SqliteRegistryStore::open_file(const QString& file)
+bool SqliteRegistryStore::open_file(const QString& file, QString* problem, bool* unreadable)
 {
-    if (sqlite3_open_v2(file.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+    *unreadable = false;
+    const auto failed = [&]() {
+        const int code = db_ ? sqlite3_extended_errcode(db_) : SQLITE_NOMEM;
+        *problem = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
+        *unreadable = is_unreadable_database(code);
         return false;
+    };
+    if (sqlite3_open_v2(file.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+        return failed();
     sqlite3_extended_result_codes(db_, 1);
     // Another Orvel (a headless --execute beside the board) may be writing.
     sqlite3_busy_timeout(db_, 5000);
     // WAL with synchronous=NORMAL: a committed transaction survives a crash of the
     // program; only a power cut may lose the last few, never half of one.
     if (!exec(db_, "PRAGMA journal_mode=WAL") || !exec(db_, "PRAGMA synchronous=NORMAL"))
-        return false;
+        return failed();
     {
-        Query check(db_, "PRAGMA quick_check");
-        if (check.step() != SQLITE_ROW || check.text_column(0) != QLatin1String("ok"))
+        Query check(statement("PRAGMA quick_check"));
+        const int step = check.step();
+        if (step != SQLITE_ROW)
+            return failed();
+        const QString verdict = check.text_column(0);
+        if (verdict != QLatin1String("ok")) {
+            *problem = verdict;
+            *unreadable = true;
             return false;
+        }
     }
-    return prepare_schema();
+    return prepare_schema() || failed();
 }
 
 bool SqliteRegistryStore::prepare_schema()
@@ -194,7 +223,7 @@ bool SqliteRegistryStore::prepare_schema()
     WriteTransaction transaction(db_);
     if (!transaction.begun() || !exec(db_, kSchema))
         return false;
-    Query add_root(db_, "INSERT OR IGNORE INTO registry_keys(parent, name, folded) VALUES (0, ?1, ?1)");
+    Query add_root(statement("INSERT OR IGNORE INTO registry_keys(parent, name, folded) VALUES (0, ?1, ?1)"));
     for (const char* root : kRoots) {
         if (add_root.bind(1, QString::fromLatin1(root)).step() != SQLITE_DONE)
             return false;
@@ -220,7 +249,7 @@ std::optional<qint64> SqliteRegistryStore::find_key(const QString& root, const Q
 {
     if (!db_ || !is_known_root(root))
         return std::nullopt;
-    Query child(db_, "SELECT id FROM registry_keys WHERE parent = ?1 AND folded = ?2");
+    Query child(statement("SELECT id FROM registry_keys WHERE parent = ?1 AND folded = ?2"));
     qint64 id = 0;
     const QStringList levels = QStringList{folded(root)} + key_levels(key);
     for (const QString& level : levels) {
@@ -246,12 +275,12 @@ std::optional<qint64> SqliteRegistryStore::make_key(const QString& root, const Q
         return std::nullopt;
     std::optional<qint64> id = find_key(root, QString());
     for (const QString& level : key_levels(key)) {
-        Query child(db_, "SELECT id FROM registry_keys WHERE parent = ?1 AND folded = ?2");
+        Query child(statement("SELECT id FROM registry_keys WHERE parent = ?1 AND folded = ?2"));
         if (child.bind(1, *id).bind(2, folded(level)).step() == SQLITE_ROW) {
             id = child.int_column(0);
             continue;
         }
-        Query add(db_, "INSERT INTO registry_keys(parent, name, folded) VALUES (?1, ?2, ?3)");
+        Query add(statement("INSERT INTO registry_keys(parent, name, folded) VALUES (?1, ?2, ?3)"));
         if (add.bind(1, *id).bind(2, level).bind(3, folded(level)).step() != SQLITE_DONE)
             return std::nullopt;
         id = sqlite3_last_insert_rowid(db_);
@@ -273,9 +302,9 @@ bool SqliteRegistryStore::set_value(const QString& root, const QString& key, con
     if (!id)
         return false;
     // One statement in autocommit mode: one committed transaction.
-    Query write(db_,
-                "INSERT INTO registry_values(key, name, folded, type, data) VALUES (?1, ?2, ?3, ?4, ?5) "
-                "ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data");
+    Query write(statement(
+        "INSERT INTO registry_values(key, name, folded, type, data) VALUES (?1, ?2, ?3, ?4, ?5) "
+        "ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data"));
     write.bind(1, *id).bind(2, name).bind(3, folded(name)).bind(4, qint64(value.type)).bind_blob(5, value.data);
     return write.step() == SQLITE_DONE;
 }
@@ -285,7 +314,7 @@ std::optional<RegistryValue> SqliteRegistryStore::value(const QString& root, con
     const std::optional<qint64> id = find_key(root, key);
     if (!id)
         return std::nullopt;
-    Query read(db_, "SELECT type, data FROM registry_values WHERE key = ?1 AND folded = ?2");
+    Query read(statement("SELECT type, data FROM registry_values WHERE key = ?1 AND folded = ?2"));
     if (read.bind(1, *id).bind(2, folded(name)).step() != SQLITE_ROW)
         return std::nullopt;
     const qint64 type = read.int_column(0);
@@ -299,7 +328,7 @@ std::optional<QStringList> SqliteRegistryStore::subkeys(const QString& root, con
     const std::optional<qint64> id = find_key(root, key);
     if (!id)
         return std::nullopt;
-    Query children(db_, "SELECT name FROM registry_keys WHERE parent = ?1 ORDER BY id");
+    Query children(statement("SELECT name FROM registry_keys WHERE parent = ?1 ORDER BY id"));
     children.bind(1, *id);
     QStringList names;
     while (children.step() == SQLITE_ROW)

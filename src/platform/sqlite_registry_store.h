@@ -7,10 +7,13 @@
 // either the whole value or none of it. A database that cannot be read is moved
 // aside (never deleted), the user is told once, and the store starts empty.
 #include <QString>
+#include <string>
+#include <unordered_map>
 
 #include "platform/registry_store.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace orvel {
 
@@ -39,14 +42,19 @@ public:
     bool is_open() const { return db_ != nullptr; }
 
 private:
-    bool open_file(const QString& file);
+    // Opens the database and its tables. On failure, *problem says why and
+    // *unreadable tells a damaged file from one that cannot be reached.
+    bool open_file(const QString& file, QString* problem, bool* unreadable);
     bool prepare_schema();
     void close();
     void set_aside_unreadable(const QString& file);
     std::optional<qint64> find_key(const QString& root, const QString& key);
     std::optional<qint64> make_key(const QString& root, const QString& key);
+    // The statement for this SQL, prepared once per open database; null on failure.
+    sqlite3_stmt* statement(const char* sql);
 
     sqlite3* db_ = nullptr;
+    std::unordered_map<std::string, sqlite3_stmt*> statements_;
     QString set_aside_;
 };
 

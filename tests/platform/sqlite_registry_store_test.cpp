@@ -118,6 +118,31 @@ TEST(SqliteRegistryStore, AnUnreadableDatabaseIsSetAsideAndTheStoreStartsEmpty)
     EXPECT_EQ(reopened.value(kUser, QStringLiteral("Software\\X"), QString())->data, QByteArray("nou"));
 }
 
+TEST(SqliteRegistryStore, ADatabaseWithDamagedPagesIsSetAsideToo)
+{
+    QTemporaryDir folder;
+    const QString file = SqliteRegistryStore::default_file(folder.path());
+    {
+        SqliteRegistryStore store(file, nullptr);
+        for (int i = 0; i < 200; ++i)
+            ASSERT_TRUE(store.create_key(kUser, QStringLiteral("Software\\Clau%1").arg(i)));
+    }
+    // The header stays valid; a page of the key table is overwritten.
+    QFile damaged(file);
+    ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
+    ASSERT_GT(damaged.size(), 3 * 4096);
+    damaged.seek(2 * 4096);
+    damaged.write(QByteArray(4096, '\xff'));
+    damaged.close();
+
+    RecordingMessages messages;
+    SqliteRegistryStore store(file, &messages);
+    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_FALSE(store.set_aside_file().isEmpty());
+    EXPECT_EQ(store.subkeys(kUser, QString()), QStringList{});
+    EXPECT_TRUE(store.create_key(kUser, QStringLiteral("Software")));
+}
+
 TEST(SqliteRegistryStore, AFolderThatCannotHoldTheDatabaseLeavesAWorkingStoreInMemory)
 {
     QTemporaryDir folder;
