@@ -10,6 +10,7 @@
 #include "exec/executor.h"
 #include "exec/random_source.h"
 #include "exec/run_mode_hooks.h"
+#include "exec/speech.h"
 #include "model/orvel_state.h"
 #include "model/template_file.h"
 #include "platform/key_sender.h"
@@ -94,6 +95,12 @@ int execute(const QStringList& args)
 
     OrvelState state;
     state.folders = Folders::from_environment();
+    {
+        // Speech starts as at program start-up, before the board brings its settings.
+        RunModeHooks no_window;
+        ExecContext start_up{state, real.services(), no_window};
+        tts_init(start_up);
+    }
     const QString board = QFileInfo(args.first()).absoluteFilePath();
     if (load_template(state.tmpl, board, messages) != LoadOutcome::Read) {
         print_error(QStringLiteral("cannot read the board %1").arg(args.first()));
@@ -113,6 +120,7 @@ int execute(const QStringList& args)
     ctx.outside = &outside;
 
     state.memory.clear();  // as the board window's first activation does
+    apply_template_speech(ctx);  // as entering run mode does
     run_startup_actions(ctx);
     for (int n : areas) {
         if (hooks.quit_requested)
@@ -123,6 +131,8 @@ int execute(const QStringList& args)
         close_started_programs(ctx);
     if (services.keys)
         services.keys->wait_until_processed();
+    // Speech and sounds are heard to their end; music stops.
+    real.finish_sounds();
     // Started programs are left running (detached), unless the board closed them.
     return kOk;
 }

@@ -5,6 +5,7 @@
 #include "platform/message_boxes.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_process_launcher.h"
+#include "platform/speech_and_sound.h"
 #include "platform/x11/x11_display.h"
 #include "platform/x11/x11_key_sender.h"
 #include "platform/x11/x11_mouse_device.h"
@@ -38,9 +39,17 @@ RealServices::RealServices(MessageBoxes& messages)
         clipboard_ = std::make_unique<QtClipboard>();
         services_.clipboard = clipboard_.get();
     }
+
+    speech_and_sound_ = std::make_unique<SpeechAndSound>();
+    speech_and_sound_->install(services_);
 }
 
 RealServices::~RealServices() = default;
+
+void RealServices::finish_sounds()
+{
+    speech_and_sound_->finish();
+}
 
 bool RealServices::has_display() const
 {

@@ -17,6 +17,7 @@ class X11WindowSystem;
 class X11MouseDevice;
 class QtProcessLauncher;
 class QtClipboard;
+class SpeechAndSound;
 
 class RealServices {
 public:
@@ -33,6 +34,9 @@ public:
 
     Services& services() { return services_; }
 
+    // Before a headless run exits: lets the speech end and stops the music.
+    void finish_sounds();
+
 private:
     SteadyClock clock_;
 
@@ -47,6 +51,9 @@ private:
 
     // The clipboard (needs a QGuiApplication).
     std::unique_ptr<QtClipboard> clipboard_;
+
+    // Speech, WAV and MIDI through the one audio device, and the outside text reader.
+    std::unique_ptr<SpeechAndSound> speech_and_sound_;
 
     QString error_;
     Services services_;
