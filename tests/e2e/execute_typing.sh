@@ -21,7 +21,9 @@ run_case() {
         "mal{BS}{BK}{BACKSPACE 2}be~" \
         "^d"
     local log="$E2E_WORK/orvel-$mode-$layout.log"
-    "$ORVEL_BIN" --execute "$board" 2 3 4 5 6 7 >"$log" 2>&1 || { cat "$log"; fail "orvel --execute exited $? ($mode, $layout)"; }
+    local rc=0
+    "$ORVEL_BIN" --execute "$board" 2 3 4 5 6 7 >"$log" 2>&1 || rc=$?
+    [ "$rc" = 0 ] || { cat "$log"; fail "orvel --execute exited $rc ($mode, $layout)"; }
     wait_for_file "$out" || fail "the terminal did not finish ($mode, $layout)"
 
     local expected
