@@ -60,7 +60,7 @@ private:
         }
     }
 
-    void emit(const KeyStroke& stroke, int count, int position)
+    void add_strokes(const KeyStroke& stroke, int count, int position)
     {
         if (static_cast<int64_t>(m_result.strokes.size()) + count > max_strokes_per_run) {
             fail(key_error_too_many_keys, position);
@@ -128,20 +128,20 @@ private:
             fail(key_error_unclosed_brace, m_pos);
         } else if (c == u'~') {
             ++m_pos;
-            emit(KeyStroke::of_key(NamedKey::Enter, own), 1, start);
+            add_strokes(KeyStroke::of_key(NamedKey::Enter, own), 1, start);
         } else if (c == u'\r') {
             ++m_pos;
             if (m_pos < m_text.size() && m_text.at(m_pos) == u'\n')
                 ++m_pos;  // a Windows line end is one Enter
-            emit(KeyStroke::of_key(NamedKey::Enter, own), 1, start);
+            add_strokes(KeyStroke::of_key(NamedKey::Enter, own), 1, start);
         } else if (c == u'\n') {
             ++m_pos;
-            emit(KeyStroke::of_key(NamedKey::Enter, own), 1, start);
+            add_strokes(KeyStroke::of_key(NamedKey::Enter, own), 1, start);
         } else if (c == u'\t') {
             ++m_pos;
-            emit(KeyStroke::of_key(NamedKey::Tab, own), 1, start);
+            add_strokes(KeyStroke::of_key(NamedKey::Tab, own), 1, start);
         } else {
-            emit(KeyStroke::of_char(take_char(), own), 1, start);
+            add_strokes(KeyStroke::of_char(take_char(), own), 1, start);
         }
     }
 
@@ -188,13 +188,13 @@ private:
             const char32_t c = name.size() == 1 ? name.at(0).unicode()
                                                 : QChar::surrogateToUcs4(name.at(0), name.at(1));
             if (c == U'~')
-                emit(KeyStroke::of_char(U'~', mods), count, open);
+                add_strokes(KeyStroke::of_char(U'~', mods), count, open);
             else if (c == U'\n' || c == U'\r')
-                emit(KeyStroke::of_key(NamedKey::Enter, mods), count, open);
+                add_strokes(KeyStroke::of_key(NamedKey::Enter, mods), count, open);
             else if (c == U'\t')
-                emit(KeyStroke::of_key(NamedKey::Tab, mods), count, open);
+                add_strokes(KeyStroke::of_key(NamedKey::Tab, mods), count, open);
             else
-                emit(KeyStroke::of_char(c, mods), count, open);
+                add_strokes(KeyStroke::of_char(c, mods), count, open);
             return;
         }
         NamedKey key;
@@ -202,7 +202,7 @@ private:
             fail(key_error_unknown_key_name, open);
             return;
         }
-        emit(KeyStroke::of_key(key, mods), count, open);
+        add_strokes(KeyStroke::of_key(key, mods), count, open);
     }
 
     const QString& m_text;

@@ -2,6 +2,7 @@
 
 #include "platform/keys/key_notation.h"
 #include "platform/x11/x11_display.h"
+#include "platform/x11/x11_key_lending.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -22,10 +23,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A client reads a borrowed keycode's symbol only when it handles the key event,
-// so a keycode is not cleared or given another symbol sooner than this after its
-// release (25 ms was measured as the edge with xterm under Xvfb).
-constexpr auto borrowed_key_quiet_time = std::chrono::milliseconds(60);
 // The moment wait_until_processed gives the target after the server has everything.
 constexpr auto target_reading_time = std::chrono::milliseconds(30);
 
@@ -106,7 +103,7 @@ int level_for(const XkbKeyTypeRec* type, unsigned mods)
 // current group, which keycodes press which modifier, which keycodes are empty.
 class KeymapSnapshot {
 public:
-    KeymapSnapshot(Display* display, XkbDescPtr xkb, const XkbStateRec& state, unsigned locked_mods)
+    KeymapSnapshot(XkbDescPtr xkb, const XkbStateRec& state, unsigned locked_mods, const X11KeyLending& lending)
     {
         const int group = state.group;
         // Modifier keys first: a level can only be reached with modifiers we can press.
@@ -133,11 +130,8 @@ public:
 
         for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code) {
             const int groups = XkbKeyNumGroups(xkb, code);
-            if (groups == 0) {
-                if (xkb->map->modmap[code] == 0)
-                    m_empty_keycodes.push_back(static_cast<KeyCode>(code));
+            if (groups == 0 || lending.is_lent(static_cast<KeyCode>(code)))
                 continue;
-            }
             const int key_group = group < groups ? group : group % groups;
             const XkbKeyTypeRec* type = XkbKeyKeyType(xkb, code, key_group);
             for (int level = 0; level < type->num_levels; ++level) {
@@ -165,7 +159,6 @@ public:
                     m_keys[canonical] = {static_cast<KeyCode>(code), best};
             }
         }
-        (void)display;
     }
 
     const KeyChoice* find(KeySym sym) const
@@ -179,179 +172,11 @@ public:
         return it == m_modifier_keys.end() ? 0 : it->second;
     }
     unsigned alt_mask() const { return m_alt_mask; }
-    const std::vector<KeyCode>& empty_keycodes() const { return m_empty_keycodes; }
 
 private:
     std::unordered_map<KeySym, KeyChoice> m_keys;
     std::map<unsigned, KeyCode> m_modifier_keys;
-    std::vector<KeyCode> m_empty_keycodes;
     unsigned m_alt_mask = 0;
-};
-
-// Empty keycodes lent to symbols the keymap lacks, for the length of one run.
-class BorrowedKeys {
-public:
-    BorrowedKeys(Display* display, XkbDescPtr xkb, std::vector<KeyCode> empty)
-        : m_display(display), m_xkb(xkb)
-    {
-        // Prefer long stretches of neighbouring keycodes: one keymap change covers a stretch.
-        std::vector<std::vector<KeyCode>> stretches;
-        for (KeyCode code : empty) {
-            if (stretches.empty() || stretches.back().back() + 1 != code)
-                stretches.emplace_back();
-            stretches.back().push_back(code);
-        }
-        std::stable_sort(stretches.begin(), stretches.end(),
-                         [](const auto& a, const auto& b) { return a.size() > b.size(); });
-        for (const auto& stretch : stretches)
-            for (KeyCode code : stretch)
-                m_slots.push_back({code, NoSymbol, false, Clock::time_point{}, false, 0});
-    }
-
-    size_t capacity() const { return m_slots.size(); }
-
-    // Maps every symbol in `wanted` (at most capacity()), keeping symbols already
-    // mapped on their keycodes and reusing the keycodes released longest ago.
-    void map_all(const std::vector<KeySym>& wanted)
-    {
-        std::vector<bool> keep(m_slots.size(), false);
-        std::vector<KeySym> missing;
-        for (KeySym sym : wanted) {
-            const int slot = slot_of(sym);
-            if (slot >= 0)
-                keep[slot] = true;
-            else
-                missing.push_back(sym);
-        }
-        if (missing.empty())
-            return;
-        std::vector<size_t> free_slots;
-        for (size_t i = 0; i < m_slots.size(); ++i)
-            if (!keep[i])
-                free_slots.push_back(i);
-        std::stable_sort(free_slots.begin(), free_slots.end(), [&](size_t a, size_t b) {
-            return m_slots[a].last_use < m_slots[b].last_use;
-        });
-        std::vector<size_t> changed;
-        for (size_t i = 0; i < missing.size(); ++i) {
-            const size_t slot = free_slots[i];
-            wait_quiet(m_slots[slot]);
-            m_slots[slot].sym = missing[i];
-            m_slots[slot].touched = true;
-            changed.push_back(slot);
-        }
-        apply(changed);
-    }
-
-    KeyCode code_of(KeySym sym) const
-    {
-        const int slot = slot_of(sym);
-        return slot < 0 ? 0 : m_slots[slot].code;
-    }
-
-    void released(KeyCode code)
-    {
-        for (Slot& slot : m_slots) {
-            if (slot.code == code) {
-                slot.release_pending = true;
-                slot.last_use = ++m_uses;
-                m_releases_pending = true;
-            }
-        }
-    }
-
-    // Empties every keycode this run borrowed, in one keymap change.
-    void restore()
-    {
-        std::vector<size_t> changed;
-        for (size_t i = 0; i < m_slots.size(); ++i) {
-            if (!m_slots[i].touched)
-                continue;
-            wait_quiet(m_slots[i]);
-            m_slots[i].sym = NoSymbol;
-            m_slots[i].touched = false;
-            changed.push_back(i);
-        }
-        apply(changed);
-    }
-
-private:
-    struct Slot {
-        KeyCode code;
-        KeySym sym;
-        bool release_pending;             // released since the last XSync
-        Clock::time_point release_done;   // the server had the release by then
-        bool touched;
-        uint64_t last_use;  // order of last use, for lending the longest-idle keycode
-    };
-
-    int slot_of(KeySym sym) const
-    {
-        for (size_t i = 0; i < m_slots.size(); ++i)
-            if (m_slots[i].sym == sym && sym != NoSymbol)
-                return static_cast<int>(i);
-        return -1;
-    }
-
-    // Events are queued faster than the server handles them: the quiet time counts
-    // from the XSync that saw the release through, not from when it was queued.
-    void wait_quiet(Slot& slot)
-    {
-        if (slot.release_pending && m_releases_pending) {
-            XSync(m_display, False);
-            const auto done = Clock::now();
-            for (Slot& s : m_slots) {
-                if (s.release_pending) {
-                    s.release_done = done;
-                    s.release_pending = false;
-                }
-            }
-            m_releases_pending = false;
-        }
-        if (slot.release_done != Clock::time_point{})
-            std::this_thread::sleep_until(slot.release_done + borrowed_key_quiet_time);
-    }
-
-    void apply(const std::vector<size_t>& changed)
-    {
-        if (changed.empty())
-            return;
-        std::vector<KeyCode> codes;
-        XkbMapChangesRec local_changes{};  // we send our own, narrower ranges below
-        for (size_t slot : changed) {
-            const Slot& s = m_slots[slot];
-            if (s.sym == NoSymbol) {
-                XkbChangeTypesOfKey(m_xkb, s.code, 0, XkbGroup1Mask, nullptr, &local_changes);
-            } else {
-                int types[XkbNumKbdGroups] = {XkbOneLevelIndex};
-                XkbChangeTypesOfKey(m_xkb, s.code, 1, XkbGroup1Mask, types, &local_changes);
-                KeySym* syms = XkbResizeKeySyms(m_xkb, s.code, 1);
-                if (syms)
-                    syms[0] = s.sym;
-            }
-            codes.push_back(s.code);
-        }
-        std::sort(codes.begin(), codes.end());
-        // One request per stretch of neighbouring keycodes; other keys are never resent.
-        size_t begin = 0;
-        while (begin < codes.size()) {
-            size_t end = begin + 1;
-            while (end < codes.size() && codes[end] == codes[end - 1] + 1)
-                ++end;
-            XkbMapChangesRec changes{};
-            changes.changed = XkbKeySymsMask;
-            changes.first_key_sym = codes[begin];
-            changes.num_key_syms = static_cast<unsigned char>(end - begin);
-            XkbChangeMap(m_display, m_xkb, &changes);
-            begin = end;
-        }
-    }
-
-    Display* m_display;
-    XkbDescPtr m_xkb;
-    std::vector<Slot> m_slots;
-    bool m_releases_pending = false;
-    uint64_t m_uses = 0;
 };
 
 struct PlannedStroke {
@@ -421,6 +246,8 @@ unsigned notation_mask(uint8_t mods, unsigned alt_mask)
 
 X11KeySender::X11KeySender(X11Display& display) : m_display(display) {}
 
+X11KeySender::~X11KeySender() = default;
+
 int X11KeySender::send_keys(const QString& notation)
 {
     const ParsedKeys parsed = parse_key_notation(notation);
@@ -443,7 +270,12 @@ int X11KeySender::send_keys(const QString& notation)
     const bool caps_was_locked = state.locked_mods & LockMask;
     bool caps_wanted = caps_was_locked;
     const unsigned locked_mods = state.locked_mods & ~LockMask;
-    const KeymapSnapshot keymap(display, xkb, state, locked_mods);
+    if (!m_lending)
+        m_lending = std::make_unique<X11KeyLending>(display);
+    X11KeyLending& lending = *m_lending;
+    lending.begin_run(xkb);
+    const KeymapSnapshot keymap(xkb, state, locked_mods, lending);
+    lending.set_shift_available(keymap.modifier_key(ShiftMask) != 0);
     const unsigned user_mods = state.base_mods | state.latched_mods;
 
     std::vector<PlannedStroke> plan;
@@ -457,7 +289,6 @@ int X11KeySender::send_keys(const QString& notation)
         plan.push_back({sym, notation_mask(stroke.modifiers, keymap.alt_mask()), stroke.is_named});
     }
 
-    BorrowedKeys borrowed(display, xkb, keymap.empty_keycodes());
     // Cut the run where the symbols the keymap lacks would outnumber the empty keycodes.
     std::vector<size_t> segment_starts{0};
     std::vector<std::vector<KeySym>> segment_symbols(1);
@@ -467,11 +298,12 @@ int X11KeySender::send_keys(const QString& notation)
         auto& current = segment_symbols.back();
         if (std::find(current.begin(), current.end(), plan[i].sym) != current.end())
             continue;
-        if (borrowed.capacity() == 0) {
+        if (lending.capacity() == 0) {
+            lending.end_run();
             XkbFreeKeyboard(xkb, 0, True);
             return key_error_no_free_keycode;
         }
-        if (current.size() == borrowed.capacity()) {
+        if (current.size() == lending.capacity()) {
             segment_starts.push_back(i);
             segment_symbols.push_back({});
         }
@@ -485,21 +317,21 @@ int X11KeySender::send_keys(const QString& notation)
         StrokeTyper typer(display, keymap, user_mods);
         for (size_t segment = 0; segment + 1 < segment_starts.size(); ++segment) {
             typer.release_modifiers();
-            borrowed.map_all(segment_symbols[segment]);
+            lending.map_all(segment_symbols[segment]);
             for (size_t i = segment_starts[segment]; i < segment_starts[segment + 1]; ++i) {
                 const PlannedStroke& stroke = plan[i];
                 if (const KeyChoice* choice = keymap.find(stroke.sym)) {
                     typer.type(choice->code, choice->mods | stroke.notation_mods);
                 } else {
-                    const KeyCode code = borrowed.code_of(stroke.sym);
-                    typer.type(code, stroke.notation_mods);
-                    borrowed.released(code);
+                    const X11KeyLending::Place place = lending.place_of(stroke.sym);
+                    typer.type(place.code, stroke.notation_mods | (place.shifted ? ShiftMask : 0u));
+                    lending.released(place);
                 }
             }
             XFlush(display);
         }
     }
-    borrowed.restore();
+    lending.end_run();
     if (caps_wanted)
         XkbLockModifiers(display, XkbUseCoreKbd, LockMask, LockMask);
     XkbFreeKeyboard(xkb, 0, True);

@@ -322,6 +322,9 @@ QRect X11WindowSystem::geometry(WindowId window)
     if (extents.size() == 4) {  // left, right, top, bottom
         frame.adjust(-static_cast<int>(extents[0]), -static_cast<int>(extents[2]), static_cast<int>(extents[1]),
                      static_cast<int>(extents[3]));
+    } else {
+        const int border = attributes.border_width;  // drawn outside the window's own area
+        frame.adjust(-border, -border, border, border);
     }
     return frame;
 }
@@ -342,6 +345,8 @@ bool X11WindowSystem::move_resize(WindowId window, const QRect& frame)
         right = static_cast<int>(extents[1]);
         top = static_cast<int>(extents[2]);
         bottom = static_cast<int>(extents[3]);
+    } else {
+        left = right = top = bottom = attributes.border_width;
     }
     const int width = std::max(1, frame.width() - left - right);
     const int height = std::max(1, frame.height() - top - bottom);
@@ -350,8 +355,8 @@ bool X11WindowSystem::move_resize(WindowId window, const QRect& frame)
         const long flags = NorthWestGravity | (1 << 8) | (1 << 9) | (1 << 10) | (1 << 11) | (2 << 12);
         send_root_message(d, w, atom(d, "_NET_MOVERESIZE_WINDOW"), flags, frame.x(), frame.y(), width, height);
     } else {
-        XMoveResizeWindow(d, w, frame.x() + left, frame.y() + top, static_cast<unsigned>(width),
-                          static_cast<unsigned>(height));
+        // The position of a top-level is that of its outer corner (border or frame included).
+        XMoveResizeWindow(d, w, frame.x(), frame.y(), static_cast<unsigned>(width), static_cast<unsigned>(height));
     }
     XSync(d, False);
     return true;

@@ -1,0 +1,184 @@
+#include "x_session.h"
+
+#include "platform/x11/x11_display.h"
+#include "platform/x11/x11_window_system.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <algorithm>
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace orvel {
+
+XSession::XSession() = default;
+
+XSession::~XSession()
+{
+    m_windows.reset();
+    m_display.reset();
+    for (auto it = m_clients.rbegin(); it != m_clients.rend(); ++it)
+        stop(*it);
+    stop(m_server);
+}
+
+void XSession::stop(pid_t pid)
+{
+    if (pid <= 0)
+        return;
+    if (waitpid(pid, nullptr, WNOHANG) != 0)
+        return;  // already gone (or already reaped)
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 200; ++i) {
+        if (waitpid(pid, nullptr, WNOHANG) != 0)
+            return;
+        usleep(10000);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+bool XSession::start(bool with_window_manager)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return false;
+    m_server = fork();
+    if (m_server == 0) {
+        close(fds[0]);
+        const std::string fd = std::to_string(fds[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+               static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    std::string number;
+    pollfd waiting{fds[0], POLLIN, 0};
+    char c = 0;
+    while (poll(&waiting, 1, 15000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    close(fds[0]);
+    if (number.empty())
+        return false;
+    m_display_name = QByteArray(":") + QByteArray::fromStdString(number);
+    m_display = std::make_unique<X11Display>(m_display_name);
+    if (!m_display->ok())
+        return false;
+    m_windows = std::make_unique<X11WindowSystem>(*m_display);
+    if (!with_window_manager)
+        return true;
+    spawn({"openbox", "--sm-disable"});
+    Display* d = m_display->get();
+    const Atom check = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False);
+    const Atom active = XInternAtom(d, "_NET_ACTIVE_WINDOW", False);
+    return eventually(
+        [&] {
+            Atom type = None;
+            int format = 0;
+            unsigned long count = 0, remaining = 0;
+            unsigned char* data = nullptr;
+            XGetWindowProperty(d, DefaultRootWindow(d), check, 0, 1, False, XA_WINDOW, &type, &format, &count,
+                               &remaining, &data);
+            if (data)
+                XFree(data);
+            // The manager is ready once it has also published what it supports.
+            Atom supported_type = None;
+            unsigned char* supported = nullptr;
+            unsigned long supported_count = 0;
+            XGetWindowProperty(d, DefaultRootWindow(d), XInternAtom(d, "_NET_SUPPORTED", False), 0, 1024, False,
+                               XA_ATOM, &supported_type, &format, &supported_count, &remaining, &supported);
+            bool has_active = false;
+            if (supported) {
+                const auto* atoms = reinterpret_cast<const unsigned long*>(supported);
+                has_active = std::find(atoms, atoms + supported_count, active) != atoms + supported_count;
+                XFree(supported);
+            }
+            return count == 1 && has_active;
+        },
+        15000);
+}
+
+pid_t XSession::spawn(const std::vector<QByteArray>& argv, const std::vector<QByteArray>& environment)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv("DISPLAY", m_display_name.constData(), 1);
+        for (const QByteArray& assignment : environment)
+            putenv(const_cast<char*>(assignment.constData()));
+        const int null_fd = open("/dev/null", O_RDWR);
+        if (null_fd >= 0) {
+            dup2(null_fd, STDIN_FILENO);
+            dup2(null_fd, STDOUT_FILENO);
+            dup2(null_fd, STDERR_FILENO);
+        }
+        std::vector<char*> args;
+        for (const QByteArray& arg : argv)
+            args.push_back(const_cast<char*>(arg.constData()));
+        args.push_back(nullptr);
+        execvp(args[0], args.data());
+        _exit(127);
+    }
+    if (pid > 0)
+        m_clients.push_back(pid);
+    return pid;
+}
+
+int XSession::run(const std::vector<QByteArray>& argv)
+{
+    const pid_t pid = spawn(argv);
+    if (pid <= 0)
+        return -1;
+    int status = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            stop(pid);
+            return -1;
+        }
+        usleep(5000);
+    }
+    m_clients.erase(std::remove(m_clients.begin(), m_clients.end(), pid), m_clients.end());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool XSession::set_layout(const QString& layout)
+{
+    return run({"setxkbmap", "-display", m_display_name, layout.toUtf8()}) == 0;
+}
+
+XSession::Terminal XSession::start_terminal(const QString& file, const QString& title)
+{
+    Terminal terminal;
+    const QByteArray command = "cat > '" + file.toUtf8() + "'";
+    terminal.pid = spawn({"xterm", "-u8", "-T", title.toUtf8(), "-geometry", "60x10+0+0", "-e", "sh", "-c", command},
+                         {"LANG=C.UTF-8", "LC_ALL=C.UTF-8"});
+    if (terminal.pid <= 0)
+        return terminal;
+    eventually(
+        [&] {
+            for (WindowId window : m_windows->top_level_windows()) {
+                if (m_windows->title(window) == title && m_windows->is_visible(window)) {
+                    terminal.window = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        15000);
+    return terminal;
+}
+
+bool XSession::wait_for_exit(pid_t pid, int timeout_ms)
+{
+    const bool ended = eventually([&] { return waitpid(pid, nullptr, WNOHANG) == pid; }, timeout_ms);
+    if (ended)
+        m_clients.erase(std::remove(m_clients.begin(), m_clients.end(), pid), m_clients.end());
+    return ended;
+}
+
+}  // namespace orvel
