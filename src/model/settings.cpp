@@ -1,0 +1,254 @@
+#include "model/settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "model/file_names.h"
+#include "model/ini_file.h"
+#include "platform/message_boxes.h"
+
+namespace orvel {
+
+namespace {
+
+const QString kSection = QString::fromLatin1(kProfileSection);
+
+// The last profile's path. Linux paths are long, so the buffer holds a whole path rather
+// than the 40 characters that would cut most of them off.
+constexpr int kUsuariBuffer = 4096;
+constexpr int kSoBuffer = 40;
+constexpr int kProfileBuffer = 512;
+
+// The error numbers shown after "1 Error " and "3 Error": a file that cannot be read or
+// written is the access error.
+constexpr int kFileAccessError = 75;
+
+QString existing_profile_path(const QString& path)
+{
+    if (QFileInfo(path).isFile())
+        return path;
+    const QString resolved = resolve_stored_name(path, QString());
+    return QFileInfo(resolved).isFile() ? resolved : QString();
+}
+
+// The user's Orvel.INI starts as a copy of the program's, so that writing "usuari" does
+// not hide the Interval and So set there.
+bool prepare_user_settings_file(const Folders& folders)
+{
+    const QString target = settings_file_to_write(folders);
+    if (QFileInfo::exists(target))
+        return true;
+    if (!QDir().mkpath(folders.config))
+        return false;
+    const QString shipped = folders.program + QLatin1Char('/') + QLatin1String(kSettingsFileName);
+    if (QFileInfo(shipped).isFile())
+        QFile::copy(shipped, target);
+    return true;
+}
+
+}  // namespace
+
+QString settings_file_to_read(const Folders& folders)
+{
+    return folders.find_readable(folders.config, QLatin1String(kSettingsFileName));
+}
+
+QString settings_file_to_write(const Folders& folders)
+{
+    return folders.config + QLatin1Char('/') + QLatin1String(kSettingsFileName);
+}
+
+QString profile_number(int value)
+{
+    return value >= 0 ? QLatin1Char(' ') + QString::number(value) : QString::number(value);
+}
+
+QString profile_number(double value)
+{
+    QString digits;
+    if (value == std::trunc(value) && std::fabs(value) < 1e15)
+        digits = QString::number(static_cast<qint64>(value));
+    else
+        digits = QString::number(value, 'g', QLocale::FloatingPointShortest).toUpper();
+    return value >= 0 ? QLatin1Char(' ') + digits : digits;
+}
+
+void read_settings(UserProfile& profile, const Folders& folders, const ProfileHooks& hooks)
+{
+    const IniFile ini(settings_file_to_read(folders));
+    const int interval = ini.read_int(kSection, QStringLiteral("Interval"), 500);
+    profile.Interval = static_cast<int16_t>(std::clamp(interval, 100, int{std::numeric_limits<int16_t>::max()}));
+    const QString so = ini.read_string(kSection, QStringLiteral("So"), QStringLiteral("Si"), kSoBuffer);
+    profile.So = so.trimmed().toUpper() == QLatin1String("SI");
+    const QString user = ini.read_string(kSection, QStringLiteral("usuari"), QString(), kUsuariBuffer).trimmed();
+    if (!user.isEmpty())
+        load_user_profile(profile, user, folders, hooks);
+}
+
+ProfileLoad load_user_profile(UserProfile& profile, const QString& path, const Folders& folders,
+                              const ProfileHooks& hooks)
+{
+    const QString found = existing_profile_path(path);
+    if (found.isEmpty())
+        return ProfileLoad::Missing;
+    QFile probe(found);
+    if (!probe.open(QIODevice::ReadOnly))
+        return ProfileLoad::Unreadable;
+    probe.close();
+    read_user_profile(profile, found, hooks);
+    if (hooks.show_access_method)
+        hooks.show_access_method(profile.modus);
+    // Recorded as a full path so that the next start finds it from any folder.
+    if (prepare_user_settings_file(folders)) {
+        IniFile settings(settings_file_to_write(folders));
+        settings.write_string(kSection, QStringLiteral("usuari"), QFileInfo(found).absoluteFilePath());
+    }
+    return ProfileLoad::Loaded;
+}
+
+void read_user_profile(UserProfile& profile, const QString& path, const ProfileHooks& hooks)
+{
+    const IniFile ini(path);
+    auto text = [&](const char* key) {
+        return ini.read_string(kSection, QString::fromLatin1(key), QString(), kProfileBuffer);
+    };
+    auto number = [&](const char* key) { return rounded_int16(leading_number(text(key))); };
+
+    const QString interval = text("Interval");
+    if (!interval.isEmpty())
+        profile.Interval = rounded_int16(leading_number(interval));
+    if (profile.Interval < 100)
+        profile.Interval = 100;
+    const QString so = text("So");
+    if (!so.isEmpty())
+        profile.So = so == QLatin1String("Si");
+    profile.modus = number("modus");
+    profile.temps = number("temps");
+    profile.gruix = number("gruix");
+    if (profile.gruix < 1)
+        profile.gruix = 8;
+    profile.color = leading_number(text("color"));
+    if (profile.color < 1)
+        profile.color = 255;
+    profile.accio1 = number("accio1");
+    profile.accio2 = number("accio2");
+    const QString variable1 = text("variable1");
+    if (!variable1.isEmpty())
+        profile.variable1 = variable1;
+    const QString variable2 = text("variable2");
+    if (!variable2.isEmpty())
+        profile.variable2 = variable2;
+    profile.retard1 = number("retard1");
+    profile.retard2 = number("retard2");
+    profile.n_joystic = number("n_joystic");
+    if (profile.n_joystic > 0 && hooks.detect_joystick)
+        hooks.detect_joystick(profile.n_joystic - 1);
+    profile.joystic_sensi = number("joystic_sensi");
+    if (profile.joystic_sensi == 0)
+        profile.joystic_sensi = 1;
+    profile.joystic_retard = number("joystic_retard");
+    if (profile.joystic_retard == 0)
+        profile.joystic_retard = 10;
+}
+
+namespace {
+
+bool write_profile_keys(const UserProfile& p, const QString& path, int* unmappable)
+{
+    IniFile ini(path);
+    int missing = 0;
+    auto put = [&](const char* key, const QString& value) {
+        int here = 0;
+        const bool ok = ini.write_string(kSection, QString::fromLatin1(key), value, &here);
+        missing += here;
+        return ok;
+    };
+    const bool ok = put("Interval", profile_number(int{p.Interval})) &&
+                    put("So", p.So ? QStringLiteral("Si") : QStringLiteral("No")) &&
+                    put("modus", profile_number(int{p.modus})) && put("temps", profile_number(int{p.temps})) &&
+                    put("gruix", profile_number(int{p.gruix})) && put("color", profile_number(p.color)) &&
+                    put("accio1", profile_number(int{p.accio1})) && put("accio2", profile_number(int{p.accio2})) &&
+                    put("variable1", p.variable1) && put("variable2", p.variable2) &&
+                    put("retard1", profile_number(int{p.retard1})) &&
+                    put("retard2", profile_number(int{p.retard2})) &&
+                    put("n_joystic", profile_number(int{p.n_joystic})) &&
+                    put("joystic_sensi", profile_number(int{p.joystic_sensi})) &&
+                    put("joystic_retard", profile_number(int{p.joystic_retard}));
+    if (unmappable)
+        *unmappable = missing;
+    return ok;
+}
+
+}  // namespace
+
+bool write_user_profile(const UserProfile& profile, const QString& path)
+{
+    return write_profile_keys(profile, path, nullptr);
+}
+
+void new_user(UserProfile& profile)
+{
+    UserProfile fresh;
+    fresh.Interval = profile.Interval;
+    fresh.So = profile.So;
+    fresh.modus = 0;
+    fresh.temps = 0;
+    fresh.gruix = 8;
+    fresh.color = 255;
+    fresh.accio1 = fresh.accio2 = 0;
+    fresh.retard1 = fresh.retard2 = 0;
+    fresh.n_joystic = fresh.joystic_sensi = fresh.joystic_retard = 0;
+    profile = fresh;
+}
+
+void load_user_command(UserProfile& profile, const QString& chosen, const Folders& folders,
+                       const ProfileHooks& hooks, MessageBoxes& boxes)
+{
+    if (chosen.size() < 5 || chosen.startsWith(QLatin1Char('*')))
+        return;
+    if (load_user_profile(profile, chosen, folders, hooks) == ProfileLoad::Unreadable)
+        boxes.show(QStringLiteral("1 Error ") + QString::number(kFileAccessError));
+}
+
+void save_user_command(const UserProfile& profile, const QString& chosen, MessageBoxes& boxes)
+{
+    if (chosen.isEmpty())
+        return;
+    int unmappable = 0;
+    if (!write_profile_keys(profile, chosen, &unmappable)) {
+        boxes.show(QStringLiteral("3 Error") + QString::number(kFileAccessError));
+        return;
+    }
+    if (unmappable > 0)
+        boxes.show(QStringLiteral("Alguns caràcters de les llistes de tecles no caben en el fitxer i s'hi "
+                                  "han escrit com a \"?\": ") + chosen);
+}
+
+QString command_line_file(const QString& command_line, const QString& extension)
+{
+    if (extension.isEmpty())
+        return QString();
+    const qsizetype at = command_line.indexOf(extension, 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return QString();
+    const qsizetype after = at + extension.size();
+    QChar separator = QLatin1Char(' ');
+    if (after < command_line.size() && command_line[after] == QLatin1Char('"')) {
+        separator = QLatin1Char('"');
+    } else {
+        // A whole command line that names one file is that file, blanks and all.
+        const QString whole = command_line.trimmed();
+        if (whole.endsWith(extension, Qt::CaseInsensitive) && QFileInfo(whole).isFile())
+            return whole;
+    }
+    const qsizetype separator_at = at > 0 ? command_line.lastIndexOf(separator, at - 1) : -1;
+    const qsizetype start = separator_at < 0 ? 0 : separator_at + 1;
+    return command_line.mid(start, after - start).trimmed();
+}
+
+}  // namespace orvel
