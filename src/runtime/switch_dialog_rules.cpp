@@ -10,39 +10,6 @@
 
 namespace orvel {
 
-double leading_number(const QString& text)
-{
-    int i = 0;
-    const int n = text.size();
-    while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
-        ++i;
-    const int start = i;
-    if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
-        ++i;
-    bool digits = false;
-    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-        ++i;
-        digits = true;
-    }
-    if (i < n && text[i] == QLatin1Char('.')) {
-        ++i;
-        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-            ++i;
-            digits = true;
-        }
-    }
-    if (!digits)
-        return 0;
-    // The text is a well-formed number here, so a failed conversion is an
-    // overflow: an endless row of digits reads as very large.
-    bool ok = false;
-    const double value = text.mid(start, i - start).toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return text[start] == QLatin1Char('-') ? std::numeric_limits<double>::lowest()
-                                               : std::numeric_limits<double>::max();
-    return value;
-}
-
 void load_switch_fields(const UserProfile& profile, int pulsador, SwitchDialogFields& fields)
 {
     if (pulsador != 1 && pulsador != 2)

@@ -3,6 +3,7 @@
 // when "Acceptar" stores the values into the profile.
 #include <QString>
 
+#include "model/ini_file.h"  // leading_number: the boxes are read as profile numbers are
 #include "model/user_profile.h"
 
 namespace orvel {
@@ -19,9 +20,6 @@ struct SwitchDialogFields {
 
 constexpr int kSwitchOptionCount = 9;
 
-// The number at the start of a text, as typed in the dialog's boxes ("12abc"
-// is 12, "" and "x" are 0).
-double leading_number(const QString& text);
 
 // Fills the fields from switch 1 or 2 of the profile (the switch label was set).
 // A switch whose action is not one of the nine options (the voice method's
