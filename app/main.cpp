@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "cli.h"
+#include "windowed.h"
 
 namespace {
 
@@ -53,7 +54,5 @@ int main(int argc, char** argv)
             return orvel::cli::kUsage;
         }
     }
-    // The main window comes with run mode; until then the program only has its headless modes.
-    std::fputs(kUsageText, stderr);
-    return orvel::cli::kUsage;
+    return orvel::cli::windowed(argc, argv);
 }

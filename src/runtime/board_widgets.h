@@ -1,0 +1,88 @@
+#pragma once
+// The widgets of the board: the stretched cover (`lamvirt`), the highlight
+// frame (`marc`) and the board itself (`Tauvirt`), which takes the keyboard
+// focus and the mouse and hands every event to run mode unchanged.
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QRect>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <vector>
+
+namespace orvel {
+
+// The cover stretched over the whole widget. A board without a cover shows a
+// plain light background with the areas' outlines, so they can still be seen.
+class CoverImage : public QWidget {
+public:
+    explicit CoverImage(QWidget* parent = nullptr);
+    void set_picture(const QImage& picture);
+    // Outlines in this widget's pixels, drawn only when there is no picture.
+    void set_outlines(std::vector<QRect> outlines);
+    bool has_picture() const { return !picture_.isNull(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QImage picture_;
+    QPixmap scaled_;  // the picture at the widget's size, made once per resize
+    std::vector<QRect> outlines_;
+};
+
+// The highlight frame as four thin widgets over the cover: moving it repaints
+// only the strips it leaves and enters, never the whole board.
+class HighlightFrame {
+public:
+    explicit HighlightFrame(QWidget* parent);
+    void set_style(int border_width, const QColor& color);
+    // The border lies inside the rectangle: its outer edge is the area's edge.
+    void show_at(const QRect& rect);
+    void hide();
+    bool is_visible() const { return visible_; }
+    QRect rect() const { return rect_; }
+    int border_width() const { return width_; }
+    QColor color() const { return color_; }
+
+private:
+    void place();
+    std::array<QWidget*, 4> edges_{};
+    QRect rect_;
+    int width_ = 8;
+    QColor color_ = Qt::red;
+    bool visible_ = false;
+};
+
+// The board: key codes 13, 37..40 for Enter and the arrows, typed characters,
+// presses, moves, clicks (a release after a press of the same button) and
+// double clicks, in board pixels.
+class BoardSurface : public QWidget {
+public:
+    explicit BoardSurface(QWidget* parent = nullptr);
+
+    std::function<void(int key_code)> key_down;
+    std::function<void(QChar character)> key_press;
+    std::function<void(int button, double x, double y)> mouse_down;
+    std::function<void(double x, double y)> mouse_move;
+    std::function<void()> click;
+    std::function<void()> double_click;
+
+    // The key code the board's cursor movement uses for a Qt key, 0 for none.
+    static int key_code_for(int qt_key);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    Qt::MouseButton pressed_ = Qt::NoButton;
+};
+
+}  // namespace orvel

@@ -1,0 +1,633 @@
+#include "runtime/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "exec/board_commands.h"
+#include "exec/executor.h"
+#include "exec/random_source.h"
+#include "exec/speech.h"
+#include "model/board_file_commands.h"
+#include "model/catalogue.h"
+#include "model/file_names.h"
+#include "model/messages.h"
+#include "model/template_file.h"
+#include "platform/clock.h"
+#include "platform/message_boxes.h"
+#include "platform/services.h"
+#include "platform/sound_output.h"
+#include "platform/window_system.h"
+#include "runtime/area_canvas.h"
+#include "runtime/board_geometry.h"
+#include "runtime/board_hooks.h"
+#include "runtime/board_widgets.h"
+#include "runtime/frame_style.h"
+#include "runtime/run_controller.h"
+#include "runtime/scan_order.h"
+#include "runtime/started_programs.h"
+#include "runtime/switch_dialog.h"
+
+namespace orvel {
+
+namespace {
+constexpr int kFocusKeeperMs = 100;
+constexpr int kDesignStepMs = 1000;
+// Qt reads pictures by their contents; a name on a Windows board may still say .BMP.
+QImage read_picture(const QString& path, QString* error)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    QImage image = reader.read();
+    if (image.isNull() && error)
+        *error = reader.errorString();
+    return image;
+}
+
+QString chosen_with_extension(const QString& chosen, const QString& extension)
+{
+    if (chosen.isEmpty() || QFileInfo(chosen).fileName().contains(QLatin1Char('.')))
+        return chosen;
+    return chosen + extension;
+}
+}  // namespace
+
+MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent), services_(services)
+{
+    setObjectName(QStringLiteral("PlantForm"));
+    state_.folders = Folders::from_environment();
+    profile_hooks_.show_access_method = [this](int16_t modus) { tick_access_method(modus); };
+
+    random_ = std::make_unique<ClockSeededRandom>(
+        static_cast<uint64_t>(services_.clock ? services_.clock->now_ms() : 0));
+
+    Timer1_.setObjectName(QStringLiteral("Timer1"));
+    Timer2_.setObjectName(QStringLiteral("Timer2"));
+    Timer3_.setObjectName(QStringLiteral("Timer3"));
+    Timer2_.setInterval(kFocusKeeperMs);
+    Timer3_.setInterval(kDesignStepMs);
+
+    build_menus();
+    build_board_face();
+    build_editor_face();
+    faces_ = new QStackedWidget(this);
+    faces_->addWidget(editor_);
+    faces_->addWidget(Picture3_);
+    setCentralWidget(faces_);
+
+    RunActions actions;
+    actions.execute_area = [this](int area) { execute_area(*ctx_, area); };
+    actions.announce = [this](const QString& text) { So_icona(*ctx_, text); };
+    actions.printable_text = [](const QString& keys) { return printable_text(keys); };
+    run_ = std::make_unique<RunController>(state_, *this, *this, std::move(actions));
+
+    BoardWindowCalls calls;
+    calls.layout_board_window = [this] { layout_board_window(); };
+    calls.set_board_topmost = [this](bool topmost) {
+        if (services_.windows && isVisible())
+            services_.windows->set_topmost(static_cast<WindowId>(winId()), topmost);
+    };
+    calls.repaint_board = [this] { Tauvirt_->update(); };
+    calls.leave_run_mode_and_quit = [this] { leave_run_mode_and_quit(); };
+    hooks_ = std::make_unique<BoardHooks>(*run_, state_, *this, *this, services_.windows, std::move(calls));
+    ctx_ = std::make_unique<ExecContext>(ExecContext{state_, services_, *hooks_, nullptr, random_.get()});
+    outside_ = std::make_unique<BoardCommands>(*ctx_);
+    ctx_->outside = outside_.get();
+
+    connect(&Timer1_, &QTimer::timeout, this, [this] { run_->Timer1_Timer(); });
+    connect(&Timer2_, &QTimer::timeout, this, [this] { run_->Timer2_Timer(); });
+    connect(&Timer3_, &QTimer::timeout, this, [this] { run_->Timer3_Timer(); });
+
+    Tauvirt_->key_down = [this](int code) { run_->Tauvirt_KeyDown(code); };
+    Tauvirt_->key_press = [this](QChar c) { run_->Tauvirt_KeyPress(c); };
+    Tauvirt_->mouse_down = [this](int button, double x, double y) { run_->Tauvirt_MouseDown(button, x, y); };
+    Tauvirt_->mouse_move = [this](double x, double y) { run_->Tauvirt_MouseMove(x, y); };
+    Tauvirt_->click = [this] { run_->Tauvirt_Click(); };
+    Tauvirt_->double_click = [this] { run_->Tauvirt_DblClick(); };
+}
+
+MainWindow::~MainWindow()
+{
+    Timer1_.stop();
+    Timer2_.stop();
+    Timer3_.stop();
+}
+
+void MainWindow::build_menus()
+{
+    QMenuBar* bar = menuBar();
+    fitxers_ = bar->addMenu(QStringLiteral("&Fitxers"));
+    fitxers_->setObjectName(QStringLiteral("fitxers"));
+    fitxers_action_ = fitxers_->menuAction();
+    auto add = [this](QMenu* menu, const QString& caption, const char* name, void (MainWindow::*slot)()) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
+        return a;
+    };
+    add(fitxers_, QStringLiteral("&Nou"), "nou", &MainWindow::nou_Click);
+    add(fitxers_, QStringLiteral("&Obrir ..."), "obrir", &MainWindow::obrir_Click);
+    add(fitxers_, QStringLiteral("&Desar ..."), "desar", &MainWindow::desar_Click);
+    fitxers_->addSeparator();
+    add(fitxers_, QStringLiteral("&Activar"), "actApl", &MainWindow::actApl_Click);
+    fitxers_->addSeparator();
+    add(fitxers_, QStringLiteral("&Sortir"), "sortir", &MainWindow::sortir_Click);
+
+    usuari_ = bar->addMenu(QStringLiteral("Usuari"));
+    usuari_->setObjectName(QStringLiteral("usuari"));
+    add(usuari_, QStringLiteral("Usuari &Nou"), "usuari_nou", &MainWindow::usuari_nou_Click);
+    add(usuari_, QStringLiteral("Carregar &Usuari"), "carregar_usuari", &MainWindow::carregar_usuari_Click);
+    add(usuari_, QStringLiteral("Desar u&suari"), "desar_usuari", &MainWindow::desar_usuari_Click);
+
+    accessibilitat_ = bar->addMenu(QStringLiteral("&Accessibilitat"));
+    accessibilitat_->setObjectName(QStringLiteral("accessibilitat"));
+    for (int i = 0; i < kAccessMethodItems; ++i) {
+        QAction* a = accessibilitat_->addAction(access_method_caption(i));
+        a->setObjectName(QStringLiteral("Tipus_exploracio_%1").arg(i));
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, i] { Tipus_exploracio_Click(i); });
+        Tipus_exploracio_[static_cast<size_t>(i)] = a;
+    }
+    // The joystick and voice methods are not available in this version.
+    Tipus_exploracio_[4]->setEnabled(false);
+    Tipus_exploracio_[5]->setEnabled(false);
+
+    // Run mode's own commands, straight on the menu bar.
+    finapc_ = bar->addAction(QStringLiteral("&Sortir"));
+    finapc_->setObjectName(QStringLiteral("finapc"));
+    connect(finapc_, &QAction::triggered, this, [this] { finapc_Click(); });
+    f_obrir_ = bar->addAction(QStringLiteral("&Canvi de plafó"));
+    f_obrir_->setObjectName(QStringLiteral("f_obrir"));
+    connect(f_obrir_, &QAction::triggered, this, [this] { f_obrir_Click(); });
+    finapc_->setVisible(false);
+    f_obrir_->setVisible(false);
+}
+
+void MainWindow::build_editor_face()
+{
+    editor_ = new QWidget;
+    auto* layout = new QHBoxLayout(editor_);
+    canvas_ = new AreaCanvas(state_.tmpl);
+    canvas_->setObjectName(QStringLiteral("canvas"));
+    canvas_->area_clicked = [this](int area) {
+        state_.tmpl.current_area = static_cast<int16_t>(area);
+        show_area(area);
+    };
+    layout->addWidget(canvas_, 0, Qt::AlignTop);
+
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("fitxa_area"));
+    auto* column = new QVBoxLayout(panel);
+    area_counter_ = new QLabel;
+    area_counter_->setObjectName(QStringLiteral("area_counter"));
+    area_data_ = new QLabel;
+    area_data_->setObjectName(QStringLiteral("area_data"));
+    area_data_->setTextFormat(Qt::PlainText);
+    area_data_->setWordWrap(true);
+    area_data_->setMinimumWidth(220);
+    area_data_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(area_counter_);
+    column->addWidget(area_data_);
+    column->addStretch();
+    layout->addWidget(panel, 1);
+}
+
+void MainWindow::build_board_face()
+{
+    Picture3_ = new QWidget;
+    Picture3_->setObjectName(QStringLiteral("Picture3"));
+    auto* layout = new QVBoxLayout(Picture3_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    Tauvirt_ = new BoardSurface;
+    Tauvirt_->setObjectName(QStringLiteral("Tauvirt"));
+    layout->addWidget(Tauvirt_);
+    lamvirt_ = new CoverImage(Tauvirt_);
+    lamvirt_->setObjectName(QStringLiteral("lamvirt"));
+    marc_ = std::make_unique<HighlightFrame>(Tauvirt_);
+    const Rgb design = rgb_from_color_number(kDesignFrameColor);
+    marc_->set_style(kDesignFrameWidth, QColor(design.red, design.green, design.blue));
+}
+
+QSize MainWindow::screen_pixels() const
+{
+    if (services_.windows) {
+        const QSize s = services_.windows->screen_size();
+        if (s.isValid() && !s.isEmpty())
+            return s;
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize();
+}
+
+void MainWindow::Form_Load(const QStringList& arguments)
+{
+    load_program_catalogue(state_.catalogue, state_.folders, QDir::currentPath(), nullptr);
+    state_.tmpl.directory = state_.folders.program;
+    new_user(state_.profile);
+    read_settings(state_.profile, state_.folders, profile_hooks_);
+    tick_access_method(state_.profile.modus);
+    state_.tmpl.file_name = kUnnamedTemplate;
+    Timer1_.setInterval(execution_interval_ms(state_.profile.Interval));
+    Timer1_.start();
+    state_.tmpl.current_area = 0;
+    state_.tmpl.area_count = 0;
+    state_.tmpl.auto_cover = 1;
+    show_caption();
+    tts_init(*ctx_);
+
+    // A profile is the argument ending in ".usr" (any case); the board is the other one.
+    QString board, profile;
+    for (const QString& a : arguments) {
+        if (a.endsWith(QLatin1String(".usr"), Qt::CaseInsensitive))
+            profile = a;
+        else if (board.isEmpty())
+            board = a;
+    }
+    if (!profile.isEmpty()) {
+        const QString path = QFileInfo(profile).absoluteFilePath();
+        if (load_user_profile(state_.profile, path, state_.folders, profile_hooks_) == ProfileLoad::Missing)
+            services_.messages->show(missatge(3) + profile, QStringLiteral("Orvel"), MessageIcon::Exclamation);
+        Timer1_.setInterval(execution_interval_ms(state_.profile.Interval));
+    }
+    if (board.isEmpty()) {
+        nou_Click();
+        return;
+    }
+    const QString path = QFileInfo(board).absoluteFilePath();
+    state_.tmpl.directory = QFileInfo(path).absolutePath();
+    const LoadOutcome outcome = load_template(state_.tmpl, path, *services_.messages);
+    load_cover_picture(false);
+    show_board_in_editor();
+    show_caption();
+    // A board that could not be read stays in the editor rather than running empty.
+    if (outcome == LoadOutcome::Read)
+        actApl_Click();
+}
+
+void MainWindow::show_caption()
+{
+    setWindowTitle(QStringLiteral("Orvel - ") + state_.tmpl.file_name);
+}
+
+void MainWindow::show_board_in_editor()
+{
+    area_counter_->setText(QStringLiteral("Àrees: %1").arg(state_.tmpl.area_count));
+    canvas_->set_cover(Imatge_);
+    canvas_->set_selected(state_.tmpl.current_area);
+    show_area(state_.tmpl.current_area);
+}
+
+void MainWindow::show_area(int index)
+{
+    const Template& t = state_.tmpl;
+    if (index < 1 || index > t.area_count || index >= static_cast<int>(t.areas.size())) {
+        area_data_->setText(QString());
+        canvas_->set_selected(0);
+        return;
+    }
+    const Area& a = t.area(index);
+    area_data_->setText(QStringLiteral("Àrea %1\nPosició: %2, %3 - %4, %5\nPare: %6%7\nTecles: %8\n"
+                                       "So: %9\nIcona: %10\nFitxer: %11")
+                            .arg(index)
+                            .arg(a.Xi)
+                            .arg(a.Yi)
+                            .arg(a.Xf)
+                            .arg(a.Yf)
+                            .arg(a.parent)
+                            .arg(a.is_group ? QStringLiteral(" (grup)") : QString())
+                            .arg(a.keys, a.sound_file, a.icon_file, a.clip_file));
+    canvas_->set_selected(index);
+}
+
+void MainWindow::load_cover_picture(bool report_errors)
+{
+    Imatge_ = QImage();
+    const Template& t = state_.tmpl;
+    if (t.cover_file.isEmpty())
+        return;
+    const QString path = resolve_stored_name(t.cover_file, t.directory);
+    // A missing cover was already reported by the board reader.
+    if (!QFileInfo::exists(path))
+        return;
+    QString error;
+    Imatge_ = read_picture(path, &error);
+    if (Imatge_.isNull() && report_errors)
+        services_.messages->show(missatge(3) + t.cover_file + QStringLiteral(" 481 ") + error,
+                                 QStringLiteral("Orvel"), MessageIcon::Critical);
+}
+
+void MainWindow::tick_access_method(int16_t modus)
+{
+    const int item = access_method_item(modus);
+    for (int i = 0; i < kAccessMethodItems; ++i)
+        Tipus_exploracio_[static_cast<size_t>(i)]->setChecked(i == item);
+}
+
+// ---- Run mode ----
+
+void MainWindow::actApl_Click()
+{
+    Template& t = state_.tmpl;
+    if (t.area_count == 0)
+        return;
+    if (t.modified)
+        ask_save_changes(t, *services_.messages, [this] { desar_Click(); });
+    if (!t.directory.isEmpty())
+        QDir::setCurrent(t.directory);
+    t.current_area = 1;
+    load_cover_picture(true);
+    apply_template_speech(*ctx_);
+    run_->Form_Activate(screen_pixels());
+    complete_run_mode();
+    lamvirt_->set_picture(Imatge_);
+    run_->start_access_method();
+}
+
+void MainWindow::complete_run_mode()
+{
+    fitxers_action_->setVisible(false);
+    finapc_->setVisible(true);
+    f_obrir_->setVisible(true);
+    if (!run_mode_)
+        editor_rect_ = geometry();
+    run_mode_ = true;
+    faces_->setCurrentWidget(Picture3_);
+    layout_board_window();
+    Timer1_.setInterval(execution_interval_ms(state_.profile.Interval));
+    run_->set_board_shown(true);
+    run_startup_actions(*ctx_);
+}
+
+void MainWindow::layout_board_window()
+{
+    const Template& t = state_.tmpl;
+    if (t.area_count < 1)
+        return;
+    const BoardScale scale = run_->scale();
+    const Area& root = t.area(1);
+    const QRect window_rect = board_window_rect(root, scale);
+    // The board itself gets exactly the root area's size on the screen, so the
+    // stretched cover and the frame's board coordinates coincide; the menu bar
+    // (and the window manager's title) take the band above it.
+    const QSize board(std::max(1, static_cast<int>(std::lround((root.Xf - root.Xi) * scale.ratio_x))),
+                      std::max(1, static_cast<int>(std::lround((root.Yf - root.Yi) * scale.ratio_y))));
+    Picture3_->show();
+    lamvirt_->setGeometry(0, 0, board.width(), board.height());
+    std::vector<QRect> outlines;
+    for (int i = 2; i <= t.area_count && i < static_cast<int>(t.areas.size()); ++i)
+        if (const auto r = frame_rect(t.area(i), root, scale))
+            outlines.push_back(*r);
+    lamvirt_->set_outlines(std::move(outlines));
+    Tauvirt_->setFixedSize(board);
+    const int menu_height = menuBar()->sizeHint().height();
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(board.width(), board.height() + menu_height);
+    move(window_rect.topLeft());
+    show();
+    if (marc_->is_visible())
+        marc_->show_at(marc_->rect());
+}
+
+void MainWindow::finapc_Click()
+{
+    if (!run_mode_)
+        return;
+    if (services_.sound && !state_.open_midi.isEmpty()) {
+        services_.sound->stop_music();
+        state_.open_midi.clear();
+    }
+    close_started_programs(*ctx_);
+    fitxers_action_->setVisible(true);
+    finapc_->setVisible(false);
+    f_obrir_->setVisible(false);
+    run_->set_board_shown(false);
+    run_mode_ = false;
+    Tauvirt_->setMinimumSize(0, 0);
+    Tauvirt_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    faces_->setCurrentWidget(editor_);
+    if (editor_rect_.isValid())
+        setGeometry(editor_rect_);
+    Timer2_.stop();
+    Timer1_.setInterval(execution_interval_ms(state_.profile.Interval));
+    run_->stop_highlight();
+    state_.tmpl.current_area = 0;
+    show_board_in_editor();
+}
+
+void MainWindow::leave_run_mode_and_quit()
+{
+    finapc_Click();
+    quitting_ = true;
+    // The key text that asked for it is still on the stack: end once it returns.
+    QTimer::singleShot(0, this, [this] { close(); });
+}
+
+void MainWindow::f_obrir_Click()
+{
+    if (!run_mode_)
+        return;
+    if (services_.windows && state_.target_window)
+        services_.windows->set_topmost(state_.target_window, false);
+    run_->stop_highlight();
+    obrir_Click();
+    run_->board_changed();
+    load_cover_picture(true);
+    lamvirt_->set_picture(Imatge_);
+    layout_board_window();
+    hooks_->place_target_window(state_.target_window);
+}
+
+void MainWindow::Tipus_exploracio_Click(int index)
+{
+    run_->pause_for_access_menu();
+    choose_access_method(index, state_.profile, *this);
+    tick_access_method(state_.profile.modus);
+    if (run_mode_)
+        run_->restart_access_method();
+}
+
+void MainWindow::open_switch_dialog(int pulsador, const QString& caption)
+{
+    usr dialog(state_.profile, pulsador, caption, this);
+    dialog.exec();
+    tick_access_method(state_.profile.modus);
+}
+
+// ---- BoardView ----
+
+void MainWindow::show_frame(const QRect& board_rect)
+{
+    marc_->show_at(board_rect);
+}
+
+void MainWindow::hide_frame()
+{
+    marc_->hide();
+}
+
+void MainWindow::set_frame_style(int border_width, double color)
+{
+    const Rgb rgb = rgb_from_color_number(color);
+    marc_->set_style(border_width, QColor(rgb.red, rgb.green, rgb.blue));
+}
+
+void MainWindow::focus_board()
+{
+    if (!run_mode_ || !isVisible())
+        return;
+    if (!isActiveWindow())
+        activateWindow();
+    if (!Tauvirt_->hasFocus())
+        Tauvirt_->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::set_pointer(PointerShape shape)
+{
+    switch (shape) {
+    case PointerShape::Hourglass: setCursor(Qt::WaitCursor); break;
+    case PointerShape::Icon: setCursor(Qt::PointingHandCursor); break;
+    case PointerShape::Default: unsetCursor(); break;
+    }
+}
+
+void MainWindow::beep()
+{
+    QApplication::beep();
+}
+
+// ---- RunTimers ----
+
+void MainWindow::set_execution_interval(int milliseconds)
+{
+    Timer1_.setInterval(milliseconds);
+}
+
+void MainWindow::set_focus_keeper_running(bool running)
+{
+    if (!running)
+        Timer2_.stop();
+    else if (!Timer2_.isActive())
+        Timer2_.start();
+}
+
+void MainWindow::set_step_interval(int milliseconds)
+{
+    Timer3_.setInterval(milliseconds);
+}
+
+void MainWindow::set_step_running(bool running)
+{
+    if (!running)
+        Timer3_.stop();
+    else if (!Timer3_.isActive())
+        Timer3_.start();
+}
+
+bool MainWindow::step_running() const
+{
+    return Timer3_.isActive();
+}
+
+// ---- Fitxers and Usuari ----
+
+void MainWindow::nou_Click()
+{
+    NewBoardActions actions;
+    actions.save = [this] { desar_Click(); };
+    actions.speech_engine_present = state_.tts_available;
+    new_board(state_, *services_.messages, actions);
+    Imatge_ = QImage();
+    show_caption();
+    show_board_in_editor();
+}
+
+void MainWindow::obrir_Click()
+{
+    ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
+    const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Carregar el fitxer de plantilla"),
+                                                        state_.folders.program,
+                                                        QStringLiteral("Teclat Pantalla Windows (*.ORV *.orv)"));
+    if (chosen.isEmpty())
+        return;
+    open_board(state_, chosen, *services_.messages);
+    load_cover_picture(false);
+    show_caption();
+    show_board_in_editor();
+}
+
+void MainWindow::desar_Click()
+{
+    const Template& t = state_.tmpl;
+    const QString preset =
+        t.file_name.compare(kUnnamedTemplate, Qt::CaseInsensitive) == 0 ? t.directory : t.file_name;
+    const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrar el fitxer de plantilla"),
+                                                        preset, QStringLiteral("Teclat pantalla Windows (*.ORV *.orv)"));
+    if (chosen.isEmpty())
+        return;
+    save_board(state_, with_default_extension(chosen), *services_.messages);
+    show_caption();
+}
+
+void MainWindow::sortir_Click()
+{
+    ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
+    quitting_ = true;
+    close();
+}
+
+void MainWindow::usuari_nou_Click()
+{
+    new_user(state_.profile);
+    tick_access_method(state_.profile.modus);
+}
+
+void MainWindow::carregar_usuari_Click()
+{
+    ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
+    const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Carregar el fitxer de l'usuari"),
+                                                        state_.folders.program,
+                                                        QStringLiteral("Usuari ORV (*.USR *.usr)"));
+    load_user_command(state_.profile, chosen, state_.folders, profile_hooks_, *services_.messages);
+    Timer1_.setInterval(execution_interval_ms(state_.profile.Interval));
+}
+
+void MainWindow::desar_usuari_Click()
+{
+    const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrar el fitxer de l'usuari"),
+                                                        state_.tmpl.directory,
+                                                        QStringLiteral("Usuari ORV (*.USR *.usr)"));
+    save_user_command(state_.profile, chosen_with_extension(chosen, QStringLiteral(".USR")), *services_.messages);
+}
+
+// ---- Window events ----
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    Timer1_.stop();
+    Timer2_.stop();
+    Timer3_.stop();
+    run_->set_board_shown(false);
+    event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Backspace)
+        beep();
+    QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace orvel

@@ -1,0 +1,51 @@
+#pragma once
+// The switch dialog `usr` ("Configuració Pulsador"): which event is the switch,
+// its key list, its action time, the scanning step time and the highlight
+// frame's width and colour. "Acceptar" stores into the profile in memory only
+// when the rules allow it; "Cancelar" returns to the mouse method.
+#include <QDialog>
+#include <array>
+
+#include "model/user_profile.h"
+#include "runtime/switch_dialog_rules.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace orvel {
+
+class usr : public QDialog {
+public:
+    usr(UserProfile& profile, int pulsador, const QString& caption, QWidget* parent = nullptr);
+
+    // The fields as they stand (for the rules and for tests).
+    SwitchDialogFields fields() const;
+    void buto_Click(int index);
+    void set_frame_color(double color);
+
+    QRadioButton* option(int i) const { return Option1_[static_cast<size_t>(i)]; }
+    QLineEdit* llista_tecles() const { return llista_tecles_; }
+    QLineEdit* retard(int i) const { return i == 0 ? temps_ : retard_; }
+    QLineEdit* Gruix() const { return Gruix_; }
+
+    // Escape and the window's close button cancel as "Cancelar" does.
+    void reject() override;
+
+private:
+    void pulsador_Change();
+    void Command1_Click();
+
+    UserProfile& profile_;
+    int pulsador_;
+    double color_ = 255;
+    std::array<QRadioButton*, kSwitchOptionCount> Option1_{};
+    QLineEdit* llista_tecles_ = nullptr;
+    QLineEdit* temps_ = nullptr;
+    QLineEdit* retard_ = nullptr;
+    QLineEdit* Gruix_ = nullptr;
+    QLabel* marc_color_ = nullptr;
+};
+
+}  // namespace orvel
