@@ -12,8 +12,9 @@ namespace orvel {
 // Key texts that run key texts (the register holding {|RM}, a clipboard holding
 // {|RCW}, SIM branches and TRIA items) stop here: what lies deeper is dropped.
 constexpr int kMaxKeyTextDepth = 16;
-// Commands one outermost key text may run, counting those of the texts it runs.
-constexpr int kMaxCommandsPerKeyText = 4096;
+// Commands one outermost key text may run, counting those of the texts it runs
+// and the values expanded in their arguments.
+constexpr int kMaxCommandsPerKeyText = 1024;
 
 // Shown in a message box when the target window can no longer be activated;
 // apart from the key sender's own codes (platform/keys/key_notation.h).

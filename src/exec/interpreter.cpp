@@ -41,7 +41,7 @@ void add_to_memory(QString& memory, const QString& argument)
 {
     if (is_number(memory))
         memory = number_text(numeric_value(memory) + numeric_value(argument));
-    else
+    else if (memory.size() + argument.size() <= kMaxCommandText)
         memory += argument;
 }
 
@@ -209,12 +209,17 @@ void interpret_command(ExecContext& ctx, const QString& command)
         arguments = body.mid(blank).trimmed();
     }
     // A register holding {|RM} would expand for ever: what is left after the
-    // bound stays as it is.
-    for (int expansions = 0; expansions < kMaxValueExpansions && arguments.contains(QLatin1String("{|"));
-         ++expansions)
-        arguments = valor_f(ctx, arguments);
-
+    // bounds stays as it is.
     OrvelState& s = ctx.state;
+    if (s.key_text_depth == 0)
+        s.commands_run = 0;  // a command run on its own, outside any key text
+    for (int expansions = 0; expansions < kMaxValueExpansions && arguments.size() <= kMaxCommandText
+                             && s.commands_run < kMaxCommandsPerKeyText && arguments.contains(QLatin1String("{|"));
+         ++expansions, ++s.commands_run)
+        arguments = valor_f(ctx, arguments);
+    if (arguments.size() > kMaxCommandText)
+        arguments.truncate(kMaxCommandText);
+
     OutsideCommands* outside = ctx.outside;
     switch (command_word(keyword)) {
     case CommandWord::CM:

@@ -30,7 +30,11 @@ QString number_text(double value);
 // the board for hours.
 constexpr int kMaxWaitCount = 1000;
 // Embedded commands expanded in the arguments of one command: a register that
-// holds {|RM} would otherwise expand for ever.
+// holds {|RM} would otherwise expand for ever. Each expansion also counts as a
+// command of the key text being run (kMaxCommandsPerKeyText).
 constexpr int kMaxValueExpansions = 64;
+// The register and a command's expanded arguments never grow beyond this many
+// characters: "{|M+ {|RM}{|RM}}" doubles the register each time it runs.
+constexpr qsizetype kMaxCommandText = 1 << 16;
 
 }  // namespace orvel

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "exec/executor.h"
+#include "exec/interpreter.h"
 #include "support/exec_harness.h"
 
 using namespace orvel;
@@ -182,6 +183,15 @@ TEST(Executor, TextsThatRunThemselvesEnd)
     h.state.memory = "{|RM}{|RM}";
     run(h, "{|RM}");
     EXPECT_LE(h.state.commands_run, kMaxCommandsPerKeyText + 1);
+
+    // A register that doubles each time it is added to stays bounded.
+    h.state.memory = "ab";
+    QString doubling;
+    for (int i = 0; i < 40; ++i)
+        doubling += "{|M+ {|RM}{|RM}}";
+    run(h, doubling);
+    EXPECT_LE(h.state.memory.size(), kMaxCommandText);
+    EXPECT_GT(h.state.memory.size(), 1000);
 
     // A value that expands to itself.
     h.state.memory = "{|RM}";
