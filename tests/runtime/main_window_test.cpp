@@ -1,0 +1,316 @@
+// The main window over recording fakes, on the offscreen platform: its menus,
+// the editor's canvas, entering and leaving run mode, and the access methods
+// driven by real Qt key and mouse events on the board.
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "support/exec_harness.h"
+#include "exec/executor.h"
+#include "model/template_file.h"
+#include "runtime/area_canvas.h"
+#include "runtime/board_geometry.h"
+#include "runtime/board_widgets.h"
+#include "runtime/main_window.h"
+#include "runtime/run_controller.h"
+#include "runtime/switch_dialog.h"
+
+namespace orvel {
+namespace {
+
+using testing::ExecHarness;
+
+void ensure_application()
+{
+    static int argc = 1;
+    static char name[] = "test_runtime";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance())
+        new QApplication(argc, argv);
+}
+
+Area make_area(int xi, int yi, int xf, int yf, const QString& keys, int parent = 1)
+{
+    Area a;
+    a.Xi = int16_t(xi);
+    a.Yi = int16_t(yi);
+    a.Xf = int16_t(xf);
+    a.Yf = int16_t(yf);
+    a.parent = int16_t(parent);
+    a.keys = keys;
+    return a;
+}
+
+// A board of 400 x 300 template pixels: areas 2 and 3 side by side on top,
+// area 4 under area 2, each typing one letter into the terminal.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensure_application();
+        ASSERT_TRUE(dir.isValid());
+        for (const char* var : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_HOME"})
+            qputenv(var, dir.filePath(QString::fromLatin1(var)).toLocal8Bit());
+        Template t;
+        add_area(t, make_area(0, 0, 400, 300, QString(), 0));
+        add_area(t, make_area(20, 20, 180, 140, QStringLiteral("a")));
+        add_area(t, make_area(220, 20, 380, 140, QStringLiteral("b")));
+        add_area(t, make_area(20, 160, 180, 280, QStringLiteral("c")));
+        board = dir.filePath(QStringLiteral("PROVA.ORV"));
+        ASSERT_TRUE(write_template(t, board));
+    }
+
+    QString profile_with(int modus, int accio1 = 0, int accio2 = 0)
+    {
+        const QString path = dir.filePath(QStringLiteral("P%1.USR").arg(modus));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QStringLiteral("[Orvel]\r\nInterval= 100\r\nmodus= %1\r\ngruix= 6\r\ncolor= 65280\r\n"
+                               "accio1= %2\r\naccio2= %3\r\n")
+                    .arg(modus)
+                    .arg(accio1)
+                    .arg(accio2)
+                    .toLatin1());
+        return path;
+    }
+
+    std::unique_ptr<MainWindow> start(const QStringList& arguments)
+    {
+        auto w = std::make_unique<MainWindow>(h.services);
+        w->Form_Load(arguments);
+        target(*w, 0x40, QStringLiteral("terminal"));
+        return w;
+    }
+
+    // A program window that the board started, now the target of its keys.
+    void target(MainWindow& w, WindowId id, const QString& title)
+    {
+        h.windows.add(id, title);
+        push_target(w.state(), id);
+    }
+
+    QRect expected_frame(const MainWindow& w, int area) const
+    {
+        MainWindow& m = const_cast<MainWindow&>(w);
+        return *frame_rect(m.state().tmpl.area(area), m.state().tmpl.area(1), m.run().scale());
+    }
+
+    static void key(QWidget* target, int qt_key, const QString& text = QString())
+    {
+        QKeyEvent press(QEvent::KeyPress, qt_key, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &press);
+    }
+
+    static void press(QWidget* target, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QMouseEvent down(QEvent::MouseButtonPress, QPointF(at), target->mapToGlobal(QPointF(at)), button, button,
+                         Qt::NoModifier);
+        QApplication::sendEvent(target, &down);
+        QMouseEvent up(QEvent::MouseButtonRelease, QPointF(at), target->mapToGlobal(QPointF(at)), button,
+                       Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &up);
+    }
+
+    // One timeout of a run-mode timer, as its interval ending would give.
+    static void tick(QTimer& timer) { QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection); }
+
+    static QAction* action(MainWindow& w, const char* name)
+    {
+        return w.findChild<QAction*>(QLatin1String(name));
+    }
+
+    QTemporaryDir dir;
+    QString board;
+    ExecHarness h;
+};
+
+TEST_F(MainWindowTest, EditorMenusCarryTheirCaptionsAndRunModeCommandsAreHidden)
+{
+    auto w = start({});
+    EXPECT_FALSE(w->in_run_mode());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Orvel - ") + kUnnamedTemplate);
+    QStringList top;
+    for (QAction* a : w->menuBar()->actions())
+        if (a->isVisible())
+            top << a->text();
+    EXPECT_EQ(top, (QStringList{"&Fitxers", "Usuari", "&Accessibilitat"}));
+
+    const std::vector<std::pair<const char*, const char*>> items = {
+        {"nou", "&Nou"}, {"obrir", "&Obrir ..."}, {"desar", "&Desar ..."}, {"actApl", "&Activar"},
+        {"sortir", "&Sortir"}, {"usuari_nou", "Usuari &Nou"}, {"carregar_usuari", "Carregar &Usuari"},
+        {"desar_usuari", "Desar u&suari"}, {"Tipus_exploracio_0", "Cursor &Ratolí"},
+        {"Tipus_exploracio_1", "Escaneig &Manual"}, {"Tipus_exploracio_2", "Escaneig &Automàtic"},
+        {"Tipus_exploracio_3", "Cursors &Teclat"}, {"Tipus_exploracio_4", "&Joystic"},
+        {"Tipus_exploracio_5", "&Veu"}};
+    for (const auto& [name, caption] : items) {
+        QAction* a = action(*w, name);
+        ASSERT_NE(a, nullptr) << name;
+        EXPECT_EQ(a->text(), QString::fromUtf8(caption)) << name;
+    }
+    EXPECT_FALSE(action(*w, "Tipus_exploracio_4")->isEnabled());
+    EXPECT_FALSE(action(*w, "Tipus_exploracio_5")->isEnabled());
+    EXPECT_TRUE(action(*w, "Tipus_exploracio_3")->isEnabled());
+    EXPECT_TRUE(action(*w, "Tipus_exploracio_0")->isChecked());  // a new user selects with the mouse
+    EXPECT_FALSE(action(*w, "finapc")->isVisible());
+    EXPECT_FALSE(action(*w, "f_obrir")->isVisible());
+
+    // "&Activar" on the empty new board does nothing.
+    w->actApl_Click();
+    EXPECT_FALSE(w->in_run_mode());
+}
+
+TEST_F(MainWindowTest, ACanvasClickSelectsTheHighestAreaThereAndShowsItsData)
+{
+    auto w = start({});
+    ASSERT_EQ(load_template(w->state().tmpl, board, *h.services.messages), LoadOutcome::Read);
+    AreaCanvas* canvas = w->canvas();
+    press(canvas, QPoint(250, 60));
+    EXPECT_EQ(canvas->selected(), 3);
+    EXPECT_EQ(w->state().tmpl.current_area, 3);
+    auto* data = w->findChild<QLabel*>(QStringLiteral("area_data"));
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->text().startsWith(QStringLiteral("Àrea 3\n"))) << data->text().toStdString();
+    EXPECT_TRUE(data->text().contains(QStringLiteral("Tecles: b")));
+    // Where only the root lies, the root is selected; outside it nothing is.
+    press(canvas, QPoint(200, 150));
+    EXPECT_EQ(canvas->selected(), 1);
+    press(canvas, QPoint(500, 400));
+    EXPECT_EQ(canvas->selected(), 0);
+    EXPECT_TRUE(data->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, KeyboardCursorsMoveTheFrameAndEnterTypesAtTheNextTick)
+{
+    auto w = start({board, profile_with(3)});
+    ASSERT_TRUE(w->in_run_mode());
+    QStringList top;
+    for (QAction* a : w->menuBar()->actions())
+        if (a->isVisible())
+            top << a->text();
+    EXPECT_EQ(top, (QStringList{"Usuari", "&Accessibilitat", "&Sortir", "&Canvi de plafó"}));
+    // The board has the root area's size on the 1024 x 768 screen.
+    EXPECT_EQ(w->Tauvirt()->size(), QSize(640, 483));
+
+    // The cursor methods start on the last area.
+    ASSERT_TRUE(w->marc().is_visible());
+    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 4));
+    key(w->Tauvirt(), Qt::Key_Up);
+    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 2));
+    key(w->Tauvirt(), Qt::Key_Right);
+    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 3));
+    key(w->Tauvirt(), Qt::Key_Right);  // nothing further right: the frame stays
+    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 3));
+    // The frame's design values until automatic scanning applies the profile's.
+    EXPECT_EQ(w->marc().border_width(), 8);
+    EXPECT_EQ(w->marc().color(), QColor(Qt::red));
+
+    key(w->Tauvirt(), Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_TRUE(h.keys.typed.isEmpty());  // nothing runs before the execution tick
+    tick(w->Timer1());
+    EXPECT_EQ(h.keys.typed, QStringLiteral("b"));
+}
+
+TEST_F(MainWindowTest, ManualScanningStepsWithSpaceAndSelectsWithEnter)
+{
+    auto w = start({board, profile_with(1, 3, 2)});
+    ASSERT_TRUE(w->in_run_mode());
+    EXPECT_FALSE(w->marc().is_visible());  // nothing highlighted before the first step
+    key(w->Tauvirt(), Qt::Key_Space, QStringLiteral(" "));
+    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 2));
+    key(w->Tauvirt(), Qt::Key_Space, QStringLiteral(" "));
+    key(w->Tauvirt(), Qt::Key_Space, QStringLiteral(" "));
+    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 4));
+    key(w->Tauvirt(), Qt::Key_Space, QStringLiteral(" "));  // wraps past the root to area 2
+    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 2));
+    key(w->Tauvirt(), Qt::Key_Space, QStringLiteral(" "));
+    key(w->Tauvirt(), Qt::Key_Return, QStringLiteral("\r"));  // manual selection runs at once
+    EXPECT_EQ(h.keys.typed, QStringLiteral("b"));
+    EXPECT_FALSE(w->Timer3().isActive());
+}
+
+TEST_F(MainWindowTest, AutomaticScanningAppliesTheProfilesFrameAndStepsOnItsTimer)
+{
+    auto w = start({board, profile_with(2, 3)});
+    ASSERT_TRUE(w->in_run_mode());
+    EXPECT_TRUE(w->Timer3().isActive());
+    EXPECT_EQ(w->Timer3().interval(), 1000);
+    EXPECT_EQ(w->marc().border_width(), 6);
+    EXPECT_EQ(w->marc().color(), QColor(0, 255, 0));
+    tick(w->Timer3());
+    tick(w->Timer3());
+    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 3));
+    key(w->Tauvirt(), Qt::Key_Space, QStringLiteral(" "));
+    tick(w->Timer3());  // the press took area 3, not the one after it
+    tick(w->Timer1());
+    EXPECT_EQ(h.keys.typed, QStringLiteral("b"));
+    EXPECT_TRUE(w->Timer3().isActive());  // scanning goes on after the execution
+}
+
+TEST_F(MainWindowTest, AMouseClickSelectsTheAreaUnderThePointerAndLeavingClosesThePrograms)
+{
+    auto w = start({board, profile_with(0)});
+    ASSERT_TRUE(w->in_run_mode());
+    const QRect third = expected_frame(*w, 3);
+    press(w->Tauvirt(), third.center());
+    tick(w->Timer1());
+    EXPECT_EQ(h.keys.typed, QStringLiteral("b"));
+
+    target(*w, 0x50, QStringLiteral("xterm"));
+    target(*w, 0x51, QStringLiteral("Orvel - ORVEL"));
+    target(*w, 0x52, QStringLiteral("editor"));
+    w->finapc_Click();
+    EXPECT_FALSE(w->in_run_mode());
+    EXPECT_EQ(h.windows.closed, (std::vector<WindowId>{0x52, 0x50, 0x40}));
+    EXPECT_EQ(w->state().target_window, 0);
+    EXPECT_TRUE(w->state().target_stack.isEmpty());
+    EXPECT_TRUE(action(*w, "nou")->isEnabled());
+    EXPECT_FALSE(action(*w, "finapc")->isVisible());
+    EXPECT_FALSE(w->marc().is_visible());
+    // The execution tick is idle in the editor.
+    w->state().run_current_area = 2;
+    tick(w->Timer1());
+    EXPECT_EQ(h.keys.typed, QStringLiteral("b"));
+}
+
+TEST_F(MainWindowTest, SwitchDialogRefusesASecondSwitchLikeTheFirstAndEscapeCancels)
+{
+    ensure_application();
+    UserProfile p;
+    p.modus = 1;
+    p.accio1 = 2;
+    p.gruix = 5;
+    {
+        usr dialog(p, 2, QStringLiteral("Configuració pulsador 2"));
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Configuració pulsador 2"));
+        EXPECT_EQ(dialog.Gruix()->text(), QStringLiteral("5"));
+        dialog.option(1)->setChecked(true);  // Enter, as switch 1
+        dialog.buto_Click(0);
+        EXPECT_EQ(p.accio2, 0);
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+        dialog.option(2)->setChecked(true);  // space
+        dialog.retard(0)->setText(QStringLiteral("15"));
+        dialog.Gruix()->setText(QStringLiteral("0"));
+        dialog.buto_Click(0);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(p.accio2, 3);
+        EXPECT_EQ(p.temps, 15);
+        EXPECT_EQ(p.gruix, 8);
+    }
+    {
+        usr dialog(p, 1, QString());
+        EXPECT_TRUE(dialog.option(1)->isChecked());  // switch 1's action shown
+        key(&dialog, Qt::Key_Escape);
+        EXPECT_EQ(p.modus, 0);
+        EXPECT_EQ(p.accio1, 2);
+    }
+}
+
+}  // namespace
+}  // namespace orvel
