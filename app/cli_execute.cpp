@@ -1,5 +1,6 @@
 // orvel --execute BOARD.ORV [N ...]: runs a board's start-up actions and then
 // the given areas against the real desktop, as run mode would, and exits.
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
@@ -9,8 +10,10 @@
 #include "exec/exec_context.h"
 #include "exec/executor.h"
 #include "exec/random_source.h"
+#include "exec/registry.h"
 #include "exec/run_mode_hooks.h"
 #include "exec/speech.h"
+#include "model/catalogue.h"
 #include "model/orvel_state.h"
 #include "model/template_file.h"
 #include "platform/key_sender.h"
@@ -101,6 +104,10 @@ int execute(const QStringList& args)
         ExecContext start_up{state, real.services(), no_window};
         tts_init(start_up);
     }
+    // The catalogue's programs, which boards name as Windows ".EXE" files.
+    RegistryStore* registry = real.services().registry;
+    load_program_catalogue(state.catalogue, state.folders, QDir::currentPath(),
+                           [registry](const QString& id) { return progid_exe(registry, id); });
     const QString board = QFileInfo(args.first()).absoluteFilePath();
     if (load_template(state.tmpl, board, messages) != LoadOutcome::Read) {
         print_error(QStringLiteral("cannot read the board %1").arg(args.first()));
