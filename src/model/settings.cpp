@@ -243,7 +243,7 @@ QString command_line_file(const QString& command_line, const QString& extension)
     } else {
         // A whole command line that names one file is that file, blanks and all.
         const QString whole = command_line.trimmed();
-        if (whole.endsWith(extension, Qt::CaseInsensitive) && QFileInfo(whole).isFile())
+        if (whole.endsWith(extension, Qt::CaseInsensitive) && !whole.contains(QChar(0)) && QFileInfo(whole).isFile())
             return whole;
     }
     const qsizetype separator_at = at > 0 ? command_line.lastIndexOf(separator, at - 1) : -1;
