@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +15,9 @@
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "model/cp1252.h"
 #include "model/file_names.h"
@@ -362,34 +366,171 @@ private:
     std::set<int> reported_;
 };
 
-void append_integer(QByteArray& out, int16_t value)
-{
-    char text[16];
-    const int n = value < 0 ? std::snprintf(text, sizeof text, "%d \r\n", value)
-                            : std::snprintf(text, sizeof text, " %d \r\n", value);
-    out.append(text, n);
-}
+// Where the writer's bytes go: a byte array, or a file written as it is produced.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    virtual void put(const char* data, qsizetype size) = 0;
+};
 
-void append_quoted(QByteArray& out, const QString& value, int& unmappable)
-{
-    out.append('"');
-    if (!value.isEmpty()) {
-        int missing = 0;
-        QByteArray bytes = cp1252::encode(value, &missing);
-        unmappable += missing;
-        bytes.replace('"', kPilcrowByte);
-        out.append(bytes);
+class ArraySink : public ByteSink {
+public:
+    explicit ArraySink(QByteArray& out) : out_(out) {}
+    void put(const char* data, qsizetype size) override { out_.append(data, size); }
+private:
+    QByteArray& out_;
+};
+
+// Writes the board's lines through a buffer of its own, handed to the sink whenever it
+// fills: a big board goes to disk in blocks that are still in the cache, never whole
+// in memory twice.
+class LineWriter {
+public:
+    static constexpr qsizetype kIntegerLine = 9;  // "-32768 " and CR LF
+    static constexpr qsizetype kQuotedExtra = 4;  // two quotes and CR LF
+    static constexpr qsizetype kPlainExtra = 2;
+
+    explicit LineWriter(ByteSink& sink) : sink_(sink), buf_(kBuffer, Qt::Uninitialized)
+    {
+        p_ = buf_.data();
+        end_ = p_ + buf_.size();
     }
-    out.append("\"\r\n", 3);
-}
 
-void append_plain(QByteArray& out, const QString& value, int& unmappable)
-{
-    int missing = 0;
-    out.append(cp1252::encode(value, &missing));
-    unmappable += missing;
-    out.append("\r\n", 2);
-}
+    void integer(int16_t value)
+    {
+        room(kIntegerLine);
+        // " 2 " or "-1 ": a blank where a minus sign would stand, and one after.
+        if (value >= 0)
+            *p_++ = ' ';
+        p_ = std::to_chars(p_, p_ + 6, static_cast<int>(value)).ptr;
+        *p_++ = ' ';
+        *p_++ = '\r';
+        *p_++ = '\n';
+    }
+
+    void quoted(const QString& value)
+    {
+        room(1);
+        *p_++ = '"';
+        encode(value, true);
+        room(3);
+        *p_++ = '"';
+        *p_++ = '\r';
+        *p_++ = '\n';
+    }
+
+    void plain(const QString& value)
+    {
+        encode(value, false);
+        room(2);
+        *p_++ = '\r';
+        *p_++ = '\n';
+    }
+
+    int unmappable() const { return unmappable_; }
+
+    void finish() { flush(); }
+
+private:
+    // Windows-1252, one byte per character; in quoted text a double quote becomes "¶";
+    // characters the code page cannot hold become "?".
+    void encode(const QString& text, bool quoted)
+    {
+        const qsizetype total = text.size();
+        const char16_t* all = reinterpret_cast<const char16_t*>(text.utf16());
+        qsizetype done = 0;
+        while (done < total) {
+            room(kBuffer / 2);
+            // Each UTF-16 unit gives at most one byte; a surrogate pair is never split.
+            qsizetype slice = std::min<qsizetype>(total - done, end_ - p_);
+            if (done + slice < total && slice > 1 && QChar::isHighSurrogate(all[done + slice - 1]))
+                --slice;
+            encode_slice(all + done, slice, quoted);
+            done += slice;
+        }
+    }
+
+    void encode_slice(const char16_t* src, qsizetype n, bool quoted)
+    {
+        char* dst = p_;
+        qsizetype i = 0;
+        while (i < n) {
+#if defined(__SSE2__)
+            // Eight plain ASCII characters at a time (no double quote when quoted).
+            const __m128i high = _mm_set1_epi16(static_cast<short>(0xFF80));
+            const __m128i quote = _mm_set1_epi16(quoted ? 0x22 : 0x7FFF);
+            while (i + 8 <= n) {
+                const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+                const __m128i special = _mm_or_si128(_mm_and_si128(v, high), _mm_cmpeq_epi16(v, quote));
+                if (_mm_movemask_epi8(_mm_cmpeq_epi16(special, _mm_setzero_si128())) != 0xFFFF)
+                    break;
+                _mm_storel_epi64(reinterpret_cast<__m128i*>(dst), _mm_packus_epi16(v, v));
+                dst += 8;
+                i += 8;
+            }
+#endif
+            // Four at a time, for what is left.
+            while (i + 4 <= n) {
+                uint64_t w;
+                std::memcpy(&w, src + i, sizeof w);
+                if (w & 0xFF80FF80FF80FF80ULL)
+                    break;
+                if (quoted) {
+                    const uint64_t x = w ^ 0x0022002200220022ULL;
+                    if ((x - 0x0001000100010001ULL) & ~x & 0x8000800080008000ULL)
+                        break;
+                }
+                dst[0] = static_cast<char>(src[i]);
+                dst[1] = static_cast<char>(src[i + 1]);
+                dst[2] = static_cast<char>(src[i + 2]);
+                dst[3] = static_cast<char>(src[i + 3]);
+                dst += 4;
+                i += 4;
+            }
+            if (i >= n)
+                break;
+            const char16_t c = src[i++];
+            if (c < 0x80) {
+                *dst++ = (quoted && c == u'"') ? kPilcrowByte : static_cast<char>(c);
+            }
+            else if (c >= 0xA0 && c <= 0xFF) {
+                *dst++ = static_cast<char>(c);
+            }
+            else if (QChar::isHighSurrogate(c) && i < n && QChar::isLowSurrogate(src[i])) {
+                ++i;  // one character outside the basic plane: one "?"
+                *dst++ = '?';
+                ++unmappable_;
+            }
+            else {
+                int missing = 0;
+                const QByteArray one = cp1252::encode(QString(QChar(c)), &missing);
+                unmappable_ += missing;
+                *dst++ = one.isEmpty() ? '?' : one[0];
+            }
+        }
+        p_ = dst;
+    }
+
+    void room(qsizetype bytes)
+    {
+        if (end_ - p_ < bytes)
+            flush();
+    }
+
+    void flush()
+    {
+        if (p_ > buf_.data())
+            sink_.put(buf_.constData(), p_ - buf_.constData());
+        p_ = buf_.data();
+    }
+
+    static constexpr qsizetype kBuffer = 256 * 1024;
+    ByteSink& sink_;
+    QByteArray buf_;
+    char* p_ = nullptr;
+    char* end_ = nullptr;
+    int unmappable_ = 0;
+};
 
 int error_number_for_errno(int code)
 {
@@ -546,138 +687,185 @@ LoadOutcome load_template(Template& t, const QString& path, MessageBoxes& messag
     return LoadOutcome::Read;
 }
 
+namespace {
+
+void write_lines(const Template& t, LineWriter& out)
+{
+    const int count = std::min<int>(t.area_count, static_cast<int>(t.areas.size()) - 1);
+    out.integer(2);
+    out.integer(1);
+    out.plain(t.cover_file);
+    out.integer(static_cast<int16_t>(count));
+    out.quoted(t.program);
+    out.integer(t.clip_type);
+    out.quoted(t.clip_file);
+    out.quoted(t.initial_keys);
+    out.quoted(t.doc_file);
+    out.quoted(t.app_title);
+    out.quoted(t.description);
+    out.integer(t.global_data_on_new);
+    out.integer(t.sound_active);
+    out.integer(t.auto_cover);
+    out.integer(t.tts_language);
+    out.integer(t.tts_voice);
+    out.integer(t.tts_speed);
+    for (int i = 1; i <= count; ++i) {
+        const Area& a = t.areas[static_cast<size_t>(i)];
+        out.integer(a.Xi);
+        out.integer(a.Yi);
+        out.integer(a.Xf);
+        out.integer(a.Yf);
+        out.integer(a.parent);
+        out.integer(a.clip_type);
+        out.quoted(a.clip_file);
+        out.quoted(a.sound_file);
+        out.quoted(a.keys);
+        out.quoted(a.icon_file);
+        out.integer(a.repeat_reading);
+        out.integer(a.is_group);
+    }
+    out.finish();
+}
+
+// The file's size at most: one byte per UTF-16 unit of text plus the line overheads.
+qsizetype size_bound(const Template& t)
+{
+    using W = LineWriter;
+    qsizetype bound = 10 * W::kIntegerLine + 6 * W::kQuotedExtra + W::kPlainExtra + t.cover_file.size() +
+                      t.program.size() + t.clip_file.size() + t.initial_keys.size() + t.doc_file.size() +
+                      t.app_title.size() + t.description.size();
+    const int count = std::min<int>(t.area_count, static_cast<int>(t.areas.size()) - 1);
+    for (int i = 1; i <= count; ++i) {
+        const Area& a = t.areas[static_cast<size_t>(i)];
+        bound += 8 * W::kIntegerLine + 4 * W::kQuotedExtra + a.clip_file.size() + a.sound_file.size() +
+                 a.keys.size() + a.icon_file.size();
+    }
+    return bound;
+}
+
+// A file written beside its target and renamed over it once complete and on disk.
+class AtomicFile : public ByteSink {
+public:
+    explicit AtomicFile(const QString& path)
+    {
+        // Write through a symbolic link to its target, as an editor would.
+        QString target = path;
+        const QFileInfo link(path);
+        if (link.isSymLink() && !link.symLinkTarget().isEmpty())
+            target = link.symLinkTarget();
+        target_name_ = QFile::encodeName(target);
+        existed_ = ::stat(target_name_.constData(), &old_stat_) == 0;
+        if (existed_ && S_ISDIR(old_stat_.st_mode)) {
+            error_ = EISDIR;
+            return;
+        }
+        folder_ = QFile::encodeName(QFileInfo(target).absolutePath());
+        temp_name_ = folder_ + "/." + QFile::encodeName(QFileInfo(target).fileName()) + ".XXXXXX";
+        fd_ = ::mkstemp(temp_name_.data());
+        if (fd_ < 0)
+            error_ = errno;
+    }
+
+    ~AtomicFile() override
+    {
+        if (fd_ >= 0) {
+            ::close(fd_);
+            ::unlink(temp_name_.constData());
+        }
+    }
+
+    void put(const char* data, qsizetype size) override
+    {
+        while (error_ == 0 && size > 0) {
+            const ssize_t n = ::write(fd_, data, static_cast<size_t>(size));
+            if (n < 0) {
+                if (errno != EINTR)
+                    error_ = errno;
+                continue;
+            }
+            data += n;
+            size -= n;
+        }
+    }
+
+    // Keeps the old file's permissions (a new file gets 0666 less the umask), flushes the
+    // data to disk and renames the file over the target.
+    WriteResult commit()
+    {
+        if (error_ == 0) {
+            mode_t mode = 0;
+            if (existed_) {
+                mode = old_stat_.st_mode & 07777;
+            }
+            else {
+                const mode_t mask = ::umask(0);
+                ::umask(mask);
+                mode = 0666 & ~mask;
+            }
+            if (::fchmod(fd_, mode) != 0 || ::fsync(fd_) != 0)
+                error_ = errno;
+        }
+        if (fd_ >= 0) {
+            if (::close(fd_) != 0 && error_ == 0)
+                error_ = errno;
+            fd_ = -1;
+            if (error_ == 0 && ::rename(temp_name_.constData(), target_name_.constData()) != 0)
+                error_ = errno;
+            if (error_ != 0)
+                ::unlink(temp_name_.constData());
+        }
+        if (error_ != 0)
+            return failure(error_);
+        // Make the rename itself durable.
+        const int dir_fd = ::open(folder_.constData(), O_RDONLY | O_DIRECTORY);
+        if (dir_fd >= 0) {
+            ::fsync(dir_fd);
+            ::close(dir_fd);
+        }
+        WriteResult r;
+        r.ok = true;
+        return r;
+    }
+
+private:
+    QByteArray target_name_;
+    QByteArray folder_;
+    QByteArray temp_name_;
+    struct stat old_stat_ {};
+    bool existed_ = false;
+    int fd_ = -1;
+    int error_ = 0;
+};
+
+}  // namespace
+
 QByteArray template_bytes(const Template& t, int* unmappable)
 {
-    int missing = 0;
-    QByteArray out;
-    qsizetype estimate = 256 + t.program.size() + t.clip_file.size() + t.initial_keys.size() +
-                         t.doc_file.size() + t.app_title.size() + t.description.size() + t.cover_file.size();
-    for (int i = 1; i <= t.area_count; ++i) {
-        const Area& a = t.areas[static_cast<size_t>(i)];
-        estimate += 80 + a.clip_file.size() + a.sound_file.size() + a.keys.size() + a.icon_file.size();
-    }
-    out.reserve(estimate);
-
-    append_integer(out, 2);
-    append_integer(out, 1);
-    append_plain(out, t.cover_file, missing);
-    append_integer(out, t.area_count);
-    append_quoted(out, t.program, missing);
-    append_integer(out, t.clip_type);
-    append_quoted(out, t.clip_file, missing);
-    append_quoted(out, t.initial_keys, missing);
-    append_quoted(out, t.doc_file, missing);
-    append_quoted(out, t.app_title, missing);
-    append_quoted(out, t.description, missing);
-    append_integer(out, t.global_data_on_new);
-    append_integer(out, t.sound_active);
-    append_integer(out, t.auto_cover);
-    append_integer(out, t.tts_language);
-    append_integer(out, t.tts_voice);
-    append_integer(out, t.tts_speed);
-    for (int i = 1; i <= t.area_count; ++i) {
-        const Area& a = t.areas[static_cast<size_t>(i)];
-        append_integer(out, a.Xi);
-        append_integer(out, a.Yi);
-        append_integer(out, a.Xf);
-        append_integer(out, a.Yf);
-        append_integer(out, a.parent);
-        append_integer(out, a.clip_type);
-        append_quoted(out, a.clip_file, missing);
-        append_quoted(out, a.sound_file, missing);
-        append_quoted(out, a.keys, missing);
-        append_quoted(out, a.icon_file, missing);
-        append_integer(out, a.repeat_reading);
-        append_integer(out, a.is_group);
-    }
+    QByteArray bytes;
+    bytes.reserve(size_bound(t));
+    ArraySink sink(bytes);
+    LineWriter out(sink);
+    write_lines(t, out);
     if (unmappable)
-        *unmappable = missing;
-    return out;
+        *unmappable = out.unmappable();
+    return bytes;
 }
 
 WriteResult write_template(const Template& t, const QString& path)
 {
-    int missing = 0;
-    const QByteArray bytes = template_bytes(t, &missing);
-    WriteResult r = write_file_atomically(path, bytes);
-    r.unmappable = missing;
+    AtomicFile file(path);
+    LineWriter out(file);
+    write_lines(t, out);
+    WriteResult r = file.commit();
+    r.unmappable = out.unmappable();
     return r;
 }
 
 WriteResult write_file_atomically(const QString& path, const QByteArray& bytes)
 {
-    // Write through a symbolic link to its target, as an editor would.
-    QString target = path;
-    const QFileInfo link(path);
-    if (link.isSymLink()) {
-        const QString resolved = link.symLinkTarget();
-        if (!resolved.isEmpty())
-            target = resolved;
-    }
-    const QByteArray target_name = QFile::encodeName(target);
-    struct stat old_stat {};
-    const bool existed = ::stat(target_name.constData(), &old_stat) == 0;
-    if (existed && S_ISDIR(old_stat.st_mode))
-        return failure(EISDIR);
-
-    const QString folder = QFileInfo(target).absolutePath();
-    QByteArray temp_name = QFile::encodeName(folder + QStringLiteral("/.") + QFileInfo(target).fileName() +
-                                             QStringLiteral(".XXXXXX"));
-    const int fd = ::mkstemp(temp_name.data());
-    if (fd < 0)
-        return failure(errno);
-
-    auto give_up = [&](int code) {
-        ::close(fd);
-        ::unlink(temp_name.constData());
-        return failure(code);
-    };
-
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, static_cast<size_t>(left));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return give_up(errno);
-        }
-        data += n;
-        left -= n;
-    }
-    // Keep the old file's permissions; a new file gets the usual 0666 less the umask.
-    mode_t mode = 0;
-    if (existed) {
-        mode = old_stat.st_mode & 07777;
-    }
-    else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    if (::fchmod(fd, mode) != 0)
-        return give_up(errno);
-    if (::fsync(fd) != 0)
-        return give_up(errno);
-    if (::close(fd) != 0) {
-        const int code = errno;
-        ::unlink(temp_name.constData());
-        return failure(code);
-    }
-    if (::rename(temp_name.constData(), target_name.constData()) != 0) {
-        const int code = errno;
-        ::unlink(temp_name.constData());
-        return failure(code);
-    }
-    // Make the rename itself durable.
-    const int dir_fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (dir_fd >= 0) {
-        ::fsync(dir_fd);
-        ::close(dir_fd);
-    }
-    WriteResult r;
-    r.ok = true;
-    return r;
+    AtomicFile file(path);
+    file.put(bytes.constData(), bytes.size());
+    return file.commit();
 }
 
 QString unmappable_message(const QString& path)

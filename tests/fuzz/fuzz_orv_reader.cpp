@@ -58,7 +58,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     SilentMessages messages;
     orvel::Template t;
+    // Loading makes the board's folder the current one; libFuzzer reads its corpus by
+    // relative names, so the current folder is put back.
+    const QString cwd = QDir::currentPath();
     const orvel::LoadOutcome outcome = orvel::load_template(t, board_path(), messages);
+    QDir::setCurrent(cwd);
     check_invariants(t);
     if (outcome != orvel::LoadOutcome::Read)
         return 0;
