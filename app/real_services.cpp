@@ -2,10 +2,12 @@
 
 #include <QGuiApplication>
 
+#include "model/folders.h"
 #include "platform/message_boxes.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_process_launcher.h"
 #include "platform/speech_and_sound.h"
+#include "platform/sqlite_registry_store.h"
 #include "platform/x11/x11_display.h"
 #include "platform/x11/x11_key_sender.h"
 #include "platform/x11/x11_mouse_device.h"
@@ -42,6 +44,10 @@ RealServices::RealServices(MessageBoxes& messages)
 
     speech_and_sound_ = std::make_unique<SpeechAndSound>();
     speech_and_sound_->install(services_);
+
+    registry_ = std::make_unique<SqliteRegistryStore>(
+        SqliteRegistryStore::default_file(Folders::from_environment().data), &messages);
+    services_.registry = registry_.get();
 }
 
 RealServices::~RealServices() = default;

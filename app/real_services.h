@@ -18,6 +18,7 @@ class X11MouseDevice;
 class QtProcessLauncher;
 class QtClipboard;
 class SpeechAndSound;
+class SqliteRegistryStore;
 
 class RealServices {
 public:
@@ -54,6 +55,9 @@ private:
 
     // Speech, WAV and MIDI through the one audio device, and the outside text reader.
     std::unique_ptr<SpeechAndSound> speech_and_sound_;
+
+    // The registry store: an SQLite database in the user's data folder.
+    std::unique_ptr<SqliteRegistryStore> registry_;
 
     QString error_;
     Services services_;
