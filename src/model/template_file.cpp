@@ -652,10 +652,11 @@ LoadOutcome load_template(Template& t, const QString& path, MessageBoxes& messag
 
     QFile file(full);
     const QFileInfo info(full);
-    if (!info.exists() || info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        const int number = !info.exists() ? file_error::kFileNotFound
-                           : info.isDir()  ? file_error::kPathFileAccess
-                                           : file_error::kPermissionDenied;
+    // Only regular files: a device or a pipe named like a board could block or never end.
+    if (!info.exists() || !info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        const int number = !info.exists()  ? file_error::kFileNotFound
+                           : !info.isFile() ? file_error::kPathFileAccess
+                                            : file_error::kPermissionDenied;
         messages.show(missatge(kMessageReadError) + full + QLatin1Char(' ') + QString::number(number) +
                       QLatin1Char(' ') + file_error::description(number));
         return LoadOutcome::Missing;

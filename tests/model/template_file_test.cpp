@@ -296,6 +296,18 @@ TEST_F(TemplateFile, AMissingFileIsReportedAsNotFound)
     EXPECT_EQ(load(t, QString()), LoadOutcome::NothingToLoad);
 }
 
+TEST_F(TemplateFile, OnlyRegularFilesAreRead)
+{
+    // A device that never ends, and a folder, named like boards.
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), file(QStringLiteral("zero.ORV"))));
+    QDir(dir.path()).mkdir(QStringLiteral("folder.ORV"));
+    Template t;
+    EXPECT_EQ(load(t, file(QStringLiteral("zero.ORV"))), LoadOutcome::Missing);
+    EXPECT_EQ(load(t, file(QStringLiteral("folder.ORV"))), LoadOutcome::Missing);
+    ASSERT_EQ(messages.texts.size(), 2);
+    EXPECT_TRUE(messages.texts[0].endsWith(QStringLiteral("75 Path/File access error")));
+}
+
 TEST_F(TemplateFile, RelativeNamesResolveAgainstTheBoardFolderWithoutRegardToCase)
 {
     QDir(dir.path()).mkdir(QStringLiteral("sub"));
