@@ -40,6 +40,8 @@ QString existing_profile_path(const QString& path)
 // not hide the Interval and So set there.
 bool prepare_user_settings_file(const Folders& folders)
 {
+    if (folders.config.isEmpty())
+        return false;
     const QString target = settings_file_to_write(folders);
     if (QFileInfo::exists(target))
         return true;
