@@ -21,8 +21,7 @@ QString one_line(const QString& text)
 bool names_existing_file(const QString& stored, const QString& folder, QString* full)
 {
     *full = resolve_stored_name(stored, folder);
-    const QFileInfo info(*full);
-    return info.exists() && !info.isDir();
+    return existing_file(*full);
 }
 
 void check_file(QStringList& problems, const QString& where, const QString& stored, const QString& folder)

@@ -42,7 +42,7 @@ QString relocate_reference(const QString& f, const QString& old_folder, const QS
     if (f.isEmpty())
         return f;
     const QString full = resolve_stored_name(f, old_folder);
-    if (full.isEmpty() || !QFileInfo::exists(full))
+    if (!existing_path(full))
         return f;
     return relative_to_folder(QFileInfo(full).absoluteFilePath(), new_folder);
 }
@@ -251,7 +251,7 @@ SaveOutcome save_board(OrvelState& state, const QString& chosen, MessageBoxes& m
     if (!t.cover_file.isEmpty() && path != t.file_name) {
         const QString old_cover = resolve_stored_name(t.cover_file, new_folder);
         const QString new_cover = renamed_cover(path, t.cover_file);
-        if (new_cover != old_cover && QFileInfo(old_cover).isFile()) {
+        if (new_cover != old_cover && existing_file(old_cover)) {
             QFile source(old_cover);
             if (!source.open(QIODevice::ReadOnly))
                 return fail(file_error::kPermissionDenied);

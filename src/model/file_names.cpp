@@ -66,7 +66,7 @@ QString translate_stored_name(const QString& stored, const QString& base_dir)
 QString resolve_stored_name(const QString& stored, const QString& base_dir)
 {
     const QString full = translate_stored_name(stored, base_dir);
-    if (full.isEmpty() || QFileInfo::exists(full))
+    if (full.isEmpty() || full.contains(QChar(0)) || QFileInfo::exists(full))
         return full;
 
     const QStringList parts = full.split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -90,10 +90,19 @@ QString resolve_stored_name(const QString& stored, const QString& base_dir)
     return current;
 }
 
+bool existing_path(const QString& path)
+{
+    return !path.isEmpty() && !path.contains(QChar(0)) && QFileInfo::exists(path);
+}
+
+bool existing_file(const QString& path)
+{
+    return !path.isEmpty() && !path.contains(QChar(0)) && QFileInfo(path).isFile();
+}
+
 bool stored_name_exists(const QString& stored, const QString& base_dir)
 {
-    const QString path = resolve_stored_name(stored, base_dir);
-    return !path.isEmpty() && QFileInfo::exists(path);
+    return existing_path(resolve_stored_name(stored, base_dir));
 }
 
 bool same_file_name(const QString& a, const QString& b)

@@ -28,6 +28,11 @@ QString translate_stored_name(const QString& stored, const QString& base_dir);
 // rest of the translated path is kept as written. An empty stored name gives "".
 QString resolve_stored_name(const QString& stored, const QString& base_dir);
 
+// True when path names something on disk (existing_file: a regular file, or a link to
+// one). A name holding a NUL character names nothing, and the file system is not asked.
+bool existing_path(const QString& path);
+bool existing_file(const QString& path);
+
 // True when resolve_stored_name finds an existing file or folder.
 bool stored_name_exists(const QString& stored, const QString& base_dir);
 

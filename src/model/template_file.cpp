@@ -637,10 +637,18 @@ LoadOutcome load_template(Template& t, const QString& path, MessageBoxes& messag
 
     // Steps 2 to 4: the full name, its folder as `directory` and as the current folder.
     QString full = resolve_stored_name(path, t.directory);
+    if (full.contains(QChar(0))) {
+        // No file has such a name; the file system is not asked.
+        reset_template(t);
+        messages.show(missatge(kMessageReadError) + full + QLatin1Char(' ') +
+                      QString::number(file_error::kFileNotFound) + QLatin1Char(' ') +
+                      file_error::description(file_error::kFileNotFound));
+        return LoadOutcome::Missing;
+    }
     full = QFileInfo(full).absoluteFilePath();
     const QString folder = QFileInfo(full).absolutePath();
     t.directory = folder;
-    if (options.set_current_folder && QFileInfo(folder).isDir())
+    if (options.set_current_folder && existing_path(folder) && QFileInfo(folder).isDir())
         QDir::setCurrent(folder);
 
     reset_template(t);
@@ -653,8 +661,9 @@ LoadOutcome load_template(Template& t, const QString& path, MessageBoxes& messag
     QFile file(full);
     const QFileInfo info(full);
     // Only regular files: a device or a pipe named like a board could block or never end.
-    if (!info.exists() || !info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        const int number = !info.exists()  ? file_error::kFileNotFound
+    const bool exists = existing_path(full);
+    if (!exists || !info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        const int number = !exists         ? file_error::kFileNotFound
                            : !info.isFile() ? file_error::kPathFileAccess
                                             : file_error::kPermissionDenied;
         messages.show(missatge(kMessageReadError) + full + QLatin1Char(' ') + QString::number(number) +
@@ -671,8 +680,7 @@ LoadOutcome load_template(Template& t, const QString& path, MessageBoxes& messag
     if (!t.cover_file.isEmpty()) {
         const QString base = options.references_folder.isEmpty() ? folder : options.references_folder;
         const QString cover = resolve_stored_name(t.cover_file, base);
-        const QFileInfo cover_info(cover);
-        if (cover_info.exists() && cover_info.isFile()) {
+        if (existing_file(cover)) {
             t.cover_time = file_time_text(cover);
             t.cover_outdated = 0;
         }
@@ -749,6 +757,10 @@ class AtomicFile : public ByteSink {
 public:
     explicit AtomicFile(const QString& path)
     {
+        if (path.isEmpty() || path.contains(QChar(0))) {
+            error_ = ENOENT;
+            return;
+        }
         // Write through a symbolic link to its target, as an editor would.
         QString target = path;
         const QFileInfo link(path);
@@ -877,9 +889,9 @@ QString unmappable_message(const QString& path)
 
 QString file_time_text(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    if (!existing_path(path))
         return QString();
+    const QFileInfo info(path);
     return info.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 

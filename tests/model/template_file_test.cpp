@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QStringList>
+#include <QtGlobal>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -549,4 +551,28 @@ TEST_F(TemplateFile, ReadingFromADeviceNeedsNoFile)
     Template t;
     EXPECT_EQ(read_template(t, buffer, QStringLiteral("mem"), messages), LoadOutcome::Read);
     expect_same_stored_fields(sample_board(), t);
+}
+
+namespace {
+QStringList qt_warnings;
+void keep_warning(QtMsgType, const QMessageLogContext&, const QString& text) { qt_warnings << text; }
+}  // namespace
+
+TEST_F(TemplateFile, NamesHoldingANulNeverReachTheFileSystem)
+{
+    const QString path = file(QStringLiteral("nul.ORV"));
+    write_bytes(path, header(0, QByteArray("a\0b.bmp", 7)));
+    qt_warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keep_warning);
+    Template t;
+    const LoadOutcome outcome = load(t, path);
+    const LoadOutcome nul_path = load(t, path + QChar(0) + QStringLiteral("x.ORV"));
+    const WriteResult written = write_template(t, path + QChar(0) + QStringLiteral("y.ORV"));
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(outcome, LoadOutcome::Read);
+    EXPECT_EQ(nul_path, LoadOutcome::Missing);
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(qt_warnings.isEmpty()) << qt_warnings.join('\n').toStdString();
+    ASSERT_GE(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].startsWith(QStringLiteral("Orvel no troba el fitxer ")));
 }
