@@ -100,7 +100,8 @@ expect_rc nums 0
 expect_err nums "6 Overflow"
 expect_err nums "13 Type mismatch"
 
-head -c 100000 /dev/urandom >garbage.ORV
+# A valid version, then random bytes (which could otherwise spell a newer version).
+{ printf ' 2 \r\n 1 \r\n'; head -c 100000 /dev/urandom; } >garbage.ORV
 run garbage --dump garbage.ORV
 expect_rc garbage 0
 
