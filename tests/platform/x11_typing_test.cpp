@@ -282,6 +282,31 @@ TEST(X11Typing, MoreMissingCharactersThanFreeKeycodesAreTypedByLendingKeycodesIn
     EXPECT_EQ(typed, text + u'\n') << first_difference(typed, text + u'\n');
 }
 
+TEST(X11Typing, KeycodesLentInOneRunTakeMoreSymbolsInTheNext)
+{
+    XSession session;
+    ASSERT_TRUE(session.start(false));
+    ASSERT_TRUE(session.set_layout(QStringLiteral("us")));
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("out.txt"));
+    const auto terminal = session.start_terminal(file, QStringLiteral("target"));
+    ASSERT_NE(terminal.window, 0);
+    ASSERT_TRUE(session.windows().activate(terminal.window));
+    Display* d = session.display().get();
+    const auto mapping_before = keyboard_mapping(d);
+    {
+        X11KeySender sender(session.display());
+        // The first run lends a keycode one symbol; the next ones widen it to two.
+        EXPECT_EQ(sender.send_keys(QString::fromUtf8("à")), key_send_ok);
+        EXPECT_EQ(sender.send_keys(QString::fromUtf8("À€")), key_send_ok);
+        EXPECT_EQ(sender.send_keys(QString::fromUtf8("àÀ€·~")), key_send_ok);
+        ASSERT_EQ(sender.send_keys(end_of_input), key_send_ok);
+        ASSERT_TRUE(session.wait_for_exit(terminal.pid, 10000));
+    }
+    EXPECT_EQ(keyboard_mapping(d), mapping_before);
+    EXPECT_EQ(read_file(file), QString::fromUtf8("àÀ€àÀ€·\n"));
+}
+
 TEST(X11Typing, WithoutADisplayEverySendFails)
 {
     X11Display nowhere(QByteArrayLiteral(":999999"));

@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,6 +51,7 @@ bool XSession::start(bool with_window_manager)
         return false;
     m_server = fork();
     if (m_server == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);  // gone with the test, even when it crashes
         close(fds[0]);
         const std::string fd = std::to_string(fds[1]);
         execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
@@ -107,6 +109,7 @@ pid_t XSession::spawn(const std::vector<QByteArray>& argv, const std::vector<QBy
 {
     const pid_t pid = fork();
     if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         setenv("DISPLAY", m_display_name.constData(), 1);
         for (const QByteArray& assignment : environment)
             putenv(const_cast<char*>(assignment.constData()));

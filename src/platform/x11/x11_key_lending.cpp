@@ -201,7 +201,8 @@ void X11KeyLending::give_back()
     });
     if (!m_display || !any_lent)
         return;
-    XkbDescPtr xkb = XkbGetMap(m_display, XkbKeyTypesMask | XkbKeySymsMask | XkbModifierMapMask, XkbUseCoreKbd);
+    XkbDescPtr xkb = XkbGetMap(m_display, XkbKeyTypesMask | XkbKeySymsMask | XkbKeyActionsMask | XkbModifierMapMask,
+                               XkbUseCoreKbd);
     if (!xkb)
         return;
     std::vector<size_t> changed;

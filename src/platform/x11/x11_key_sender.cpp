@@ -260,7 +260,9 @@ int X11KeySender::send_keys(const QString& notation)
     Display* display = m_display.get();
 
     // The keymap is read afresh for every run: the user may have switched layouts.
-    XkbDescPtr xkb = XkbGetMap(display, XkbKeyTypesMask | XkbKeySymsMask | XkbModifierMapMask, XkbUseCoreKbd);
+    // Key actions come too: Xlib moves them along when a lent keycode gets wider.
+    XkbDescPtr xkb = XkbGetMap(display, XkbKeyTypesMask | XkbKeySymsMask | XkbKeyActionsMask | XkbModifierMapMask,
+                               XkbUseCoreKbd);
     if (!xkb)
         return key_error_no_display;
     XkbStateRec state{};
