@@ -6,6 +6,7 @@
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
@@ -287,8 +288,17 @@ int X11KeySender::send_keys(const QString& notation)
             caps_wanted = !caps_wanted;
             continue;
         }
-        const KeySym sym = stroke.is_named ? keysym_for_key(stroke.key) : keysym_for_char(stroke.character);
-        plan.push_back({sym, notation_mask(stroke.modifiers, keymap.alt_mask()), stroke.is_named});
+        KeySym sym = stroke.is_named ? keysym_for_key(stroke.key) : keysym_for_char(stroke.character);
+        unsigned mods = notation_mask(stroke.modifiers, keymap.alt_mask());
+        if ((mods & ShiftMask) && !keymap.find(sym)) {
+            // On a lent keycode Shift selects its second symbol, which may be anything:
+            // Shift on a letter the keymap lacks gives its capital, elsewhere nothing.
+            KeySym lower = NoSymbol, upper = NoSymbol;
+            XConvertCase(sym, &lower, &upper);
+            sym = upper;
+            mods &= ~ShiftMask;
+        }
+        plan.push_back({sym, mods, stroke.is_named});
     }
 
     // Cut the run where the symbols the keymap lacks would outnumber the empty keycodes.
