@@ -10,7 +10,6 @@
 #include <cstdio>
 
 #include "model/messages.h"
-#include "platform/speech_and_sound.h"
 #include "real_services.h"
 #include "runtime/main_window.h"
 #include "runtime/qt_message_boxes.h"
@@ -34,6 +33,9 @@ int windowed(int argc, char** argv)
     // unless a test asks for the offscreen platform.
     if (qEnvironmentVariable("QT_QPA_PLATFORM") != QLatin1String("offscreen"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // The audio library would otherwise catch SIGTERM and SIGINT for itself and the
+    // program would not end when asked to.
+    qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Orvel"));
 
@@ -45,13 +47,15 @@ int windowed(int argc, char** argv)
     }
 
     QtMessageBoxes messages;
-    RealServices real(messages);
+    // Not destroyed: espeak-ng's espeak_ng_Terminate can wait forever for its own
+    // thread once a window has been shown (1.51 under Xvfb). The process's end
+    // frees everything; what matters (boards, profiles) is already on disk.
+    auto* services = new RealServices(messages);
+    RealServices& real = *services;
     if (!real.has_display() && qEnvironmentVariable("QT_QPA_PLATFORM") != QLatin1String("offscreen")) {
         std::fprintf(stderr, "orvel: %s\n", real.error().toLocal8Bit().constData());
         return 1;
     }
-    SpeechAndSound speech_and_sound;
-    speech_and_sound.install(real.services());
 
     MainWindow window(real.services());
     messages.set_parent(&window);
@@ -60,7 +64,7 @@ int windowed(int argc, char** argv)
     if (!window.isVisible())
         window.show();
     const int status = app.exec();
-    speech_and_sound.finish();
+    real.finish_sounds();
     return status;
 }
 

@@ -1,6 +1,8 @@
 #include "runtime/board_widgets.h"
 
+#include <QEventLoop>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -123,15 +125,50 @@ int BoardSurface::key_code_for(int qt_key)
     }
 }
 
+void BoardSurface::wait_for_key_release(int max_ms)
+{
+    if (held_keys_.isEmpty() || waiting_)
+        return;
+    waiting_ = true;
+    QEventLoop loop;
+    QTimer::singleShot(max_ms, &loop, &QEventLoop::quit);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (held_keys_.isEmpty())
+            loop.quit();
+    });
+    poll.start(5);
+    loop.exec();
+    waiting_ = false;
+    held_keys_.clear();
+}
+
+void BoardSurface::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!event->isAutoRepeat())
+        held_keys_.remove(event->nativeScanCode());
+    event->accept();
+}
+
+void BoardSurface::focusOutEvent(QFocusEvent* event)
+{
+    held_keys_.clear();  // a release elsewhere never comes here
+    QWidget::focusOutEvent(event);
+}
+
 void BoardSurface::keyPressEvent(QKeyEvent* event)
 {
+    event->accept();
+    if (!event->isAutoRepeat())
+        held_keys_.insert(event->nativeScanCode());
+    if (waiting_)
+        return;
     const int code = key_code_for(event->key());
     if (code && key_down)
         key_down(code);
     const QString text = event->text();
     if (!text.isEmpty() && key_press)
         key_press(text.at(0));
-    event->accept();
 }
 
 static int board_button(Qt::MouseButton button)
@@ -146,6 +183,8 @@ static int board_button(Qt::MouseButton button)
 
 void BoardSurface::mousePressEvent(QMouseEvent* event)
 {
+    if (waiting_)
+        return;
     pressed_ = event->button();
     if (mouse_down)
         mouse_down(board_button(event->button()), event->position().x(), event->position().y());

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QRect>
+#include <QSet>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -73,8 +74,16 @@ public:
     // The key code the board's cursor movement uses for a Qt key, 0 for none.
     static int key_code_for(int qt_key);
 
+    // Waits (up to max_ms, handling events) until no key pressed on the board is
+    // still held. Keys typed into the target while the person still holds the
+    // same key would be lost. Board events that arrive meanwhile are dropped.
+    void wait_for_key_release(int max_ms);
+    bool key_held() const { return !held_keys_.isEmpty(); }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -83,6 +92,8 @@ protected:
 
 private:
     Qt::MouseButton pressed_ = Qt::NoButton;
+    QSet<quint32> held_keys_;  // native scan codes pressed and not yet released
+    bool waiting_ = false;
 };
 
 }  // namespace orvel

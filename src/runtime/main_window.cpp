@@ -45,6 +45,7 @@ namespace orvel {
 namespace {
 constexpr int kFocusKeeperMs = 100;
 constexpr int kDesignStepMs = 1000;
+constexpr int kLongestKeyHoldMs = 400;
 // Qt reads pictures by their contents; a name on a Windows board may still say .BMP.
 QImage read_picture(const QString& path, QString* error)
 {
@@ -85,10 +86,18 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     faces_ = new QStackedWidget(this);
     faces_->addWidget(editor_);
     faces_->addWidget(Picture3_);
+    Picture3_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     setCentralWidget(faces_);
 
     RunActions actions;
-    actions.execute_area = [this](int area) { execute_area(*ctx_, area); };
+    actions.execute_area = [this](int area) {
+        // A selection made by a key press (manual scanning runs it at once) waits
+        // for the key's release, or the same key typed into the target is lost.
+        executing_ = true;
+        Tauvirt_->wait_for_key_release(kLongestKeyHoldMs);
+        execute_area(*ctx_, area);
+        executing_ = false;
+    };
     actions.announce = [this](const QString& text) { So_icona(*ctx_, text); };
     actions.printable_text = [](const QString& keys) { return printable_text(keys); };
     run_ = std::make_unique<RunController>(state_, *this, *this, std::move(actions));
@@ -106,7 +115,12 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     outside_ = std::make_unique<BoardCommands>(*ctx_);
     ctx_->outside = outside_.get();
 
-    connect(&Timer1_, &QTimer::timeout, this, [this] { run_->Timer1_Timer(); });
+    // Waiting for a key's release and typing handle events: a tick arriving then
+    // would run the same pending area a second time.
+    connect(&Timer1_, &QTimer::timeout, this, [this] {
+        if (!executing_)
+            run_->Timer1_Timer();
+    });
     connect(&Timer2_, &QTimer::timeout, this, [this] { run_->Timer2_Timer(); });
     connect(&Timer3_, &QTimer::timeout, this, [this] { run_->Timer3_Timer(); });
 
@@ -363,6 +377,9 @@ void MainWindow::complete_run_mode()
     if (!run_mode_)
         editor_rect_ = geometry();
     run_mode_ = true;
+    // The hidden editor must not hold the board window at its own size.
+    editor_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    Picture3_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     faces_->setCurrentWidget(Picture3_);
     layout_board_window();
     Timer1_.setInterval(execution_interval_ms(state_.profile.Interval));
@@ -417,6 +434,8 @@ void MainWindow::finapc_Click()
     run_mode_ = false;
     Tauvirt_->setMinimumSize(0, 0);
     Tauvirt_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    Picture3_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    editor_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     faces_->setCurrentWidget(editor_);
     if (editor_rect_.isValid())
         setGeometry(editor_rect_);
@@ -425,12 +444,14 @@ void MainWindow::finapc_Click()
     run_->stop_highlight();
     state_.tmpl.current_area = 0;
     show_board_in_editor();
+    // The closed programs held the focus: the editor takes it back.
+    raise();
+    activateWindow();
 }
 
 void MainWindow::leave_run_mode_and_quit()
 {
     finapc_Click();
-    quitting_ = true;
     // The key text that asked for it is still on the stack: end once it returns.
     QTimer::singleShot(0, this, [this] { close(); });
 }
@@ -584,7 +605,6 @@ void MainWindow::desar_Click()
 void MainWindow::sortir_Click()
 {
     ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
-    quitting_ = true;
     close();
 }
 

@@ -148,7 +148,7 @@ private:
 
     bool run_mode_ = false;
     QRect editor_rect_;
-    bool quitting_ = false;
+    bool executing_ = false;  // an area is running
 };
 
 }  // namespace orvel
