@@ -123,7 +123,8 @@ run_one() {  # mode tool text
 for mode in ${TYPING_MODES:-bare openbox}; do
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
   server=$!; pids+=("$server")
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+  for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.05; done
+  [ -s "$work/display" ] || { echo "typing.sh: Xvfb did not start"; exit 1; }
   export DISPLAY=":$(head -1 "$work/display")"
   wm_pid=""
   if [ "$mode" = openbox ]; then
