@@ -1,6 +1,8 @@
 // orvel --execute BOARD.ORV [N ...]: runs a board's start-up actions and then
 // the given areas against the real desktop, as run mode would, and exits.
+#include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
@@ -49,6 +51,21 @@ void close_started_programs(ExecContext& ctx)
         ctx.state.target_window = 0;
     }
     ctx.state.target_stack.clear();
+}
+
+// A target pastes what ENGANXA put on the clipboard by asking its owner, Orvel,
+// which answers only from its event loop. Keys were typed while that loop was not
+// running, so serve the pastes they asked for before the clipboard leaves with us.
+void serve_pending_pastes()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard || !clipboard->ownsClipboard())
+        return;
+    constexpr int kGraceMs = 500;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (elapsed.elapsed() < kGraceMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
 bool parse_areas(const QStringList& texts, QList<int>& areas)
@@ -140,6 +157,7 @@ int execute(const QStringList& args)
         services.keys->wait_until_processed();
     // Speech and sounds are heard to their end; music stops.
     real.finish_sounds();
+    serve_pending_pastes();
     // Started programs are left running (detached), unless the board closed them.
     return kOk;
 }
