@@ -75,16 +75,18 @@ while time.monotonic() - t0 < 20:
         break
     time.sleep(0.005)
 time.sleep(3)
-peak = 0
+peak = anon = 0
 for line in open(f"/proc/{p.pid}/status"):
     if line.startswith("VmHWM:"):
         peak = int(line.split()[1])
+    if line.startswith("RssAnon:"):
+        anon = int(line.split()[1])
 p.terminate()
 try:
     p.wait(5)
 except subprocess.TimeoutExpired:
     p.kill()
-print(f"{shown if shown is not None else -1:.3f} {peak}")
+print(f"{shown if shown is not None else -1:.3f} {peak} {anon}")
 PY
 }
 
@@ -94,7 +96,7 @@ for program in orvel onboard; do
   if [ "$program" = onboard ] && ! command -v onboard >/dev/null; then
     echo "onboard: not installed (scripts/install-deps installs it)"; continue
   fi
-  : >"$work/$program.times"; : >"$work/$program.peaks"
+  : >"$work/$program.times"; : >"$work/$program.peaks"; : >"$work/$program.anon"
   for i in 1 2 3 4 5; do
     if [ "$program" = orvel ]; then
       result=$(measure '^Orvel - ' "$orvel" "$work/START.ORV")
@@ -102,13 +104,16 @@ for program in orvel onboard; do
     else
       result=$(measure '^Onboard$' onboard)
     fi
-    echo "${result% *}" >>"$work/$program.times"
-    echo "${result#* }" >>"$work/$program.peaks"
+    set -- $result
+    echo "$1" >>"$work/$program.times"
+    echo "$2" >>"$work/$program.peaks"
+    echo "$3" >>"$work/$program.anon"
     sleep 0.5
   done
-  printf '%-8s start-up to window shown: median %s s (5 starts: %s)  peak RSS: median %s MiB\n' "$program" \
+  printf '%-8s start-up to window shown: median %s s (5 starts: %s)  peak RSS: median %s MiB, of which private (RssAnon) %s MiB\n' "$program" \
     "$(median <"$work/$program.times")" "$(tr '\n' ' ' <"$work/$program.times")" \
-    "$(awk '{printf "%.1f\n", $1/1024}' "$work/$program.peaks" | median)"
+    "$(awk '{printf "%.1f\n", $1/1024}' "$work/$program.peaks" | median)" \
+    "$(awk '{printf "%.1f\n", $1/1024}' "$work/$program.anon" | median)"
 done
 
 if [ -x "$build/bench/bench_scan_step" ]; then
