@@ -3,6 +3,9 @@
 # run mode, finding its board on the screen and reading pixels of the screen.
 # Needs board_session.sh first.
 
+# The board must be a real X11 window here, whatever the unit tests ask for.
+unset QT_QPA_PLATFORM
+
 # The board: root area 0,0-400,300 (640 x 483 board pixels on a 1024 x 768
 # screen), four areas in a 2 x 2 grid typing a, b, c and Enter.
 #   2: 20,20-180,140   3: 220,20-380,140   4: 20,160-180,280   5: 220,160-380,280
