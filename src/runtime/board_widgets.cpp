@@ -24,7 +24,7 @@ void CoverImage::set_picture(const QImage& picture)
     update();
 }
 
-void CoverImage::set_outlines(std::vector<QRect> outlines)
+void CoverImage::set_outlines(std::vector<Outline> outlines)
 {
     outlines_ = std::move(outlines);
     update();
@@ -46,10 +46,17 @@ void CoverImage::paintEvent(QPaintEvent* event)
         return;
     }
     painter.fillRect(event->rect(), QColor(0xf4, 0xf4, 0xec));
-    painter.setPen(QPen(QColor(0x50, 0x50, 0x50), 1));
-    for (const QRect& r : outlines_)
-        if (r.intersects(event->rect()))
-            painter.drawRect(r.adjusted(0, 0, -1, -1));
+    for (const Outline& o : outlines_) {
+        if (!o.rect.intersects(event->rect()))
+            continue;
+        painter.setPen(QPen(QColor(0x50, 0x50, 0x50), 1));
+        painter.drawRect(o.rect.adjusted(0, 0, -1, -1));
+        if (!o.label.isEmpty()) {
+            painter.setPen(QColor(0x20, 0x20, 0x20));
+            const int align = o.group ? Qt::AlignTop | Qt::AlignHCenter : Qt::AlignCenter;
+            painter.drawText(o.rect.adjusted(4, 2, -4, -4), align | Qt::TextWordWrap, o.label);
+        }
+    }
 }
 
 HighlightFrame::HighlightFrame(QWidget* parent)

@@ -20,8 +20,14 @@ class CoverImage : public QWidget {
 public:
     explicit CoverImage(QWidget* parent = nullptr);
     void set_picture(const QImage& picture);
-    // Outlines in this widget's pixels, drawn only when there is no picture.
-    void set_outlines(std::vector<QRect> outlines);
+    // An area's outline in this widget's pixels and what it says (its printable
+    // keys or its spoken text), drawn only when there is no picture.
+    struct Outline {
+        QRect rect;
+        QString label;
+        bool group = false;  // a group's label goes at its top, clear of its members
+    };
+    void set_outlines(std::vector<Outline> outlines);
     bool has_picture() const { return !picture_.isNull(); }
 
 protected:
@@ -31,7 +37,7 @@ protected:
 private:
     QImage picture_;
     QPixmap scaled_;  // the picture at the widget's size, made once per resize
-    std::vector<QRect> outlines_;
+    std::vector<Outline> outlines_;
 };
 
 // The highlight frame as four thin widgets over the cover: moving it repaints

@@ -402,10 +402,16 @@ void MainWindow::layout_board_window()
                       std::max(1, static_cast<int>(std::lround((root.Yf - root.Yi) * scale.ratio_y))));
     Picture3_->show();
     lamvirt_->setGeometry(0, 0, board.width(), board.height());
-    std::vector<QRect> outlines;
-    for (int i = 2; i <= t.area_count && i < static_cast<int>(t.areas.size()); ++i)
-        if (const auto r = frame_rect(t.area(i), root, scale))
-            outlines.push_back(*r);
+    std::vector<CoverImage::Outline> outlines;
+    for (int i = 2; i <= t.area_count && i < static_cast<int>(t.areas.size()); ++i) {
+        const Area& a = t.area(i);
+        if (const auto r = frame_rect(a, root, scale)) {
+            QString label = printable_text(a.keys).trimmed();
+            if (label.isEmpty() && !a.sound_file.contains(QLatin1String(".WAV"), Qt::CaseInsensitive))
+                label = a.sound_file;
+            outlines.push_back({*r, label, a.is_group != 0});
+        }
+    }
     lamvirt_->set_outlines(std::move(outlines));
     Tauvirt_->setFixedSize(board);
     const int menu_height = menuBar()->sizeHint().height();
