@@ -1,8 +1,8 @@
 #!/bin/bash
-# Orvel in run mode types into a real terminal, driven by real key events: the
-# keyboard cursors (arrows and Enter), manual scanning (space steps, Enter
-# selects) and automatic scanning (space selects the highlighted area, found on
-# the screen by its frame colour). "&Sortir" leaves run mode and closes the
+# Orvel in run mode types into a real terminal, driven by real key and mouse
+# events: the keyboard cursors (arrows and Enter), manual scanning (space steps,
+# Enter selects), automatic scanning (space selects the highlighted area, found
+# on the screen by its frame colour) and mouse clicks on the areas. "&Sortir" leaves run mode and closes the
 # terminal the board started. On a bare X server and under openbox.
 set -u
 . "$(dirname "$0")/lib/board_session.sh"
@@ -21,8 +21,14 @@ wait_for_text() {
 # leave_and_check OUT: "&Sortir" with the board focused, then the terminal must go.
 leave_and_check() {
     local out="$1" n=0
-    wait_board_focus || fail "no focus before leaving"
-    xdotool key alt+s
+    if [ "$method" = mouse ]; then
+        # With the mouse method the person clicks "Sortir" on the menu bar (its
+        # third command, about 172 pixels from the window's left).
+        xdotool mousemove "$((BOARD_LEFT + 172))" "$((BOARD_TOP - 10))" click 1
+    else
+        wait_board_focus || fail "no focus before leaving"
+        xdotool key alt+s
+    fi
     while terminal_running "$out"; do
         n=$((n + 1))
         [ "$n" -lt 50 ] || {
@@ -57,6 +63,18 @@ run_method() {
         start_orvel "$board" "$profile" "$log"
         press space Return space space Return space Return
         expected=$'ac\n'
+        ;;
+    mouse)
+        # A click selects the area under the pointer: area 3 (b), then area 5 (Enter).
+        write_profile "$profile" 0 0 8 255 0 0
+        start_orvel "$board" "$profile" "$log"
+        local spot
+        for spot in "300 80" "300 220"; do
+            set -- $spot
+            sleep 0.5
+            xdotool mousemove "$((BOARD_LEFT + $(board_x "$1")))" "$((BOARD_TOP + $(board_y "$2")))" click 1
+        done
+        expected=$'b\n'
         ;;
     automatic)
         # Steps of 1.5 s, a blue frame 4 pixels wide; space is the switch.
@@ -106,7 +124,7 @@ run_method() {
 
 for mode in ${E2E_MODES:-bare openbox}; do
     start_x "$mode"
-    for method in ${E2E_METHODS:-cursors manual automatic}; do
+    for method in ${E2E_METHODS:-cursors manual automatic mouse}; do
         run_method "$mode" "$method"
     done
     stop_x
