@@ -361,11 +361,10 @@ void MainWindow::actApl_Click()
     if (!t.directory.isEmpty())
         QDir::setCurrent(t.directory);
     t.current_area = 1;
-    load_cover_picture(true);
+    shown_cover_.clear();  // the cover is read again on every entry
     apply_template_speech(*ctx_);
     run_->Form_Activate(screen_pixels());
     complete_run_mode();
-    lamvirt_->set_picture(Imatge_);
     run_->start_access_method();
 }
 
@@ -401,6 +400,13 @@ void MainWindow::layout_board_window()
     const QSize board(std::max(1, static_cast<int>(std::lround((root.Xf - root.Xi) * scale.ratio_x))),
                       std::max(1, static_cast<int>(std::lround((root.Yf - root.Yi) * scale.ratio_y))));
     Picture3_->show();
+    // A board loaded by a command in run mode brings its own cover.
+    const QString cover = t.directory + QLatin1Char('|') + t.cover_file;
+    if (cover != shown_cover_) {
+        load_cover_picture(true);
+        lamvirt_->set_picture(Imatge_);
+        shown_cover_ = cover;
+    }
     lamvirt_->setGeometry(0, 0, board.width(), board.height());
     std::vector<CoverImage::Outline> outlines;
     for (int i = 2; i <= t.area_count && i < static_cast<int>(t.areas.size()); ++i) {
@@ -471,8 +477,6 @@ void MainWindow::f_obrir_Click()
     run_->stop_highlight();
     obrir_Click();
     run_->board_changed();
-    load_cover_picture(true);
-    lamvirt_->set_picture(Imatge_);
     layout_board_window();
     hooks_->place_target_window(state_.target_window);
 }

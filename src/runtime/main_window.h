@@ -145,6 +145,7 @@ private:
     CoverImage* lamvirt_ = nullptr;
     std::unique_ptr<HighlightFrame> marc_;
     QImage Imatge_;
+    QString shown_cover_;  // board folder and cover name of the picture on the board
 
     bool run_mode_ = false;
     QRect editor_rect_;

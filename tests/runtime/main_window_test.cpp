@@ -18,6 +18,7 @@
 #include "runtime/area_canvas.h"
 #include "runtime/board_geometry.h"
 #include "runtime/board_widgets.h"
+#include <QImage>
 #include "runtime/main_window.h"
 #include "runtime/run_controller.h"
 #include "runtime/switch_dialog.h"
@@ -277,6 +278,37 @@ TEST_F(MainWindowTest, AMouseClickSelectsTheAreaUnderThePointerAndLeavingClosesT
     w->state().run_current_area = 2;
     tick(w->Timer1());
     EXPECT_EQ(h.keys.typed, QStringLiteral("b"));
+}
+
+TEST_F(MainWindowTest, ABoardLoadedByAnAreaBringsItsOwnCoverAndLayout)
+{
+    // The second board: a smaller root with a green cover.
+    Template second;
+    add_area(second, make_area(0, 0, 200, 100, QString(), 0));
+    add_area(second, make_area(10, 10, 90, 90, QStringLiteral("z")));
+    QImage green(200, 100, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    ASSERT_TRUE(green.save(dir.filePath(QStringLiteral("SEGON.bmp"))));
+    second.cover_file = QStringLiteral("SEGON.bmp");
+    ASSERT_TRUE(write_template(second, dir.filePath(QStringLiteral("SEGON.ORV"))));
+    Template first;
+    ASSERT_EQ(load_template(first, board, *h.services.messages), LoadOutcome::Read);
+    first.area(2).keys = QStringLiteral("{|CARREGA SEGON.ORV}");
+    ASSERT_TRUE(write_template(first, board));
+
+    auto w = start({board, profile_with(0)});
+    auto* cover = static_cast<CoverImage*>(w->findChild<QWidget*>(QStringLiteral("lamvirt")));
+    ASSERT_NE(cover, nullptr);
+    EXPECT_FALSE(cover->has_picture());
+    press(w->Tauvirt(), expected_frame(*w, 2).center());
+    tick(w->Timer1());
+    ASSERT_EQ(w->state().tmpl.area_count, 2);
+    EXPECT_TRUE(w->in_run_mode());
+    EXPECT_TRUE(cover->has_picture());
+    EXPECT_EQ(w->Tauvirt()->size(), QSize(320, 161));  // 200 x 100 template pixels on 1024 x 768
+    EXPECT_EQ(cover->size(), w->Tauvirt()->size());
+    EXPECT_EQ(cover->grab().toImage().pixelColor(160, 80), QColor(Qt::green));
+    EXPECT_TRUE(h.messages.texts.isEmpty()) << h.messages.texts.join(QLatin1Char('|')).toStdString();
 }
 
 TEST_F(MainWindowTest, SwitchDialogRefusesASecondSwitchLikeTheFirstAndEscapeCancels)
