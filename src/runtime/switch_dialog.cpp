@@ -35,10 +35,15 @@ usr::usr(UserProfile& profile, int pulsador, const QString& caption, QWidget* pa
     setWindowTitle(caption.isEmpty() ? QStringLiteral("Configuració Pulsador") : caption);
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
+    setMinimumWidth(480);
     auto* layout = new QVBoxLayout(this);
+    auto* switch_row = new QHBoxLayout;
     auto* label = new QLabel(QString::number(pulsador_));
     label->setObjectName(QStringLiteral("pulsador"));
-    layout->addWidget(label);
+    switch_row->addWidget(new QLabel(QStringLiteral("Pulsador")));
+    switch_row->addWidget(label);
+    switch_row->addStretch();
+    layout->addLayout(switch_row);
 
     auto* groups = new QHBoxLayout;
     auto* keyboard = new QGroupBox(QStringLiteral("Teclat"));
