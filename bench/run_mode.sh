@@ -11,19 +11,11 @@
 set -uo pipefail
 build=${ORVEL_BUILD:-build}
 orvel="$build/orvel"
-for tool in Xvfb xdotool xterm python3 convert; do
-  command -v "$tool" >/dev/null || { echo "run_mode.sh: $tool is missing, skipped"; exit 0; }
-done
+. "$(dirname "$0")/lib/session.sh"
+require_tools run_mode.sh Xvfb xdotool xterm python3 convert
 [ -x "$orvel" ] || { echo "run_mode.sh: $orvel not built, skipped"; exit 0; }
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+start_scratch
 export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
 export XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy LANG=C.UTF-8
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"

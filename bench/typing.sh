@@ -6,19 +6,11 @@
 set -uo pipefail
 build=${ORVEL_BUILD:-build}
 driver="$build/bench/bench_typing"
-for tool in Xvfb xterm xdotool openbox python3; do
-  command -v "$tool" >/dev/null || { echo "typing.sh: $tool is missing, skipped"; exit 0; }
-done
+. "$(dirname "$0")/lib/session.sh"
+require_tools typing.sh Xvfb xterm xdotool openbox python3
 [ -x "$driver" ] || { echo "typing.sh: $driver not built, skipped"; exit 0; }
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+start_scratch
 
 # The texts: about 120 accented letters (capitals among them), € · ¡ ¿ in the Catalan one.
 python3 - "$work" <<'PY'
