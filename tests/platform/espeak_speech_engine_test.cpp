@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cmath>
+#include <tuple>
 
 #include "platform/speech/espeak_text_reader.h"
 #include "shared_audio.h"
@@ -55,13 +56,12 @@ TEST(EspeakSpeechEngine, CatalanAndSpanishSentencesBecomeAudibleSamplesThatLeave
     ASSERT_TRUE(audio.engine.present());
     EXPECT_GE(audio.engine.number_of_speakers(), 3);
 
-    const auto catalan = speak('c', 1, 100, "Bon dia; avui fa sol a la plaça.");
-    const int rate = audio.speech_samples.rate();
-    EXPECT_GT(catalan.size(), size_t(rate) / 2);
-    EXPECT_GT(rms(catalan), 300.0);
-    const auto spanish = speak('e', 1, 100, "Buenos días; hoy hace sol en la plaza.");
-    EXPECT_GT(spanish.size(), size_t(rate) / 2);
-    EXPECT_GT(rms(spanish), 300.0);
+    for (auto [language, text] : {std::pair{'c', "Bon dia; avui fa sol a la plaça."},
+                                  {'e', "Buenos días; hoy hace sol en la plaza."}}) {
+        const auto samples = speak(language, 1, 100, QString::fromUtf8(text));
+        EXPECT_GT(samples.size(), size_t(audio.speech_samples.rate()) / 2) << text;
+        EXPECT_GT(rms(samples), 300.0) << text;
+    }
     // Waiting for silence means the device has taken every sample.
     EXPECT_EQ(audio.device.pending_samples(), 0u);
 }
@@ -113,18 +113,12 @@ TEST(EspeakSpeechEngine, ANewReadingInterruptsTheOneBeingSpoken)
 TEST(EspeakSpeechEngine, VoicesAndRatesFollowTheBoardNumbers)
 {
     // The board passes its voice plus one: 1 is "Home", 2 is "Dona"; higher numbers wrap.
-    EXPECT_EQ(EspeakSpeechEngine::voice_name('c', 1), "ca");
-    EXPECT_EQ(EspeakSpeechEngine::voice_name('c', 2), "ca+f2");
-    EXPECT_EQ(EspeakSpeechEngine::voice_name('e', 3), "es+m3");
-    EXPECT_EQ(EspeakSpeechEngine::voice_name('e', 4), "es");
-    EXPECT_EQ(EspeakSpeechEngine::voice_name(0, 0), "ca");
-    EXPECT_EQ(EspeakSpeechEngine::voice_name('c', -3), "ca");
-
-    EXPECT_EQ(EspeakSpeechEngine::words_per_minute(100), espeakRATE_NORMAL);
-    EXPECT_EQ(EspeakSpeechEngine::words_per_minute(200), 2 * espeakRATE_NORMAL);
-    EXPECT_EQ(EspeakSpeechEngine::words_per_minute(10), espeakRATE_MINIMUM);
-    EXPECT_EQ(EspeakSpeechEngine::words_per_minute(-100), espeakRATE_MINIMUM);
-    EXPECT_EQ(EspeakSpeechEngine::words_per_minute(32767), espeakRATE_MAXIMUM);
+    for (auto [language, speaker, voice] : {std::tuple{'c', 1, "ca"}, {'c', 2, "ca+f2"}, {'e', 3, "es+m3"},
+                                            {'e', 4, "es"}, {'\0', 0, "ca"}, {'c', -3, "ca"}})
+        EXPECT_EQ(EspeakSpeechEngine::voice_name(int16_t(language), int16_t(speaker)), voice) << language << speaker;
+    for (auto [speed, rate] : {std::pair{100, espeakRATE_NORMAL}, {200, 2 * espeakRATE_NORMAL},
+                               {10, espeakRATE_MINIMUM}, {-100, espeakRATE_MINIMUM}, {32767, espeakRATE_MAXIMUM}})
+        EXPECT_EQ(EspeakSpeechEngine::words_per_minute(int16_t(speed)), rate) << speed;
 }
 
 TEST(EspeakTextReader, StartsTheReaderDetachedWithoutAShell)

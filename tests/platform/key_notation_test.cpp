@@ -110,14 +110,8 @@ TEST(KeyNotation, MalformedTextFailsWithItsCodeAndYieldsNoStrokes)
 TEST(KeyNotation, HugeOrDeepTextIsRefusedWithoutUnboundedWork)
 {
     // Repeat counts multiply a short text into many strokes: the run is bounded.
-    QString many;
-    for (int i = 0; i < 11; ++i)
-        many += QStringLiteral("{a 9999}");
-    EXPECT_EQ(parse_key_notation(many).error, key_error_too_many_keys);
-    QString within;
-    for (int i = 0; i < 10; ++i)
-        within += QStringLiteral("{a 9999}");
-    EXPECT_EQ(parse_key_notation(within).strokes.size(), 99990u);
+    EXPECT_EQ(parse_key_notation(QStringLiteral("{a 9999}").repeated(11)).error, key_error_too_many_keys);
+    EXPECT_EQ(parse_key_notation(QStringLiteral("{a 9999}").repeated(10)).strokes.size(), 99990u);
 
     // Nesting far beyond any board is a malformed group, not a stack overflow.
     const QString deep = QString(100000, u'(') + u'a' + QString(100000, u')');
@@ -133,9 +127,8 @@ TEST(KeyNotation, KeyNamesAreCaseInsensitiveAndExact)
     EXPECT_EQ(key, NamedKey::ScrollLock);
     EXPECT_TRUE(named_key_from_name(QStringLiteral("bk"), &key));
     EXPECT_EQ(key, NamedKey::Backspace);
-    EXPECT_FALSE(named_key_from_name(QStringLiteral("ENTER "), &key));
-    EXPECT_FALSE(named_key_from_name(QStringLiteral("F0"), &key));
-    EXPECT_FALSE(named_key_from_name(QString(), &key));
+    for (const char* bad : {"ENTER ", "F0", ""})
+        EXPECT_FALSE(named_key_from_name(QString::fromLatin1(bad), &key)) << bad;
 }
 
 }  // namespace

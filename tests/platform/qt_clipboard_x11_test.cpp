@@ -2,10 +2,6 @@
 // must be readable by another client (xclip) while this process owns them.
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
@@ -13,53 +9,15 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <string>
 
 #include "exec/exec_context.h"
 #include "exec/file_commands.h"
 #include "platform/qt_clipboard.h"
 #include "support/recording_messages.h"
+#include "x_session.h"
 
 namespace orvel {
 namespace {
-
-// A private Xvfb, told to pick a free display and report it on a pipe.
-class PrivateXServer {
-public:
-    ~PrivateXServer()
-    {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-
-    // The display name (":N"), or empty when the server did not start.
-    QString start()
-    {
-        int fds[2];
-        if (pipe(fds) != 0)
-            return QString();
-        pid_ = fork();
-        if (pid_ == 0) {
-            close(fds[0]);
-            const std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "320x240x24", "-nolisten", "tcp",
-                   static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(fds[1]);
-        std::string number;
-        char c = 0;
-        while (read(fds[0], &c, 1) == 1 && c != '\n')
-            number += c;
-        close(fds[0]);
-        return number.empty() ? QString() : QStringLiteral(":") + QString::fromStdString(number);
-    }
-
-private:
-    pid_t pid_ = -1;
-};
 
 // Runs xclip on the clipboard while this process keeps serving it.
 QByteArray read_with_xclip(const QStringList& target)
@@ -83,10 +41,9 @@ TEST(QtClipboardOnX11, PastedFilesReachOtherClients)
 {
     if (QCoreApplication::instance())
         GTEST_SKIP() << "needs a process of its own for its X connection (ctest runs each test alone)";
-    PrivateXServer server;
-    const QString display = server.start();
-    ASSERT_FALSE(display.isEmpty()) << "Xvfb did not start";
-    qputenv("DISPLAY", display.toLocal8Bit());
+    XSession server;
+    ASSERT_TRUE(server.start(false)) << "Xvfb did not start";
+    qputenv("DISPLAY", server.display_name());
     qputenv("QT_QPA_PLATFORM", "xcb");
 
     int argc = 1;
@@ -95,11 +52,11 @@ TEST(QtClipboardOnX11, PastedFilesReachOtherClients)
     QGuiApplication app(argc, argv);
 
     QTemporaryDir folder;
-    {
-        QFile note(folder.filePath(QStringLiteral("NOTA.TXT")));
-        ASSERT_TRUE(note.open(QIODevice::WriteOnly));
-        note.write("Bon dia, m\xc3\xb3n");
-    }
+    const auto write = [&folder](const char* name, const QByteArray& bytes) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    ASSERT_TRUE(write("NOTA.TXT", "Bon dia, m\xc3\xb3n"));
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(QColor(0, 0, 255));
     ASSERT_TRUE(picture.save(folder.filePath(QStringLiteral("FOTO.JPG")), "JPG"));
@@ -131,11 +88,7 @@ TEST(QtClipboardOnX11, PastedFilesReachOtherClients)
     }
 
     // An unreadable picture leaves nothing for other clients to paste.
-    {
-        QFile broken(folder.filePath(QStringLiteral("TRENCAT.BMP")));
-        ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-        broken.write("BM not really");
-    }
+    ASSERT_TRUE(write("TRENCAT.BMP", "BM not really"));
     paste_command(ctx, QStringLiteral("TRENCAT.BMP"));
     EXPECT_TRUE(read_with_xclip({}).isEmpty());
     EXPECT_TRUE(messages.texts.isEmpty());

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <chrono>
+#include <tuple>
 #include <thread>
 
 namespace orvel {
@@ -46,19 +47,14 @@ TEST(QtProcessLauncher, FindsProgramsOnPathInTheBoardFolderAndUnderWindowsNames)
 
     const QString sh = QStandardPaths::findExecutable(QStringLiteral("sh"));
     ASSERT_FALSE(sh.isEmpty());
-    EXPECT_EQ(QtProcessLauncher::find_program(QStringLiteral("sh"), board.path()), sh);
-    EXPECT_EQ(QtProcessLauncher::find_program(QStringLiteral("tool"), board.path()),
-              board.filePath(QStringLiteral("tool")));
-    EXPECT_EQ(QtProcessLauncher::find_program(QStringLiteral("TOOL.EXE"), board.path()),
-              board.filePath(QStringLiteral("tool")));
-    EXPECT_EQ(QtProcessLauncher::find_program(QStringLiteral("C:\\WINDOWS\\SH.exe"), QString()), sh);
-    EXPECT_EQ(QtProcessLauncher::find_program(QStringLiteral("./tool"), board.path()),
-              board.filePath(QStringLiteral("tool")));
-    // Not found, or found but not a program.
-    EXPECT_EQ(QtProcessLauncher::find_program(QStringLiteral("TOOL"), board.path()), QString());
-    EXPECT_EQ(QtProcessLauncher::find_program(QStringLiteral("notes"), board.path()), QString());
-    EXPECT_EQ(QtProcessLauncher::find_program(QStringLiteral(".EXE"), board.path()), QString());
-    EXPECT_EQ(QtProcessLauncher::find_program(QString(), board.path()), QString());
+    const QString tool = board.filePath(QStringLiteral("tool"));
+    // {name, board folder, found}; last the names not found, or found but not a program.
+    for (auto [name, folder, found] : {std::tuple{"sh", board.path(), sh}, {"tool", board.path(), tool},
+                                       {"TOOL.EXE", board.path(), tool}, {"C:\\WINDOWS\\SH.exe", QString(), sh},
+                                       {"./tool", board.path(), tool}, {"TOOL", board.path(), QString()},
+                                       {"notes", board.path(), QString()}, {".EXE", board.path(), QString()},
+                                       {"", board.path(), QString()}})
+        EXPECT_EQ(QtProcessLauncher::find_program(QString::fromLatin1(name), folder), found) << name;
 }
 
 TEST(QtProcessLauncher, StartsWithoutAShellQuotesKeptAndReportsWhatFails)

@@ -19,16 +19,11 @@ namespace {
 
 using testing::shared_audio;
 
-void append_le(QByteArray& bytes, uint32_t value, int size)
+// Appends `value` as `size` bytes, least significant first unless `big_endian`.
+void append(QByteArray& bytes, uint32_t value, int size, bool big_endian = false)
 {
     for (int i = 0; i < size; ++i)
-        bytes.append(char((value >> (8 * i)) & 0xff));
-}
-
-void append_be(QByteArray& bytes, uint32_t value, int size)
-{
-    for (int i = size - 1; i >= 0; --i)
-        bytes.append(char((value >> (8 * i)) & 0xff));
+        bytes.append(char((value >> (8 * (big_endian ? size - 1 - i : i))) & 0xff));
 }
 
 // A 16-bit stereo WAV of a 440 Hz tone (another format than the device's, so it
@@ -39,21 +34,17 @@ QByteArray tone_wav(double seconds, int rate = 44100)
     const uint32_t frames = uint32_t(seconds * rate);
     const uint32_t data_size = frames * channels * 2;
     QByteArray wav("RIFF");
-    append_le(wav, 36 + data_size, 4);
+    append(wav, 36 + data_size, 4);
     wav += "WAVEfmt ";
-    append_le(wav, 16, 4);
-    append_le(wav, 1, 2);
-    append_le(wav, channels, 2);
-    append_le(wav, rate, 4);
-    append_le(wav, rate * channels * 2, 4);
-    append_le(wav, channels * 2, 2);
-    append_le(wav, 16, 2);
+    // {value, size}: format chunk length, PCM, channels, rate, byte rate, frame size, bits.
+    for (auto [value, size] : {std::pair{16u, 4}, {1u, 2}, {uint32_t(channels), 2}, {uint32_t(rate), 4},
+                               {uint32_t(rate * channels * 2), 4}, {uint32_t(channels * 2), 2}, {16u, 2}})
+        append(wav, value, size);
     wav += "data";
-    append_le(wav, data_size, 4);
+    append(wav, data_size, 4);
     for (uint32_t i = 0; i < frames; ++i) {
         const auto sample = int16_t(8000 * std::sin(2 * M_PI * 440 * i / rate));
-        append_le(wav, uint16_t(sample), 2);
-        append_le(wav, uint16_t(sample), 2);
+        append(wav, uint16_t(sample) * 0x10001u, 4);  // the same sample on both channels
     }
     return wav;
 }
@@ -84,12 +75,12 @@ QByteArray notes_midi(int notes)
     track += QByteArray("\xff\x2f\x00", 3);
 
     QByteArray midi("MThd");
-    append_be(midi, 6, 4);
-    append_be(midi, 0, 2);
-    append_be(midi, 1, 2);
-    append_be(midi, 96, 2);
+    append(midi, 6, 4, true);
+    append(midi, 0, 2, true);
+    append(midi, 1, 2, true);
+    append(midi, 96, 2, true);
     midi += "MTrk";
-    append_be(midi, uint32_t(track.size()), 4);
+    append(midi, uint32_t(track.size()), 4, true);
     return midi + track;
 }
 
@@ -110,7 +101,7 @@ protected:
     SdlSoundOutput output{shared_audio().device};
 };
 
-TEST_F(SdlSoundOutputTest, WaveReturnsOnlyWhenTheSoundHasEnded)
+TEST_F(SdlSoundOutputTest, WaveReturnsOnlyWhenTheSoundHasEndedAndFilesThatAreNotSoundAreRefused)
 {
     const QString wave = write_file(folder, "tone.wav", tone_wav(1.0));
     QElapsedTimer timer;
@@ -118,10 +109,7 @@ TEST_F(SdlSoundOutputTest, WaveReturnsOnlyWhenTheSoundHasEnded)
     EXPECT_TRUE(output.play_wave(wave));
     // Blocking playback is the behaviour boards rely on: the next key must wait.
     EXPECT_GE(timer.elapsed(), 800);
-}
 
-TEST_F(SdlSoundOutputTest, FilesThatAreNotSoundAreRefused)
-{
     EXPECT_FALSE(output.play_wave(folder.filePath("missing.wav")));
     EXPECT_FALSE(output.play_midi(folder.filePath("missing.mid")));
 

@@ -19,6 +19,7 @@ namespace {
 using testing::RecordingMessages;
 
 const QString kUser = QStringLiteral("HKEY_CURRENT_USER");
+const QString kOrvel = QStringLiteral("Software\\Orvel");
 
 RegistryValue text_value(const char* text) { return RegistryValue{RegistryType::String, QByteArray(text)}; }
 
@@ -33,29 +34,29 @@ TEST(SqliteRegistryStore, NamesCompareWithoutCaseAndKeepTheirFirstSpelling)
     EXPECT_FALSE(store.key_exists(QStringLiteral("HKEY_CLASSES_ROOT"), QString()));
     EXPECT_FALSE(store.create_key(QStringLiteral("HKEY_DYN_DATA"), QStringLiteral("A")));
 
-    ASSERT_TRUE(store.create_key(kUser, QStringLiteral("Software\\Orvel")));
+    ASSERT_TRUE(store.create_key(kUser, kOrvel));
     ASSERT_TRUE(store.create_key(QStringLiteral("hkey_current_user"), QStringLiteral("SOFTWARE\\ORVEL\\\\Taulers\\")));
     EXPECT_EQ(store.subkeys(kUser, QString()), QStringList{QStringLiteral("Software")});
     EXPECT_EQ(store.subkeys(kUser, QStringLiteral("software\\orvel")), QStringList{QStringLiteral("Taulers")});
     EXPECT_EQ(store.subkeys(kUser, QStringLiteral("Software\\Orvel\\Taulers")), QStringList{});
     EXPECT_FALSE(store.subkeys(kUser, QStringLiteral("Software\\Altre")).has_value());
 
-    EXPECT_TRUE(store.set_value(kUser, QStringLiteral("Software\\Orvel"), QStringLiteral("Darrer"), text_value("a")));
+    EXPECT_TRUE(store.set_value(kUser, kOrvel, QStringLiteral("Darrer"), text_value("a")));
     EXPECT_TRUE(store.set_value(kUser, QStringLiteral("SOFTWARE\\orvel"), QStringLiteral("DARRER"), text_value("b")));
     const std::optional<RegistryValue> last = store.value(kUser, QStringLiteral("software\\ORVEL"), QStringLiteral("darrer"));
     ASSERT_TRUE(last.has_value());
     EXPECT_EQ(last->data, QByteArray("b"));
     // The default value and a named value are different values.
-    EXPECT_FALSE(store.value(kUser, QStringLiteral("Software\\Orvel"), QString()).has_value());
+    EXPECT_FALSE(store.value(kUser, kOrvel, QString()).has_value());
     EXPECT_FALSE(store.set_value(kUser, QStringLiteral("Software\\Falta"), QStringLiteral("X"), text_value("c")));
     EXPECT_FALSE(store.key_exists(kUser, QStringLiteral("Software\\Falta")));
 
     // Empty data and bytes that are not text are kept exactly.
     const QByteArray bytes("\x00\xff\x10", 3);
-    EXPECT_TRUE(store.set_value(kUser, QStringLiteral("Software\\Orvel"), QStringLiteral("B"), {RegistryType::Binary, bytes}));
-    EXPECT_TRUE(store.set_value(kUser, QStringLiteral("Software\\Orvel"), QStringLiteral("E"), {RegistryType::String, {}}));
-    EXPECT_EQ(store.value(kUser, QStringLiteral("Software\\Orvel"), QStringLiteral("B"))->data, bytes);
-    EXPECT_EQ(store.value(kUser, QStringLiteral("Software\\Orvel"), QStringLiteral("E"))->data, QByteArray());
+    EXPECT_TRUE(store.set_value(kUser, kOrvel, QStringLiteral("B"), {RegistryType::Binary, bytes}));
+    EXPECT_TRUE(store.set_value(kUser, kOrvel, QStringLiteral("E"), {RegistryType::String, {}}));
+    EXPECT_EQ(store.value(kUser, kOrvel, QStringLiteral("B"))->data, bytes);
+    EXPECT_EQ(store.value(kUser, kOrvel, QStringLiteral("E"))->data, QByteArray());
 }
 
 TEST(SqliteRegistryStore, CommittedWritesSurviveACrashOfTheProgram)
@@ -87,60 +88,50 @@ TEST(SqliteRegistryStore, CommittedWritesSurviveACrashOfTheProgram)
     EXPECT_EQ(value->data, QByteArray("abc"));
 }
 
-TEST(SqliteRegistryStore, AnUnreadableDatabaseIsSetAsideAndTheStoreStartsEmpty)
+TEST(SqliteRegistryStore, AnUnreadableOrDamagedDatabaseIsSetAsideAndTheStoreStartsEmpty)
 {
-    QTemporaryDir folder;
-    const QString file = SqliteRegistryStore::default_file(folder.path());
-    const QByteArray garbage(8192, '\x5a');
-    {
-        QFile bad(file);
-        ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-        bad.write(garbage);
+    // Two ways to damage it: bytes that are no database at all, and a database whose
+    // header stays valid while a page of the key table is overwritten.
+    for (const bool whole_file : {true, false}) {
+        SCOPED_TRACE(whole_file ? "garbage" : "damaged page");
+        QTemporaryDir folder;
+        const QString file = SqliteRegistryStore::default_file(folder.path());
+        if (!whole_file) {
+            SqliteRegistryStore store(file, nullptr);
+            for (int i = 0; i < 200; ++i)
+                ASSERT_TRUE(store.create_key(kUser, QStringLiteral("Software\\Clau%1").arg(i)));
+        }
+        QByteArray damaged;
+        {
+            QFile bad(file);
+            ASSERT_TRUE(bad.open(QIODevice::ReadWrite));
+            if (!whole_file)
+                ASSERT_GT(bad.size(), 3 * 4096);
+            bad.seek(whole_file ? 0 : 2 * 4096);
+            bad.write(QByteArray(whole_file ? 8192 : 4096, whole_file ? '\x5a' : '\xff'));
+            bad.seek(0);
+            damaged = bad.readAll();
+        }
+
+        RecordingMessages messages;
+        SqliteRegistryStore store(file, &messages);
+        ASSERT_EQ(messages.texts.size(), 1);
+        ASSERT_FALSE(store.set_aside_file().isEmpty());
+        EXPECT_TRUE(messages.texts[0].contains(store.set_aside_file())) << messages.texts[0].toStdString();
+        QFile kept(store.set_aside_file());
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), damaged);
+
+        EXPECT_EQ(store.subkeys(kUser, QString()), QStringList{});
+        EXPECT_TRUE(store.create_key(kUser, QStringLiteral("Software\\X")));
+        EXPECT_TRUE(store.set_value(kUser, QStringLiteral("Software\\X"), QString(), text_value("nou")));
+
+        // The fresh database is the one found next time, without a message.
+        RecordingMessages again;
+        SqliteRegistryStore reopened(file, &again);
+        EXPECT_TRUE(again.texts.isEmpty());
+        EXPECT_EQ(reopened.value(kUser, QStringLiteral("Software\\X"), QString())->data, QByteArray("nou"));
     }
-
-    RecordingMessages messages;
-    SqliteRegistryStore store(file, &messages);
-    ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_TRUE(messages.texts[0].contains(store.set_aside_file())) << messages.texts[0].toStdString();
-    ASSERT_FALSE(store.set_aside_file().isEmpty());
-    QFile kept(store.set_aside_file());
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), garbage);
-
-    EXPECT_FALSE(store.key_exists(kUser, QStringLiteral("Software")));
-    EXPECT_TRUE(store.create_key(kUser, QStringLiteral("Software\\X")));
-    EXPECT_TRUE(store.set_value(kUser, QStringLiteral("Software\\X"), QString(), text_value("nou")));
-
-    // The fresh database is the one found next time, without a message.
-    RecordingMessages again;
-    SqliteRegistryStore reopened(file, &again);
-    EXPECT_TRUE(again.texts.isEmpty());
-    EXPECT_EQ(reopened.value(kUser, QStringLiteral("Software\\X"), QString())->data, QByteArray("nou"));
-}
-
-TEST(SqliteRegistryStore, ADatabaseWithDamagedPagesIsSetAsideToo)
-{
-    QTemporaryDir folder;
-    const QString file = SqliteRegistryStore::default_file(folder.path());
-    {
-        SqliteRegistryStore store(file, nullptr);
-        for (int i = 0; i < 200; ++i)
-            ASSERT_TRUE(store.create_key(kUser, QStringLiteral("Software\\Clau%1").arg(i)));
-    }
-    // The header stays valid; a page of the key table is overwritten.
-    QFile damaged(file);
-    ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
-    ASSERT_GT(damaged.size(), 3 * 4096);
-    damaged.seek(2 * 4096);
-    damaged.write(QByteArray(4096, '\xff'));
-    damaged.close();
-
-    RecordingMessages messages;
-    SqliteRegistryStore store(file, &messages);
-    EXPECT_EQ(messages.texts.size(), 1);
-    EXPECT_FALSE(store.set_aside_file().isEmpty());
-    EXPECT_EQ(store.subkeys(kUser, QString()), QStringList{});
-    EXPECT_TRUE(store.create_key(kUser, QStringLiteral("Software")));
 }
 
 TEST(SqliteRegistryStore, AFolderThatCannotHoldTheDatabaseLeavesAWorkingStoreInMemory)

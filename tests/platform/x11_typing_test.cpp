@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <algorithm>
 #include <QTemporaryDir>
 
 #include <X11/XKBlib.h>
@@ -142,6 +143,46 @@ const char* catalan_typed =
     "@#$&*_=<>|\\/\"'`;:[]{}~+^%() 0123456789\n"
     "ABc aaaxz\t.\n";
 
+// A bare display under `layout` with a focused terminal writing to out.txt.
+struct TypingTarget {
+    XSession session;
+    QTemporaryDir folder;
+    QString file = folder.filePath(QStringLiteral("out.txt"));
+    XSession::Terminal terminal;
+    Display* d = nullptr;
+
+    // With `only_two_empty`, all keycodes without symbols but two get one.
+    void start(const char* layout, bool only_two_empty = false)
+    {
+        ASSERT_TRUE(session.start(false));
+        ASSERT_TRUE(session.set_layout(QString::fromLatin1(layout)));
+        d = session.display().get();
+        int min = 0, max = 0, per_code = 0, empty = 0;
+        XDisplayKeycodes(d, &min, &max);
+        KeySym* syms = XGetKeyboardMapping(d, static_cast<KeyCode>(min), max - min + 1, &per_code);
+        for (int code = min; only_two_empty && code <= max; ++code) {
+            const KeySym* row = syms + (code - min) * per_code;
+            if (std::any_of(row, row + per_code, [](KeySym s) { return s != NoSymbol; }) || empty++ < 2)
+                continue;
+            KeySym filler = XK_F35;
+            XChangeKeyboardMapping(d, code, 1, &filler, 1);
+        }
+        XFree(syms);
+        XSync(d, False);
+        ASSERT_TRUE(!only_two_empty || empty >= 2);
+        terminal = session.start_terminal(file, QStringLiteral("target"));
+        ASSERT_NE(terminal.window, 0);
+        ASSERT_TRUE(session.windows().activate(terminal.window));
+    }
+    // Ends the terminal's input and returns what it wrote.
+    QString finish(X11KeySender& sender)
+    {
+        EXPECT_EQ(sender.send_keys(end_of_input), key_send_ok);
+        EXPECT_TRUE(session.wait_for_exit(terminal.pid, 10000));
+        return read_file(file);
+    }
+};
+
 void type_under_layouts(bool with_window_manager)
 {
     XSession session;
@@ -197,16 +238,10 @@ TEST(X11Typing, CatalanAndSymbolsArriveExactlyUnderThreeLayoutsWithAWindowManage
 
 TEST(X11Typing, CapsLockAndHeldModifiersAreRespectedAndAFailedRunTypesNothing)
 {
-    XSession session;
-    ASSERT_TRUE(session.start(false));
-    ASSERT_TRUE(session.set_layout(QStringLiteral("es")));
-    QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("out.txt"));
-    const auto terminal = session.start_terminal(file, QStringLiteral("target"));
-    ASSERT_NE(terminal.window, 0);
-    ASSERT_TRUE(session.windows().activate(terminal.window));
-    X11KeySender sender(session.display());
-    Display* d = session.display().get();
+    TypingTarget t;
+    ASSERT_NO_FATAL_FAILURE(t.start("es"));
+    X11KeySender sender(t.session.display());
+    Display* d = t.d;
 
     // Caps Lock on: the text still comes out as written, and the lock stays on.
     XkbLockModifiers(d, XkbUseCoreKbd, LockMask, LockMask);
@@ -235,78 +270,39 @@ TEST(X11Typing, CapsLockAndHeldModifiersAreRespectedAndAFailedRunTypesNothing)
     EXPECT_EQ(sender.send_keys(QStringLiteral("@+a~")), key_send_ok);
     EXPECT_TRUE(keys_down(d).empty());
 
-    ASSERT_EQ(sender.send_keys(end_of_input), key_send_ok);
-    ASSERT_TRUE(session.wait_for_exit(terminal.pid, 10000));
-    EXPECT_EQ(read_file(file), QString::fromUtf8("aBéÉ1\nX@A\n"));
+    EXPECT_EQ(t.finish(sender), QString::fromUtf8("aBéÉ1\nX@A\n"));
 }
 
 TEST(X11Typing, MoreMissingCharactersThanFreeKeycodesAreTypedByLendingKeycodesInTurn)
 {
-    XSession session;
-    ASSERT_TRUE(session.start(false));
-    ASSERT_TRUE(session.set_layout(QStringLiteral("us")));
-    Display* d = session.display().get();
-    // Leave only two empty keycodes, so the run must lend them again and again.
-    int min = 0, max = 0, per_code = 0;
-    XDisplayKeycodes(d, &min, &max);
-    KeySym* syms = XGetKeyboardMapping(d, static_cast<KeyCode>(min), max - min + 1, &per_code);
-    int left_empty = 0;
-    for (int code = min; code <= max; ++code) {
-        bool empty = true;
-        for (int i = 0; i < per_code; ++i)
-            empty = empty && syms[(code - min) * per_code + i] == NoSymbol;
-        if (!empty)
-            continue;
-        if (left_empty < 2) {
-            ++left_empty;
-            continue;
-        }
-        KeySym filler = XK_F35;
-        XChangeKeyboardMapping(d, code, 1, &filler, 1);
-    }
-    XFree(syms);
-    XSync(d, False);
-    ASSERT_EQ(left_empty, 2);
-
-    QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("out.txt"));
-    const auto terminal = session.start_terminal(file, QStringLiteral("target"));
-    ASSERT_NE(terminal.window, 0);
-    ASSERT_TRUE(session.windows().activate(terminal.window));
-    X11KeySender sender(session.display());
+    // Only two empty keycodes are left, so the run must lend them again and again.
+    TypingTarget t;
+    ASSERT_NO_FATAL_FAILURE(t.start("us", true));
+    X11KeySender sender(t.session.display());
     const QString text = QString::fromUtf8("àèéíòóúü ÀÈÉ€·ªº àèéíòóúü");
     ASSERT_EQ(sender.send_keys(text + u'~'), key_send_ok);
-    ASSERT_EQ(sender.send_keys(end_of_input), key_send_ok);
-    ASSERT_TRUE(session.wait_for_exit(terminal.pid, 10000));
-    const QString typed = read_file(file);
+    const QString typed = t.finish(sender);
     EXPECT_EQ(typed, text + u'\n') << first_difference(typed, text + u'\n');
 }
 
 TEST(X11Typing, KeycodesLentInOneRunTakeMoreSymbolsInTheNext)
 {
-    XSession session;
-    ASSERT_TRUE(session.start(false));
-    ASSERT_TRUE(session.set_layout(QStringLiteral("us")));
-    QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("out.txt"));
-    const auto terminal = session.start_terminal(file, QStringLiteral("target"));
-    ASSERT_NE(terminal.window, 0);
-    ASSERT_TRUE(session.windows().activate(terminal.window));
-    Display* d = session.display().get();
-    const auto mapping_before = keyboard_mapping(d);
+    TypingTarget t;
+    ASSERT_NO_FATAL_FAILURE(t.start("us"));
+    const auto mapping_before = keyboard_mapping(t.d);
+    QString typed;
     {
-        X11KeySender sender(session.display());
+        X11KeySender sender(t.session.display());
         // The first run lends a keycode one symbol; the next ones widen it to two.
         EXPECT_EQ(sender.send_keys(QString::fromUtf8("à")), key_send_ok);
         EXPECT_EQ(sender.send_keys(QString::fromUtf8("À€")), key_send_ok);
         EXPECT_EQ(sender.send_keys(QString::fromUtf8("àÀ€·~")), key_send_ok);
         // Shift on a lent letter gives its capital, whatever shares its keycode.
         EXPECT_EQ(sender.send_keys(QString::fromUtf8("+à+ò+€~")), key_send_ok);
-        ASSERT_EQ(sender.send_keys(end_of_input), key_send_ok);
-        ASSERT_TRUE(session.wait_for_exit(terminal.pid, 10000));
+        typed = t.finish(sender);
     }
-    EXPECT_EQ(keyboard_mapping(d), mapping_before);
-    EXPECT_EQ(read_file(file), QString::fromUtf8("àÀ€àÀ€·\nÀÒ€\n"));
+    EXPECT_EQ(keyboard_mapping(t.d), mapping_before);
+    EXPECT_EQ(typed, QString::fromUtf8("àÀ€àÀ€·\nÀÒ€\n"));
 }
 
 TEST(X11Typing, WithoutADisplayEverySendFails)

@@ -18,21 +18,9 @@ namespace {
 
 bool has_state_above(XSession& session, WindowId window)
 {
-    Display* d = session.display().get();
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, remaining = 0;
-    unsigned char* data = nullptr;
-    const Atom above = XInternAtom(d, "_NET_WM_STATE_ABOVE", False);
-    bool found = false;
-    if (XGetWindowProperty(d, static_cast<Window>(window), XInternAtom(d, "_NET_WM_STATE", False), 0, 64, False,
-                           XA_ATOM, &type, &format, &count, &remaining, &data) == Success &&
-        data) {
-        const auto* atoms = reinterpret_cast<const unsigned long*>(data);
-        found = std::find(atoms, atoms + count, above) != atoms + count;
-        XFree(data);
-    }
-    return found;
+    const auto state = property_items(session.display(), window, "_NET_WM_STATE", XA_ATOM);
+    const Atom above = XInternAtom(session.display().get(), "_NET_WM_STATE_ABOVE", False);
+    return std::find(state.begin(), state.end(), above) != state.end();
 }
 
 // The window that is on top of the stack among the given ones.
@@ -85,9 +73,8 @@ void exercise_windows(bool with_window_manager)
         return got.topLeft() == frame.topLeft() && got.width() <= frame.width() && got.width() > frame.width() - 20 &&
                got.height() <= frame.height() && got.height() > frame.height() - 30;
     };
-    EXPECT_TRUE(eventually(placed)) << windows.geometry(second.window).x() << "," << windows.geometry(second.window).y()
-                                    << " " << windows.geometry(second.window).width() << "x"
-                                    << windows.geometry(second.window).height();
+    const QRect got = windows.geometry(second.window);
+    EXPECT_TRUE(eventually(placed)) << got.x() << "," << got.y() << " " << got.width() << "x" << got.height();
     if (!with_window_manager)
         EXPECT_EQ(windows.geometry(second.window), frame);
 

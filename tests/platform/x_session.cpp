@@ -76,33 +76,35 @@ bool XSession::start(bool with_window_manager)
         return true;
     spawn({"openbox", "--sm-disable"});
     Display* d = m_display->get();
-    const Atom check = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False);
+    const Window root = DefaultRootWindow(d);
     const Atom active = XInternAtom(d, "_NET_ACTIVE_WINDOW", False);
+    // The manager is ready once it has also published what it supports.
     return eventually(
         [&] {
-            Atom type = None;
-            int format = 0;
-            unsigned long count = 0, remaining = 0;
-            unsigned char* data = nullptr;
-            XGetWindowProperty(d, DefaultRootWindow(d), check, 0, 1, False, XA_WINDOW, &type, &format, &count,
-                               &remaining, &data);
-            if (data)
-                XFree(data);
-            // The manager is ready once it has also published what it supports.
-            Atom supported_type = None;
-            unsigned char* supported = nullptr;
-            unsigned long supported_count = 0;
-            XGetWindowProperty(d, DefaultRootWindow(d), XInternAtom(d, "_NET_SUPPORTED", False), 0, 1024, False,
-                               XA_ATOM, &supported_type, &format, &supported_count, &remaining, &supported);
-            bool has_active = false;
-            if (supported) {
-                const auto* atoms = reinterpret_cast<const unsigned long*>(supported);
-                has_active = std::find(atoms, atoms + supported_count, active) != atoms + supported_count;
-                XFree(supported);
-            }
-            return count == 1 && has_active;
+            const auto supported = property_items(*m_display, root, "_NET_SUPPORTED", XA_ATOM);
+            return property_items(*m_display, root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).size() == 1 &&
+                   std::find(supported.begin(), supported.end(), active) != supported.end();
         },
         15000);
+}
+
+std::vector<unsigned long> property_items(X11Display& display, unsigned long window, const char* property,
+                                          unsigned long type)
+{
+    Display* d = display.get();
+    Atom actual = None;
+    int format = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> items;
+    if (XGetWindowProperty(d, window, XInternAtom(d, property, False), 0, 1024, False, type, &actual, &format,
+                           &count, &remaining, &data) == Success && data) {
+        const auto* values = reinterpret_cast<const unsigned long*>(data);
+        items.assign(values, values + count);
+    }
+    if (data)
+        XFree(data);
+    return items;
 }
 
 pid_t XSession::spawn(const std::vector<QByteArray>& argv, const std::vector<QByteArray>& environment)

@@ -54,6 +54,10 @@ private:
     std::unique_ptr<X11WindowSystem> m_windows;
 };
 
+// The atoms (or windows) in a property of `window`, empty when it is not set.
+std::vector<unsigned long> property_items(X11Display& display, unsigned long window, const char* property,
+                                          unsigned long type);
+
 // Polls `condition` every few milliseconds until it holds or the limit passes.
 template <typename Condition>
 bool eventually(Condition condition, int timeout_ms = 5000);

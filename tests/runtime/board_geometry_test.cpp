@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "fake_board.h"
 #include "support/fake_windows.h"
 #include "runtime/board_geometry.h"
@@ -11,29 +13,22 @@ using namespace orvel::testing;
 
 TEST(BoardGeometry, ScaleComesFromTheScreenInTwipsOfTheReferenceScreen)
 {
-    const BoardScale s = board_scale(QSize(1024, 768));
-    EXPECT_DOUBLE_EQ(s.ratio_x, 1.6);
-    EXPECT_NEAR(s.ratio_y, 1.61, 0.001);
-    const BoardScale reference = board_scale(QSize(640, 477));
-    EXPECT_DOUBLE_EQ(reference.ratio_x, 1.0);
-    EXPECT_DOUBLE_EQ(reference.ratio_y, 1.0);
-    // No screen information: the reference scale, never a zero that divides.
-    const BoardScale none = board_scale(QSize(0, 0));
-    EXPECT_DOUBLE_EQ(none.ratio_x, 1.0);
-    EXPECT_DOUBLE_EQ(none.ratio_y, 1.0);
+    // {screen, x ratio, y ratio}; no screen information gives the reference scale,
+    // never a zero that divides.
+    for (auto [screen, x, y, tolerance] : {std::tuple{QSize(1024, 768), 1.6, 1.61, 0.001},
+                                           {QSize(640, 477), 1.0, 1.0, 0.0}, {QSize(0, 0), 1.0, 1.0, 0.0}}) {
+        const BoardScale s = board_scale(screen);
+        EXPECT_DOUBLE_EQ(s.ratio_x, x) << screen.width();
+        EXPECT_NEAR(s.ratio_y, y, tolerance) << screen.width();
+    }
 }
 
 TEST(BoardGeometry, RoundsHalvesToEvenAndRefusesWhatDoesNotFitSixteenBits)
 {
-    EXPECT_EQ(round_to_int16(0.5), std::optional<int16_t>(0));
-    EXPECT_EQ(round_to_int16(1.5), std::optional<int16_t>(2));
-    EXPECT_EQ(round_to_int16(2.5), std::optional<int16_t>(2));
-    EXPECT_EQ(round_to_int16(-2.5), std::optional<int16_t>(-2));
-    EXPECT_EQ(round_to_int16(2.51), std::optional<int16_t>(3));
-    EXPECT_EQ(round_to_int16(32767.4), std::optional<int16_t>(32767));
-    EXPECT_FALSE(round_to_int16(32767.5).has_value());
-    EXPECT_FALSE(round_to_int16(-32769).has_value());
-    EXPECT_FALSE(round_to_int16(std::nan("")).has_value());
+    const std::optional<int16_t> none;
+    for (auto [value, want] : {std::pair{0.5, std::optional<int16_t>(0)}, {1.5, 2}, {2.5, 2}, {-2.5, -2}, {2.51, 3},
+                               {32767.4, 32767}, {32767.5, none}, {-32769.0, none}, {std::nan(""), none}})
+        EXPECT_EQ(round_to_int16(value), want) << value;
     EXPECT_EQ(round_clamped_int16(1e9), 32767);
     EXPECT_EQ(round_clamped_int16(-1e9), -32768);
 }
@@ -73,16 +68,14 @@ TEST(BoardGeometry, TargetWindowGoesIntoTheFreeStripBesideTheBoard)
     // Root starting at x 10 or more: the strip at its left; below it vertically.
     EXPECT_EQ(target_window_rect(root_area(100, 0, 640, 300), s, screen), QRect(0, 666, 198, 294));
     // Root starting at x 0..9: the strip at its right.
-    EXPECT_EQ(target_window_rect(root_area(9, 0, 400, 300), s, screen).left(), 798);
-    EXPECT_EQ(target_window_rect(root_area(9, 0, 400, 300), s, screen).width(), 482);
+    const QRect right = target_window_rect(root_area(9, 0, 400, 300), s, screen);
+    EXPECT_EQ(std::pair(right.left(), right.width()), std::pair(798, 482));
     // Root starting at y 10 or more: above it, less the 33-pixel band.
     const QRect above = target_window_rect(root_area(0, 100, 400, 445), s, screen);
-    EXPECT_EQ(above.top(), 0);
-    EXPECT_EQ(above.height(), 134);
+    EXPECT_EQ(std::pair(above.top(), above.height()), std::pair(0, 134));
     // A board as wide as the screen leaves no strip: the full width.
     const QRect full_width = target_window_rect(root_area(0, 0, 635, 200), s, screen);
-    EXPECT_EQ(full_width.left(), 0);
-    EXPECT_EQ(full_width.width(), 1280);
+    EXPECT_EQ(std::pair(full_width.left(), full_width.width()), std::pair(0, 1280));
     // Filling the screen both ways: just beyond the bottom-right corner.
     EXPECT_EQ(target_window_rect(root_area(0, 0, 640, 445), s, screen), QRect(1281, 955, 1280, 954));
     // A board starting inside the title band would give no height: one pixel remains.
@@ -124,13 +117,10 @@ TEST(BoardGeometry, BoardPointsBecomeTemplatePoints)
 
 TEST(FrameStyle, WidthBelowOneAndUnusableColoursFallBackToTheDesign)
 {
-    EXPECT_EQ(frame_border_width(0), 8);
-    EXPECT_EQ(frame_border_width(-3), 8);
-    EXPECT_EQ(frame_border_width(1), 1);
-    EXPECT_EQ(frame_border_width(12), 12);
-    EXPECT_EQ(rgb_from_color_number(255), (Rgb{255, 0, 0}));
-    EXPECT_EQ(rgb_from_color_number(0xFF0000), (Rgb{0, 0, 255}));
-    EXPECT_EQ(rgb_from_color_number(0x123456), (Rgb{0x56, 0x34, 0x12}));
-    EXPECT_EQ(rgb_from_color_number(-2147483640.0), (Rgb{255, 0, 0}));
-    EXPECT_EQ(rgb_from_color_number(std::nan("")), (Rgb{255, 0, 0}));
+    for (auto [width, want] : {std::pair{0, 8}, {-3, 8}, {1, 1}, {12, 12}})
+        EXPECT_EQ(frame_border_width(width), want) << width;
+    for (auto [number, want] : {std::pair{255.0, Rgb{255, 0, 0}}, {double(0xFF0000), Rgb{0, 0, 255}},
+                                {double(0x123456), Rgb{0x56, 0x34, 0x12}}, {-2147483640.0, Rgb{255, 0, 0}},
+                                {std::nan(""), Rgb{255, 0, 0}}})
+        EXPECT_EQ(rgb_from_color_number(number), want) << number;
 }

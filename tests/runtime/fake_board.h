@@ -1,6 +1,7 @@
 #pragma once
 // A board window and timers that record what run mode asks of them, and a
 // small board builder.
+#include <QApplication>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -80,6 +81,21 @@ inline Area rect_area(int xi, int yi, int xf, int yf, int parent = 1)
     return a;
 }
 
+inline Area with_keys(Area a, const QString& keys)
+{
+    a.keys = keys;
+    return a;
+}
+
+inline void ensure_application()
+{
+    static int argc = 1;
+    static char name[] = "test_runtime";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance())
+        new QApplication(argc, argv);
+}
+
 inline Area root_area(int xi = 0, int yi = 0, int xf = 640, int yf = 445)
 {
     return rect_area(xi, yi, xf, yf, 0);
@@ -110,7 +126,27 @@ struct RunFixture {
         timers.log = &board.log;
         run.set_board_shown(true);
     }
-    void add(const Area& a) { add_area(state.tmpl, a); }
+    void add(std::initializer_list<Area> areas)
+    {
+        for (const Area& a : areas)
+            add_area(state.tmpl, a);
+    }
+    void use(int modus, int accio1 = 0, int accio2 = 0)
+    {
+        state.profile.modus = static_cast<int16_t>(modus);
+        state.profile.accio1 = static_cast<int16_t>(accio1);
+        state.profile.accio2 = static_cast<int16_t>(accio2);
+    }
+    // The areas highlighted by `count` scanning steps.
+    std::vector<int> steps(int count)
+    {
+        std::vector<int> seen;
+        for (int i = 0; i < count; ++i) {
+            run.Timer3_Timer();
+            seen.push_back(highlighted());
+        }
+        return seen;
+    }
     // The area the scanning highlight shows now.
     int highlighted() const { return state.cursor + 1; }
 };

@@ -2,52 +2,34 @@
 // the editor's canvas, entering and leaving run mode, and the access methods
 // driven by real Qt key and mouse events on the board.
 #include <QAction>
-#include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "support/exec_harness.h"
 #include "exec/executor.h"
+#include "fake_board.h"
 #include "model/template_file.h"
 #include "runtime/area_canvas.h"
 #include "runtime/board_geometry.h"
 #include "runtime/board_widgets.h"
-#include <QImage>
 #include "runtime/main_window.h"
-#include "runtime/run_controller.h"
 #include "runtime/switch_dialog.h"
+#include "support/exec_harness.h"
 
 namespace orvel {
 namespace {
 
+using testing::ensure_application;
 using testing::ExecHarness;
-
-void ensure_application()
-{
-    static int argc = 1;
-    static char name[] = "test_runtime";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
-}
-
-Area make_area(int xi, int yi, int xf, int yf, const QString& keys, int parent = 1)
-{
-    Area a;
-    a.Xi = int16_t(xi);
-    a.Yi = int16_t(yi);
-    a.Xf = int16_t(xf);
-    a.Yf = int16_t(yf);
-    a.parent = int16_t(parent);
-    a.keys = keys;
-    return a;
-}
+using testing::rect_area;
+using testing::root_area;
+using testing::with_keys;
 
 // A board of 400 x 300 template pixels: areas 2 and 3 side by side on top,
 // area 4 under area 2, each typing one letter into the terminal.
@@ -60,10 +42,9 @@ protected:
         for (const char* var : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_HOME"})
             qputenv(var, dir.filePath(QString::fromLatin1(var)).toLocal8Bit());
         Template t;
-        add_area(t, make_area(0, 0, 400, 300, QString(), 0));
-        add_area(t, make_area(20, 20, 180, 140, QStringLiteral("a")));
-        add_area(t, make_area(220, 20, 380, 140, QStringLiteral("b")));
-        add_area(t, make_area(20, 160, 180, 280, QStringLiteral("c")));
+        for (const Area& a : {root_area(0, 0, 400, 300), with_keys(rect_area(20, 20, 180, 140), "a"),
+                              with_keys(rect_area(220, 20, 380, 140), "b"), with_keys(rect_area(20, 160, 180, 280), "c")})
+            add_area(t, a);
         board = dir.filePath(QStringLiteral("PROVA.ORV"));
         ASSERT_TRUE(write_template(t, board));
     }
@@ -74,11 +55,7 @@ protected:
         QFile f(path);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(QStringLiteral("[Orvel]\r\nInterval= 100\r\nmodus= %1\r\ngruix= 6\r\ncolor= 65280\r\n"
-                               "accio1= %2\r\naccio2= %3\r\n")
-                    .arg(modus)
-                    .arg(accio1)
-                    .arg(accio2)
-                    .toLatin1());
+                               "accio1= %2\r\naccio2= %3\r\n").arg(modus).arg(accio1).arg(accio2).toLatin1());
         return path;
     }
 
@@ -97,10 +74,18 @@ protected:
         push_target(w.state(), id);
     }
 
-    QRect expected_frame(const MainWindow& w, int area) const
+    static QRect expected_frame(MainWindow& w, int area)
     {
-        MainWindow& m = const_cast<MainWindow&>(w);
-        return *frame_rect(m.state().tmpl.area(area), m.state().tmpl.area(1), m.run().scale());
+        return *frame_rect(w.state().tmpl.area(area), w.state().tmpl.area(1), w.run().scale());
+    }
+
+    static QStringList visible_menus(MainWindow& w)
+    {
+        QStringList top;
+        for (QAction* a : w.menuBar()->actions())
+            if (a->isVisible())
+                top << a->text();
+        return top;
     }
 
     static void key(QWidget* target, int qt_key, const QString& text = QString())
@@ -137,11 +122,7 @@ TEST_F(MainWindowTest, EditorMenusCarryTheirCaptionsAndRunModeCommandsAreHidden)
     auto w = start({});
     EXPECT_FALSE(w->in_run_mode());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Orvel - ") + kUnnamedTemplate);
-    QStringList top;
-    for (QAction* a : w->menuBar()->actions())
-        if (a->isVisible())
-            top << a->text();
-    EXPECT_EQ(top, (QStringList{"&Fitxers", "Usuari", "&Accessibilitat"}));
+    EXPECT_EQ(visible_menus(*w), (QStringList{"&Fitxers", "Usuari", "&Accessibilitat"}));
 
     const std::vector<std::pair<const char*, const char*>> items = {
         {"nou", "&Nou"}, {"obrir", "&Obrir ..."}, {"desar", "&Desar ..."}, {"actApl", "&Activar"},
@@ -191,23 +172,18 @@ TEST_F(MainWindowTest, KeyboardCursorsMoveTheFrameAndEnterTypesAtTheNextTick)
 {
     auto w = start({board, profile_with(3)});
     ASSERT_TRUE(w->in_run_mode());
-    QStringList top;
-    for (QAction* a : w->menuBar()->actions())
-        if (a->isVisible())
-            top << a->text();
-    EXPECT_EQ(top, (QStringList{"Usuari", "&Accessibilitat", "&Sortir", "&Canvi de plafó"}));
+    EXPECT_EQ(visible_menus(*w), (QStringList{"Usuari", "&Accessibilitat", "&Sortir", "&Canvi de plafó"}));
     // The board has the root area's size on the 1024 x 768 screen.
     EXPECT_EQ(w->Tauvirt()->size(), QSize(640, 483));
 
     // The cursor methods start on the last area.
     ASSERT_TRUE(w->marc().is_visible());
     EXPECT_EQ(w->marc().rect(), expected_frame(*w, 4));
-    key(w->Tauvirt(), Qt::Key_Up);
-    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 2));
-    key(w->Tauvirt(), Qt::Key_Right);
-    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 3));
-    key(w->Tauvirt(), Qt::Key_Right);  // nothing further right: the frame stays
-    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 3));
+    // {key, framed area}: nothing further right, so the frame stays.
+    for (auto [qt_key, area] : {std::pair{Qt::Key_Up, 2}, {Qt::Key_Right, 3}, {Qt::Key_Right, 3}}) {
+        key(w->Tauvirt(), qt_key);
+        EXPECT_EQ(w->marc().rect(), expected_frame(*w, area)) << qt_key;
+    }
     // The frame's design values until automatic scanning applies the profile's.
     EXPECT_EQ(w->marc().border_width(), 8);
     EXPECT_EQ(w->marc().color(), QColor(Qt::red));
@@ -223,14 +199,11 @@ TEST_F(MainWindowTest, ManualScanningStepsWithSpaceAndSelectsWithEnter)
     auto w = start({board, profile_with(1, 3, 2)});
     ASSERT_TRUE(w->in_run_mode());
     EXPECT_FALSE(w->marc().is_visible());  // nothing highlighted before the first step
-    key(w->Tauvirt(), Qt::Key_Space, QStringLiteral(" "));
-    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 2));
-    key(w->Tauvirt(), Qt::Key_Space, QStringLiteral(" "));
-    key(w->Tauvirt(), Qt::Key_Space, QStringLiteral(" "));
-    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 4));
-    key(w->Tauvirt(), Qt::Key_Space, QStringLiteral(" "));  // wraps past the root to area 2
-    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 2));
-    key(w->Tauvirt(), Qt::Key_Space, QStringLiteral(" "));
+    // Each space steps; after area 4 it wraps past the root to area 2.
+    for (int area : {2, 3, 4, 2, 3}) {
+        key(w->Tauvirt(), Qt::Key_Space, QStringLiteral(" "));
+        EXPECT_EQ(w->marc().rect(), expected_frame(*w, area)) << area;
+    }
     key(w->Tauvirt(), Qt::Key_Return, QStringLiteral("\r"));  // manual selection runs at once
     EXPECT_EQ(h.keys.typed, QStringLiteral("b"));
     EXPECT_FALSE(w->Timer3().isActive());
@@ -284,8 +257,8 @@ TEST_F(MainWindowTest, ABoardLoadedByAnAreaBringsItsOwnCoverAndLayout)
 {
     // The second board: a smaller root with a green cover.
     Template second;
-    add_area(second, make_area(0, 0, 200, 100, QString(), 0));
-    add_area(second, make_area(10, 10, 90, 90, QStringLiteral("z")));
+    add_area(second, root_area(0, 0, 200, 100));
+    add_area(second, with_keys(rect_area(10, 10, 90, 90), "z"));
     QImage green(200, 100, QImage::Format_RGB32);
     green.fill(Qt::green);
     ASSERT_TRUE(green.save(dir.filePath(QStringLiteral("SEGON.bmp"))));

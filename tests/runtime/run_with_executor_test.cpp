@@ -34,22 +34,23 @@ struct Board {
     {
         timers.log = &board.log;
         h.target(0x41, "Editor");
-        Template& t = h.state.tmpl;
-        add_area(t, root_area());
-        add_area(t, with_keys(rect_area(0, 0, 100, 100), "a"));
-        Area group = with_keys(rect_area(100, 0, 300, 100), "");
+        Area group = rect_area(100, 0, 300, 100);
         group.is_group = -1;
-        add_area(t, group);
-        add_area(t, with_keys(rect_area(100, 0, 200, 100, 3), "b{ENTER}"));
-        add_area(t, with_keys(rect_area(200, 0, 300, 100, 3), "{|NIVELL -1}"));
-        add_area(t, with_keys(rect_area(300, 0, 400, 100), "{|TANCAR}"));
+        for (const Area& a : {root_area(), with_keys(rect_area(0, 0, 100, 100), "a"), group,
+                              with_keys(rect_area(100, 0, 200, 100, 3), "b{ENTER}"),
+                              with_keys(rect_area(200, 0, 300, 100, 3), "{|NIVELL -1}"),
+                              with_keys(rect_area(300, 0, 400, 100), "{|TANCAR}")})
+            add_area(h.state.tmpl, a);
         run.set_board_shown(true);
     }
-    static Area with_keys(Area a, const QString& keys)
+    void use(int modus, int accio1, int accio2 = 0)
     {
-        a.keys = keys;
-        return a;
+        h.state.profile.modus = int16_t(modus);
+        h.state.profile.accio1 = int16_t(accio1);
+        h.state.profile.accio2 = int16_t(accio2);
+        run.start_access_method();
     }
+    int highlighted() const { return h.state.cursor + 1; }
     void step() { run.Timer3_Timer(); }
     void select()
     {
@@ -63,13 +64,9 @@ struct Board {
 TEST(RunWithExecutor, GroupsAndLevelCommandsSteerAutomaticScanning)
 {
     Board b;
-    b.h.state.profile.modus = 2;
-    b.h.state.profile.accio1 = kActionSpace;
-    b.run.start_access_method();
-    const auto highlighted = [&b] { return b.h.state.cursor + 1; };
-
+    b.use(2, kActionSpace);
     b.step();
-    EXPECT_EQ(highlighted(), 2);
+    EXPECT_EQ(b.highlighted(), 2);
     b.select();
     EXPECT_EQ(b.h.keys.runs, QStringList{"a"});
     EXPECT_TRUE(b.timers.step);
@@ -77,23 +74,22 @@ TEST(RunWithExecutor, GroupsAndLevelCommandsSteerAutomaticScanning)
     EXPECT_TRUE(b.timers.focus_keeper);
 
     b.step();
-    EXPECT_EQ(highlighted(), 3);
+    EXPECT_EQ(b.highlighted(), 3);
     b.select();  // the group: its members are scanned next
     EXPECT_EQ(b.h.state.scan_level, 3);
     b.step();
-    EXPECT_EQ(highlighted(), 4);
+    EXPECT_EQ(b.highlighted(), 4);
     b.select();
     EXPECT_EQ(b.h.keys.runs, (QStringList{"a", "b{ENTER}"}));
-    b.step();
-    b.step();
-    b.step();
-    EXPECT_EQ(highlighted(), 5);
+    for (int i = 0; i < 3; ++i)
+        b.step();
+    EXPECT_EQ(b.highlighted(), 5);
     b.select();  // one level up: scanning continues after area 5 among the top level
     EXPECT_EQ(b.h.state.scan_level, 1);
     b.step();
-    EXPECT_EQ(highlighted(), 6);
+    EXPECT_EQ(b.highlighted(), 6);
     b.step();
-    EXPECT_EQ(highlighted(), 2);
+    EXPECT_EQ(b.highlighted(), 2);
     // What was spoken: the printable keys, nothing for the group and the command.
     EXPECT_EQ(b.announced, (QStringList{"a", "b", "b", "a"}));
 }
@@ -101,13 +97,10 @@ TEST(RunWithExecutor, GroupsAndLevelCommandsSteerAutomaticScanning)
 TEST(RunWithExecutor, TheCloseCommandLeavesScanningStopped)
 {
     Board b;
-    b.h.state.profile.modus = 1;
-    b.h.state.profile.accio1 = kActionSpace;
-    b.h.state.profile.accio2 = kActionEnter;
-    b.run.start_access_method();
+    b.use(1, kActionSpace, kActionEnter);
     for (int i = 0; i < 3; ++i)  // areas 2, 3 and 6 make the top level
         b.run.Tauvirt_KeyPress(QChar(' '));
-    ASSERT_EQ(b.h.state.cursor + 1, 6);
+    ASSERT_EQ(b.highlighted(), 6);
     b.run.Tauvirt_KeyPress(QChar(13));
     EXPECT_EQ(b.quits, 1);
     EXPECT_FALSE(b.timers.step);

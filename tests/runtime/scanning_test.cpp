@@ -9,69 +9,44 @@ using namespace orvel::testing;
 
 namespace {
 
-// Root 1 with members 2, 3, 4 and a group 5 holding 6 and 7.
-void build_grouped_board(RunFixture& f)
-{
-    f.add(root_area());
-    f.add(rect_area(0, 0, 100, 100));
-    f.add(rect_area(100, 0, 200, 100));
-    f.add(rect_area(200, 0, 300, 100));
-    Area group = rect_area(300, 0, 500, 100);
-    group.is_group = -1;
-    f.add(group);
-    f.add(rect_area(300, 0, 400, 100, 5));
-    f.add(rect_area(400, 0, 500, 100, 5));
-}
-
-std::vector<int> steps(RunFixture& f, int count)
-{
-    std::vector<int> seen;
-    for (int i = 0; i < count; ++i) {
-        f.run.Timer3_Timer();
-        seen.push_back(f.highlighted());
+// Root 1 with members 2, 3, 4 and a group 5 holding 6 and 7, under access method `modus`.
+struct GroupedBoard : RunFixture {
+    explicit GroupedBoard(int modus)
+    {
+        Area group = rect_area(300, 0, 500, 100);
+        group.is_group = -1;
+        add({root_area(), rect_area(0, 0, 100, 100), rect_area(100, 0, 200, 100), rect_area(200, 0, 300, 100), group,
+             rect_area(300, 0, 400, 100, 5), rect_area(400, 0, 500, 100, 5)});
+        use(modus);
     }
-    return seen;
-}
+};
 
 }  // namespace
 
 TEST(ScanOrder, VisitsMembersOfTheLevelInIndexOrderAndWraps)
 {
-    RunFixture f;
-    build_grouped_board(f);
-    f.state.profile.modus = 2;
+    GroupedBoard f(2);
     f.run.start_access_method();
-    EXPECT_EQ(steps(f, 5), (std::vector<int>{2, 3, 4, 5, 2}));
-
-    // From area 4 (position 3) the next step wraps past the group's members to area 5,
-    // and from area 5 over 6 and 7 and the root back to area 2.
+    EXPECT_EQ(f.steps(5), (std::vector<int>{2, 3, 4, 5, 2}));
+    // From area 4 the next step skips the group's members to area 5, and from area 5
+    // goes over 6, 7 and the root back to area 2.
     f.state.cursor = 3;
-    EXPECT_EQ(steps(f, 2), (std::vector<int>{5, 2}));
-}
+    EXPECT_EQ(f.steps(2), (std::vector<int>{5, 2}));
 
-TEST(ScanOrder, ThreeMembersWrapFromTheLastToTheFirst)
-{
-    RunFixture f;
-    f.add(root_area());
-    f.add(rect_area(0, 0, 10, 10));
-    f.add(rect_area(10, 0, 20, 10));
-    f.add(rect_area(20, 0, 30, 10));
-    f.state.profile.modus = 2;
-    f.run.start_access_method();
-    f.state.cursor = 3;  // area 4 highlighted
-    f.run.Timer3_Timer();
-    EXPECT_EQ(f.highlighted(), 2);
-    // The root is never highlighted by scanning.
-    EXPECT_EQ(steps(f, 6), (std::vector<int>{3, 4, 2, 3, 4, 2}));
+    // Three members: from the last back to the first; the root is never highlighted.
+    RunFixture three;
+    three.add({root_area(), rect_area(0, 0, 10, 10), rect_area(10, 0, 20, 10), rect_area(20, 0, 30, 10)});
+    three.use(2);
+    three.run.start_access_method();
+    three.state.cursor = 3;
+    EXPECT_EQ(three.steps(7), (std::vector<int>{2, 3, 4, 2, 3, 4, 2}));
 }
 
 TEST(ScanOrder, GroupSelectionScansItsMembersAndALevelChangeKeepsThePosition)
 {
-    RunFixture f;
-    build_grouped_board(f);
-    f.state.profile.modus = 2;
+    GroupedBoard f(2);
     f.run.start_access_method();
-    steps(f, 4);  // area 5 highlighted
+    f.steps(4);
     ASSERT_EQ(f.highlighted(), 5);
     f.run.act_butons(kActionAnyKey, QString());  // accio1 0, accio2 0: no switch
     EXPECT_EQ(f.state.run_current_area, -1);
@@ -80,31 +55,37 @@ TEST(ScanOrder, GroupSelectionScansItsMembersAndALevelChangeKeepsThePosition)
     f.run.Timer1_Timer();
     EXPECT_EQ(f.executed, std::vector<int>{5});
     EXPECT_EQ(f.state.scan_level, 5);
-    EXPECT_EQ(steps(f, 4), (std::vector<int>{6, 7, 6, 7}));
+    EXPECT_EQ(f.steps(4), (std::vector<int>{6, 7, 6, 7}));
 
     // Back to the top level (what "{|Nivell 0}" does): the position is kept, so the
     // next step finds the first top-level member after area 7, wrapping to area 2.
     f.state.scan_level = 1;
-    EXPECT_EQ(steps(f, 1), std::vector<int>{2});
-
+    EXPECT_EQ(f.steps(1), std::vector<int>{2});
     // Going down again from area 3's position continues after it inside the group.
     f.state.cursor = 2;
     f.state.scan_level = 5;
-    EXPECT_EQ(steps(f, 1), std::vector<int>{6});
+    EXPECT_EQ(f.steps(1), std::vector<int>{6});
 }
 
-TEST(ScanOrder, ALevelWithoutMembersEndsTheSearchAndLeavesTheHighlight)
+TEST(ScanOrder, EmptyLevelsAndOutOfRangePositionsAreHandled)
 {
-    Template only_root;
-    add_area(only_root, root_area());
-    EXPECT_FALSE(next_scan_position(only_root, 0, 1).has_value());
-    Template empty;
-    EXPECT_FALSE(next_scan_position(empty, 0, 1).has_value());
+    // A level without members ends the search...
+    Template t;
+    EXPECT_FALSE(next_scan_position(t, 0, 1).has_value());
+    add_area(t, root_area());
+    EXPECT_FALSE(next_scan_position(t, 0, 1).has_value());
+    // ... a cursor left at area_count by the cursor methods, or a negative one, is
+    // brought back, and a table shorter than its count (a damaged board) is not read past.
+    add_area(t, rect_area(0, 0, 10, 10));
+    add_area(t, rect_area(10, 0, 20, 10));
+    EXPECT_EQ(next_scan_position(t, 3, 1), std::optional<int16_t>(1));
+    EXPECT_EQ(next_scan_position(t, -4, 1), std::optional<int16_t>(1));
+    t.area_count = 9;
+    EXPECT_EQ(next_scan_position(t, 2, 1), std::optional<int16_t>(1));
 
-    RunFixture f;
-    build_grouped_board(f);
+    // ... and on the board, leaves the highlight and says nothing again.
+    GroupedBoard f(1);
     f.state.tmpl.area(2).keys = QStringLiteral("x");
-    f.state.profile.modus = 1;
     f.run.start_access_method();
     f.run.Timer3_Timer();
     ASSERT_EQ(f.highlighted(), 2);
@@ -116,40 +97,18 @@ TEST(ScanOrder, ALevelWithoutMembersEndsTheSearchAndLeavesTheHighlight)
     EXPECT_EQ(f.announced.size(), 1);
 }
 
-TEST(ScanOrder, OutOfRangePositionsAreBroughtBackIntoTheBoard)
-{
-    Template t;
-    add_area(t, root_area());
-    add_area(t, rect_area(0, 0, 10, 10));
-    add_area(t, rect_area(10, 0, 20, 10));
-    // A cursor left at area_count by the cursor methods, or a negative one.
-    EXPECT_EQ(next_scan_position(t, 3, 1), std::optional<int16_t>(1));
-    EXPECT_EQ(next_scan_position(t, -4, 1), std::optional<int16_t>(1));
-    // A table shorter than its count (a damaged board) is not read past its end.
-    t.area_count = 9;
-    EXPECT_EQ(next_scan_position(t, 2, 1), std::optional<int16_t>(1));
-}
-
 TEST(ScanTiming, StepIntervalFollowsTempsButNeverUndercutsTheExecutionTick)
 {
-    EXPECT_EQ(scan_step_interval_ms(0, 500), 1000);
-    EXPECT_EQ(scan_step_interval_ms(0, 2000), 1000);
-    EXPECT_EQ(scan_step_interval_ms(3, 500), 500);
-    EXPECT_EQ(scan_step_interval_ms(30, 500), 3000);
-    EXPECT_EQ(scan_step_interval_ms(15, 100), 1500);
-    EXPECT_EQ(scan_step_interval_ms(1, 50), 100);  // the tick is never below 100 ms
-    EXPECT_EQ(scan_step_interval_ms(-5, 500), 1000);
-    EXPECT_EQ(scan_step_interval_ms(327, 500), 32700);
-    EXPECT_EQ(scan_step_interval_ms(5000, 500), 32700);
-    EXPECT_EQ(execution_interval_ms(40), 100);
+    // {temps, Interval, step ms}
+    for (auto [temps, interval, want] : {std::tuple{0, 500, 1000}, {0, 2000, 1000}, {3, 500, 500}, {30, 500, 3000},
+                                         {15, 100, 1500}, {1, 50, 100}, {-5, 500, 1000}, {327, 500, 32700},
+                                         {5000, 500, 32700}})
+        EXPECT_EQ(scan_step_interval_ms(temps, interval), want) << temps << " " << interval;
+    EXPECT_EQ(execution_interval_ms(40), 100);  // the tick is never below 100 ms
     EXPECT_EQ(execution_interval_ms(700), 700);
-}
 
-TEST(ScanTiming, AutomaticScanningAppliesTheFrameAndStartsTheStepTimer)
-{
-    RunFixture f;
-    build_grouped_board(f);
-    f.state.profile.modus = 2;
+    // Automatic scanning applies the frame and the intervals and starts stepping.
+    GroupedBoard f(2);
     f.state.profile.temps = 15;
     f.state.profile.gruix = 0;
     f.state.profile.color = 65280;
@@ -165,9 +124,7 @@ TEST(ScanTiming, AutomaticScanningAppliesTheFrameAndStartsTheStepTimer)
 
 TEST(ExecutionTick, PausesScanningAroundTheExecutionAndRunsOnlyOnTheBoard)
 {
-    RunFixture f;
-    build_grouped_board(f);
-    f.state.profile.modus = 2;
+    GroupedBoard f(2);
     f.run.start_access_method();
     f.run.Timer3_Timer();
     f.board.log.clear();
@@ -220,21 +177,14 @@ TEST(ExecutionTick, AnAreaThatLeavesRunModeDoesNotRestartScanning)
 TEST(ScanPresentation, PresentsTheSoundFileOrElseThePrintableKeys)
 {
     RunFixture f;
-    f.add(root_area(0, 0, 640, 477));
-    Area with_sound = rect_area(100, 50, 200, 100);
+    Area with_sound = with_keys(rect_area(100, 50, 200, 100), "abc");
     with_sound.sound_file = QStringLiteral("SONS\\A.WAV");
-    with_sound.keys = QStringLiteral("abc");
-    f.add(with_sound);
-    Area with_keys = rect_area(200, 50, 300, 100);
-    with_keys.keys = QStringLiteral("hola");
-    f.add(with_keys);
-    f.add(rect_area(300, 50, 400, 100));  // nothing to say
+    f.add({root_area(0, 0, 640, 477), with_sound, with_keys(rect_area(200, 50, 300, 100), "hola"),
+           rect_area(300, 50, 400, 100)});  // the last has nothing to say
     f.run.Form_Activate(QSize(1024, 768));
-    f.state.profile.modus = 1;
+    f.use(1);
     f.run.start_access_method();
-    f.run.Timer3_Timer();
-    f.run.Timer3_Timer();
-    f.run.Timer3_Timer();
+    f.steps(3);
     EXPECT_EQ(f.announced, (QStringList{"SONS\\A.WAV", "hola"}));
     EXPECT_EQ(f.board.frame, QRect(480, 81, 160, 81));
     EXPECT_TRUE(f.board.frame_visible);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <utility>
 
 #include "runtime/access_method_menu.h"
 #include "runtime/scan_order.h"
@@ -81,19 +82,15 @@ TEST(SwitchDialog, SwitchTwoMustDifferFromSwitchOne)
     EXPECT_FALSE(accept_switch(other, 3, fields(1)));
     EXPECT_EQ(other.accio1, 0);
     EXPECT_EQ(other.accio2, 0);
-}
 
-TEST(SwitchDialog, FrameWidthZeroBecomesEightEvenWhenRefused)
-{
-    UserProfile p;
+    // A frame width of zero becomes eight, even when the switch is refused.
     SwitchDialogFields zero = fields(1);
     zero.frame_width = QStringLiteral("0");
-    ASSERT_TRUE(accept_switch(p, 1, zero));
-    EXPECT_EQ(p.gruix, 8);
-
-    p.gruix = 0;
-    EXPECT_FALSE(accept_switch(p, 2, fields(1)));
-    EXPECT_EQ(p.gruix, 8);
+    ASSERT_TRUE(accept_switch(other, 1, zero));
+    EXPECT_EQ(other.gruix, 8);
+    other.gruix = 0;
+    EXPECT_FALSE(accept_switch(other, 2, fields(1)));
+    EXPECT_EQ(other.gruix, 8);
 }
 
 TEST(SwitchDialog, AcceptingSetsTheStepTimeAndCancellingReturnsToTheMouse)
@@ -106,12 +103,12 @@ TEST(SwitchDialog, AcceptingSetsTheStepTimeAndCancellingReturnsToTheMouse)
     EXPECT_EQ(p.temps, 15);
     EXPECT_EQ(scan_step_interval_ms(p.temps, p.Interval), 1500);
 
-    f.step_time = QStringLiteral("99999");
-    ASSERT_TRUE(accept_switch_dialog(p, 1, f));
-    EXPECT_EQ(p.temps, kLongestStepTenths);
-    f.step_time = QStringLiteral("-4");
-    ASSERT_TRUE(accept_switch_dialog(p, 1, f));
-    EXPECT_EQ(p.temps, 0);
+    // Out of range step times are clamped.
+    for (auto [text, want] : {std::pair{"99999", int(kLongestStepTenths)}, {"-4", 0}}) {
+        f.step_time = QString::fromLatin1(text);
+        ASSERT_TRUE(accept_switch_dialog(p, 1, f));
+        EXPECT_EQ(p.temps, want) << text;
+    }
 
     // A refused dialog keeps the old step time.
     p.temps = 7;
@@ -124,13 +121,9 @@ TEST(SwitchDialog, AcceptingSetsTheStepTimeAndCancellingReturnsToTheMouse)
 
 TEST(SwitchDialog, NumbersAreReadFromTheStartOfTheText)
 {
-    EXPECT_EQ(leading_number("12"), 12);
-    EXPECT_EQ(leading_number("  12abc"), 12);
-    EXPECT_EQ(leading_number("2.5"), 2.5);
-    EXPECT_EQ(leading_number("-3"), -3);
-    EXPECT_EQ(leading_number(""), 0);
-    EXPECT_EQ(leading_number("abc"), 0);
-    EXPECT_EQ(leading_number("-"), 0);
+    for (auto [text, want] : {std::pair{"12", 12.0}, {"  12abc", 12}, {"2.5", 2.5}, {"-3", -3}, {"", 0},
+                              {"abc", 0}, {"-", 0}})
+        EXPECT_EQ(leading_number(QString::fromLatin1(text)), want) << text;
     EXPECT_GT(leading_number(QString(400, QChar('9'))), 1e300);
     EXPECT_LT(leading_number("-" + QString(400, QChar('9'))), -1e300);
 }
@@ -178,10 +171,12 @@ TEST(AccessMenu, ManualScanningAsksForSwitchTwoUnlessSwitchOneHasNoAction)
     choose_access_method(2, p, dialogs);
     EXPECT_EQ(dialogs.opened, QStringList{"1 Configuració pulsador"});
     EXPECT_EQ(p.modus, 2);
-    choose_access_method(3, p, dialogs);
-    EXPECT_EQ(p.modus, 3);
-    choose_access_method(9, p, dialogs);
-    EXPECT_EQ(p.modus, 3);
+    // Cursor keys need no dialog; an item beyond the menu changes nothing.
+    for (int item : {3, 9}) {
+        choose_access_method(item, p, dialogs);
+        EXPECT_EQ(p.modus, 3) << item;
+    }
+    EXPECT_EQ(dialogs.opened.size(), 1);
     EXPECT_EQ(access_method_item(8), 4);
     EXPECT_EQ(access_method_item(6), 5);
     EXPECT_EQ(access_method_caption(2), "Escaneig &Automàtic");

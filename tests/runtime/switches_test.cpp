@@ -8,27 +8,32 @@ using namespace orvel::testing;
 
 namespace {
 
-void build_row(RunFixture& f)
-{
-    f.add(root_area());
-    for (int i = 0; i < 4; ++i)
-        f.add(rect_area(i * 100, 0, i * 100 + 100, 100));
-}
+// A row of four areas under the root, under access method `modus`.
+struct Row : RunFixture {
+    explicit Row(int modus, int accio1 = 0, int accio2 = 0)
+    {
+        add({root_area()});
+        for (int i = 0; i < 4; ++i)
+            add({rect_area(i * 100, 0, i * 100 + 100, 100)});
+        use(modus, accio1, accio2);
+    }
+};
 
 // Raises the board event that produces action `code`.
 void fire(RunFixture& f, int code)
 {
     static double move = 0;
+    const int button = code == kActionRightClick || code == kActionRightDoubleClick ? kRightButton : kLeftButton;
     switch (code) {
     case kActionAnyKey: f.run.Tauvirt_KeyPress(QChar('z')); break;
     case kActionEnter: f.run.Tauvirt_KeyPress(QChar(13)); break;
     case kActionSpace: f.run.Tauvirt_KeyPress(QChar(' ')); break;
     case kActionKeyList: f.run.Tauvirt_KeyPress(QChar('a')); break;
     case kActionMouseMove: move += 1; f.run.Tauvirt_MouseMove(move, 5); break;
-    case kActionLeftClick: f.state.mouse_gesture = "C"; f.run.Tauvirt_MouseDown(kLeftButton, 1, 1); break;
-    case kActionLeftDoubleClick: f.state.mouse_gesture = "DC"; f.run.Tauvirt_MouseDown(kLeftButton, 1, 1); break;
-    case kActionRightClick: f.state.mouse_gesture = "C"; f.run.Tauvirt_MouseDown(kRightButton, 1, 1); break;
-    case kActionRightDoubleClick: f.state.mouse_gesture = "DC"; f.run.Tauvirt_MouseDown(kRightButton, 1, 1); break;
+    case kActionLeftClick:
+    case kActionRightClick: f.state.mouse_gesture = "C"; f.run.Tauvirt_MouseDown(button, 1, 1); break;
+    case kActionLeftDoubleClick:
+    case kActionRightDoubleClick: f.state.mouse_gesture = "DC"; f.run.Tauvirt_MouseDown(button, 1, 1); break;
     }
 }
 
@@ -40,11 +45,7 @@ struct Outcome {
 
 Outcome press(int modus, int accio1, int accio2, int code)
 {
-    RunFixture f;
-    build_row(f);
-    f.state.profile.modus = static_cast<int16_t>(modus);
-    f.state.profile.accio1 = static_cast<int16_t>(accio1);
-    f.state.profile.accio2 = static_cast<int16_t>(accio2);
+    Row f(modus, accio1, accio2);
     // A key list counts even for a switch set to another action, so only the
     // switch under test gets one.
     if (accio1 == kActionKeyList)
@@ -140,39 +141,29 @@ TEST(SwitchMapping, EventsMatchingBothSwitchesCountAsSwitchTwo)
     EXPECT_EQ(switch_for_event(UserProfile{}, kActionEnter, QString()), 0);
 }
 
-TEST(SwitchMapping, AnyKeyOnSwitchOneAndEnterOnSwitchTwoInManualScanning)
+TEST(SwitchMapping, ManualAndAutomaticPressesInSequence)
 {
-    RunFixture f;
-    build_row(f);
-    f.state.profile.modus = 1;
-    f.state.profile.accio1 = kActionAnyKey;
-    f.state.profile.accio2 = kActionEnter;
-    f.run.start_access_method();
-    EXPECT_FALSE(f.board.frame_visible);  // nothing until the first press
-    f.run.Tauvirt_KeyPress(QChar('k'));
-    EXPECT_EQ(f.highlighted(), 2);
-    f.run.Tauvirt_MouseMove(10, 10);
-    EXPECT_EQ(f.highlighted(), 3);
-    EXPECT_TRUE(f.executed.empty());
-    f.run.Tauvirt_KeyPress(QChar(13));
-    EXPECT_EQ(f.executed, std::vector<int>{3});
-    EXPECT_EQ(f.board.log.filter("beep").size(), 1);
-}
+    // Manual: any key on switch 1 steps (a movement too), Enter on switch 2 executes.
+    Row m(1, kActionAnyKey, kActionEnter);
+    m.run.start_access_method();
+    EXPECT_FALSE(m.board.frame_visible);  // nothing until the first press
+    m.run.Tauvirt_KeyPress(QChar('k'));
+    EXPECT_EQ(m.highlighted(), 2);
+    m.run.Tauvirt_MouseMove(10, 10);
+    EXPECT_EQ(m.highlighted(), 3);
+    EXPECT_TRUE(m.executed.empty());
+    m.run.Tauvirt_KeyPress(QChar(13));
+    EXPECT_EQ(m.executed, std::vector<int>{3});
+    EXPECT_EQ(m.board.log.filter("beep").size(), 1);
 
-TEST(SwitchMapping, AutomaticPressesWaitForTheTickAndTheLastOneWins)
-{
-    RunFixture f;
-    build_row(f);
-    f.state.profile.modus = 2;
-    f.state.profile.accio1 = kActionSpace;
+    // Automatic: presses wait for the tick, and the last one before it wins.
+    Row f(2, kActionSpace);
     f.run.start_access_method();
     f.run.Timer3_Timer();
     f.run.Tauvirt_KeyPress(QChar(' '));
     EXPECT_TRUE(f.executed.empty());
     f.run.Timer1_Timer();
     EXPECT_EQ(f.executed, std::vector<int>{2});
-
-    // A second press before the tick selects what is highlighted then.
     f.run.Tauvirt_KeyPress(QChar(' '));
     f.run.Timer3_Timer();
     f.run.Tauvirt_KeyPress(QChar(' '));
@@ -183,31 +174,22 @@ TEST(SwitchMapping, AutomaticPressesWaitForTheTickAndTheLastOneWins)
 
 TEST(SwitchMapping, ClickSwitchesAreArmedByTheFirstClick)
 {
-    RunFixture f;
-    build_row(f);
-    f.state.profile.modus = 1;
-    f.state.profile.accio1 = kActionLeftClick;
+    Row f(1, kActionLeftClick);
     f.run.start_access_method();
-
     // The first press comes before any click: it only shows the hourglass.
     f.run.Tauvirt_MouseDown(kLeftButton, 5, 5);
     EXPECT_EQ(f.board.pointer, PointerShape::Hourglass);
     EXPECT_FALSE(f.board.frame_visible);
     f.run.Tauvirt_Click();
     EXPECT_EQ(f.state.mouse_gesture, "C");
-    f.run.Tauvirt_MouseDown(kLeftButton, 5, 5);
-    EXPECT_EQ(f.highlighted(), 2);
-    f.run.Tauvirt_MouseDown(kLeftButton, 5, 5);
-    EXPECT_EQ(f.highlighted(), 3);
-    // The right button is another event.
-    f.run.Tauvirt_MouseDown(kRightButton, 5, 5);
-    EXPECT_EQ(f.highlighted(), 3);
+    // {button, highlighted after}: the right button is another event.
+    for (auto [button, want] : {std::pair{kLeftButton, 2}, {kLeftButton, 3}, {kRightButton, 3}}) {
+        f.run.Tauvirt_MouseDown(button, 5, 5);
+        EXPECT_EQ(f.highlighted(), want) << button;
+    }
 
     // A movement sets "m" only while the flag is empty, and only a real movement acts.
-    RunFixture g;
-    build_row(g);
-    g.state.profile.modus = 1;
-    g.state.profile.accio1 = kActionMouseMove;
+    Row g(1, kActionMouseMove);
     g.run.Tauvirt_MouseMove(3, 4);
     EXPECT_EQ(g.state.mouse_gesture, "m");
     g.run.Tauvirt_MouseMove(3, 4);
@@ -221,10 +203,7 @@ TEST(SwitchMapping, ClickSwitchesAreArmedByTheFirstClick)
     EXPECT_EQ(g.state.mouse_gesture, "DC");
 
     // A right-button switch is armed by a click as well.
-    RunFixture r;
-    build_row(r);
-    r.state.profile.modus = 1;
-    r.state.profile.accio2 = kActionRightClick;
+    Row r(1, 0, kActionRightClick);
     r.run.Tauvirt_Click();
     r.run.Tauvirt_MouseDown(kRightButton, 5, 5);
     EXPECT_EQ(r.executed, std::vector<int>{1});
@@ -232,9 +211,7 @@ TEST(SwitchMapping, ClickSwitchesAreArmedByTheFirstClick)
 
 TEST(AccessMethodChange, RestartsTheChosenMethodOnTheShownBoard)
 {
-    RunFixture f;
-    build_row(f);
-    f.state.profile.modus = 2;
+    Row f(2);
     f.run.start_access_method();
     f.run.Timer3_Timer();
     f.run.pause_for_access_menu();
@@ -246,12 +223,10 @@ TEST(AccessMethodChange, RestartsTheChosenMethodOnTheShownBoard)
     EXPECT_EQ(f.board.log.mid(f.board.log.size() - 3),
               (QStringList{"step off", "hide", "frame 300,0 100x100"}));  // the last area
     EXPECT_EQ(f.state.cursor, 5);
-
     f.state.profile.modus = 2;
     f.run.restart_access_method();
     EXPECT_TRUE(f.timers.step);
     EXPECT_TRUE(f.timers.focus_keeper);
-
     f.state.profile.modus = 0;
     f.run.restart_access_method();
     EXPECT_FALSE(f.timers.step);
@@ -270,9 +245,7 @@ TEST(AccessMethodChange, RestartsTheChosenMethodOnTheShownBoard)
 
 TEST(AccessMethodChange, ANewBoardStartsScanningFromTheTop)
 {
-    RunFixture f;
-    build_row(f);
-    f.state.profile.modus = 2;
+    Row f(2);
     f.state.cursor = 3;
     f.state.scan_level = 4;
     f.state.run_current_area = 4;
@@ -283,10 +256,7 @@ TEST(AccessMethodChange, ANewBoardStartsScanningFromTheTop)
     EXPECT_TRUE(f.timers.step);
 
     // Voice with two orders starts on the last area, and selecting picks that area.
-    RunFixture v;
-    build_row(v);
-    v.state.profile.modus = 6;
-    v.state.profile.accio2 = kActionEnter;
+    Row v(6, 0, kActionEnter);
     v.run.start_access_method();
     EXPECT_EQ(v.board.frame, QRect(300, 0, 100, 100));
     v.run.Tauvirt_KeyPress(QChar(13));
