@@ -5,9 +5,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <vector>
+
 #include "model/file_names.h"
 
 using namespace orvel;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -18,117 +21,74 @@ void touch(const QString& path)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
 }
 
+struct Row {
+    QString in, base, out;
+};
+
 }  // namespace
 
-TEST(FileNames, AbsoluteWhenStartingWithASeparatorOrADriveLetter)
+TEST(FileNames, PureNameRules)
 {
-    EXPECT_TRUE(is_absolute_stored_name(QStringLiteral("/x")));
-    EXPECT_TRUE(is_absolute_stored_name(QStringLiteral("\\x")));
-    EXPECT_TRUE(is_absolute_stored_name(QStringLiteral("C:\\BOARDS\\A.ORV")));
-    EXPECT_TRUE(is_absolute_stored_name(QStringLiteral("d:a.orv")));
-    EXPECT_FALSE(is_absolute_stored_name(QStringLiteral("SONS\\BEE.WAV")));
-    EXPECT_TRUE(is_absolute_stored_name(QStringLiteral("A:B")));  // drive "A:" + name
-    EXPECT_FALSE(is_absolute_stored_name(QStringLiteral("1:B")));
-    EXPECT_FALSE(is_absolute_stored_name(QStringLiteral("dir/a:b")));  // a colon later is not a drive
-    EXPECT_FALSE(is_absolute_stored_name(QString()));
+    // Absolute: a leading separator or a drive letter, never a colon later on.
+    for (const auto& [name, absolute] : std::vector<std::pair<QString, bool>>{
+             {u"/x"_s, true}, {u"\\x"_s, true}, {u"C:\\BOARDS\\A.ORV"_s, true}, {u"d:a.orv"_s, true},
+             {u"A:B"_s, true}, {u"SONS\\BEE.WAV"_s, false}, {u"1:B"_s, false}, {u"dir/a:b"_s, false}, {QString(), false}})
+        EXPECT_EQ(is_absolute_stored_name(name), absolute) << name.toStdString();
+    // Translation: slashes, the drive letter maps to the root, ".." and doubled separators fold.
+    for (const Row& r : std::vector<Row>{{u"C:\\BOARDS\\A.ORV"_s, u"/home"_s, u"/BOARDS/A.ORV"_s},
+                                         {u"SONS\\BEE.WAV"_s, u"/b"_s, u"/b/SONS/BEE.WAV"_s},
+                                         {u"..\\X\\\\Y.WAV"_s, u"/b/c/"_s, u"/b/X/Y.WAV"_s},
+                                         {u"a/b"_s, QString(), u"a/b"_s},
+                                         {QString(), u"/b"_s, QString()}})
+        EXPECT_EQ(translate_stored_name(r.in, r.base), r.out) << r.in.toStdString();
+    // Relative only inside the folder; a sibling whose name starts the same is not inside.
+    for (const Row& r : std::vector<Row>{{u"/home/u/boards/sons/bee.wav"_s, u"/home/u/boards"_s, u"sons/bee.wav"_s},
+                                         {u"/HOME/U/BOARDS/X.BMP"_s, u"/home/u/boards/"_s, u"X.BMP"_s},
+                                         {u"C:\\BOARDS\\SONS\\A.WAV"_s, u"/BOARDS"_s, u"SONS/A.WAV"_s},
+                                         {u"/home/u/boards2/x.wav"_s, u"/home/u/boards"_s, u"/home/u/boards2/x.wav"_s},
+                                         {u"/other/x.wav"_s, u"/home/u"_s, u"/other/x.wav"_s},
+                                         {u"sons/x.wav"_s, u"/home/u"_s, u"sons/x.wav"_s},
+                                         {u"/x.wav"_s, u"/"_s, u"x.wav"_s}})
+        EXPECT_EQ(relative_to_folder(r.in, r.base), r.out) << r.in.toStdString();
+    EXPECT_TRUE(same_file_name(u"(Sense Nom)"_s, u"(SENSE NOM)"_s));
+    EXPECT_TRUE(same_file_name(u"àlbum.orv"_s, u"ÀLBUM.ORV"_s));
+    EXPECT_FALSE(same_file_name(u"a.orv"_s, u"b.orv"_s));
+    EXPECT_TRUE(ends_with_no_case(u"x.orv"_s, u".ORV"_s));
+    EXPECT_FALSE(ends_with_no_case(u"x.orvx"_s, u".ORV"_s));
+    EXPECT_EQ(file_name_part(u"C:\\A\\B.EXE"_s), u"B.EXE"_s);
+    EXPECT_EQ(file_name_part(u"/a/b.exe"_s), u"b.exe"_s);
+    EXPECT_EQ(file_name_part(u"b.exe"_s), u"b.exe"_s);
+    EXPECT_EQ(folder_part(u"/a/b.exe"_s), u"/a"_s);
+    EXPECT_EQ(folder_part(u"/b.exe"_s), u"/"_s);
+    EXPECT_EQ(folder_part(u"b.exe"_s), QString());
 }
 
-TEST(FileNames, TranslationUsesSlashesAndMapsTheDriveLetterToRoot)
-{
-    EXPECT_EQ(translate_stored_name(QStringLiteral("C:\\BOARDS\\A.ORV"), QStringLiteral("/home")),
-              QStringLiteral("/BOARDS/A.ORV"));
-    EXPECT_EQ(translate_stored_name(QStringLiteral("SONS\\BEE.WAV"), QStringLiteral("/b")),
-              QStringLiteral("/b/SONS/BEE.WAV"));
-    EXPECT_EQ(translate_stored_name(QStringLiteral("..\\X\\\\Y.WAV"), QStringLiteral("/b/c/")),
-              QStringLiteral("/b/X/Y.WAV"));
-    EXPECT_EQ(translate_stored_name(QStringLiteral("a/b"), QString()), QStringLiteral("a/b"));
-    EXPECT_EQ(translate_stored_name(QString(), QStringLiteral("/b")), QString());
-}
-
-TEST(FileNames, ExactNameWinsOverACaseInsensitiveMatch)
+TEST(FileNames, ResolvingAgainstTheDisk)
 {
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
-    touch(tmp.path() + QStringLiteral("/sons/bee.wav"));
-    touch(tmp.path() + QStringLiteral("/sons/BEE.WAV"));
-    EXPECT_EQ(resolve_stored_name(QStringLiteral("sons\\BEE.WAV"), tmp.path()),
-              tmp.path() + QStringLiteral("/sons/BEE.WAV"));
-    EXPECT_EQ(resolve_stored_name(QStringLiteral("sons/bee.wav"), tmp.path()),
-              tmp.path() + QStringLiteral("/sons/bee.wav"));
-}
-
-TEST(FileNames, CaseInsensitiveMatchFolderByFolder)
-{
-    QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
-    touch(tmp.path() + QStringLiteral("/sons/animals/bee.wav"));
-    EXPECT_EQ(resolve_stored_name(QStringLiteral("SONS\\ANIMALS\\BEE.WAV"), tmp.path()),
-              tmp.path() + QStringLiteral("/sons/animals/bee.wav"));
-    EXPECT_TRUE(stored_name_exists(QStringLiteral("Sons/Animals/Bee.Wav"), tmp.path()));
-    // Non-ASCII letters too.
-    touch(tmp.path() + QStringLiteral("/àlbum/ça.bmp"));
-    EXPECT_EQ(resolve_stored_name(QStringLiteral("ÀLBUM\\ÇA.BMP"), tmp.path()),
-              tmp.path() + QStringLiteral("/àlbum/ça.bmp"));
-}
-
-TEST(FileNames, DriveLetterMapsToRootAndIsMatchedWithoutCase)
-{
-    QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
-    touch(tmp.path() + QStringLiteral("/Boards/a.orv"));
-    QString windows = QStringLiteral("C:") + tmp.path() + QStringLiteral("/BOARDS/A.ORV");
-    windows.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    EXPECT_EQ(resolve_stored_name(windows, QStringLiteral("/elsewhere")),
-              tmp.path() + QStringLiteral("/Boards/a.orv"));
-}
-
-TEST(FileNames, NothingMatchingGivesThePlainTranslatedPath)
-{
-    QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
-    EXPECT_EQ(resolve_stored_name(QStringLiteral("SONS\\BEE.WAV"), tmp.path()),
-              tmp.path() + QStringLiteral("/SONS/BEE.WAV"));
-    EXPECT_FALSE(stored_name_exists(QStringLiteral("SONS\\BEE.WAV"), tmp.path()));
-    // A folder that exists in another case is found; the missing file keeps its spelling.
-    QDir(tmp.path()).mkdir(QStringLiteral("sons"));
-    EXPECT_EQ(resolve_stored_name(QStringLiteral("SONS\\BEE.WAV"), tmp.path()),
-              tmp.path() + QStringLiteral("/sons/BEE.WAV"));
-    EXPECT_EQ(resolve_stored_name(QString(), tmp.path()), QString());
-}
-
-TEST(FileNames, ComparisonIgnoresLetterCase)
-{
-    EXPECT_TRUE(same_file_name(QStringLiteral("(Sense Nom)"), QStringLiteral("(SENSE NOM)")));
-    EXPECT_TRUE(same_file_name(QStringLiteral("àlbum.orv"), QStringLiteral("ÀLBUM.ORV")));
-    EXPECT_FALSE(same_file_name(QStringLiteral("a.orv"), QStringLiteral("b.orv")));
-    EXPECT_TRUE(ends_with_no_case(QStringLiteral("x.orv"), QStringLiteral(".ORV")));
-    EXPECT_FALSE(ends_with_no_case(QStringLiteral("x.orvx"), QStringLiteral(".ORV")));
-}
-
-TEST(FileNames, RelativeToFolderOnlyInsideIt)
-{
-    EXPECT_EQ(relative_to_folder(QStringLiteral("/home/u/boards/sons/bee.wav"), QStringLiteral("/home/u/boards")),
-              QStringLiteral("sons/bee.wav"));
-    EXPECT_EQ(relative_to_folder(QStringLiteral("/HOME/U/BOARDS/X.BMP"), QStringLiteral("/home/u/boards/")),
-              QStringLiteral("X.BMP"));
-    EXPECT_EQ(relative_to_folder(QStringLiteral("C:\\BOARDS\\SONS\\A.WAV"), QStringLiteral("/BOARDS")),
-              QStringLiteral("SONS/A.WAV"));
-    // A sibling folder whose name starts the same is not inside.
-    EXPECT_EQ(relative_to_folder(QStringLiteral("/home/u/boards2/x.wav"), QStringLiteral("/home/u/boards")),
-              QStringLiteral("/home/u/boards2/x.wav"));
-    EXPECT_EQ(relative_to_folder(QStringLiteral("/other/x.wav"), QStringLiteral("/home/u")),
-              QStringLiteral("/other/x.wav"));
-    EXPECT_EQ(relative_to_folder(QStringLiteral("sons/x.wav"), QStringLiteral("/home/u")),
-              QStringLiteral("sons/x.wav"));
-    EXPECT_EQ(relative_to_folder(QStringLiteral("/x.wav"), QStringLiteral("/")), QStringLiteral("x.wav"));
-}
-
-TEST(FileNames, NameAndFolderParts)
-{
-    EXPECT_EQ(file_name_part(QStringLiteral("C:\\A\\B.EXE")), QStringLiteral("B.EXE"));
-    EXPECT_EQ(file_name_part(QStringLiteral("/a/b.exe")), QStringLiteral("b.exe"));
-    EXPECT_EQ(file_name_part(QStringLiteral("b.exe")), QStringLiteral("b.exe"));
-    EXPECT_EQ(folder_part(QStringLiteral("/a/b.exe")), QStringLiteral("/a"));
-    EXPECT_EQ(folder_part(QStringLiteral("/b.exe")), QStringLiteral("/"));
-    EXPECT_EQ(folder_part(QStringLiteral("b.exe")), QString());
+    const QString d = tmp.path();
+    // Nothing matching: the plain translated path.
+    EXPECT_EQ(resolve_stored_name(u"SONS\\BEE.WAV"_s, d), d + u"/SONS/BEE.WAV"_s);
+    EXPECT_FALSE(stored_name_exists(u"SONS\\BEE.WAV"_s, d));
+    // A folder found in another case; the missing file keeps its spelling.
+    QDir(d).mkdir(u"sons"_s);
+    EXPECT_EQ(resolve_stored_name(u"SONS\\BEE.WAV"_s, d), d + u"/sons/BEE.WAV"_s);
+    EXPECT_EQ(resolve_stored_name(QString(), d), QString());
+    // The exact name wins over a match without case.
+    touch(d + u"/sons/bee.wav"_s);
+    touch(d + u"/sons/BEE.WAV"_s);
+    EXPECT_EQ(resolve_stored_name(u"sons\\BEE.WAV"_s, d), d + u"/sons/BEE.WAV"_s);
+    EXPECT_EQ(resolve_stored_name(u"sons/bee.wav"_s, d), d + u"/sons/bee.wav"_s);
+    // Folder by folder without case, non-ASCII letters too.
+    touch(d + u"/sons/animals/bee.wav"_s);
+    EXPECT_EQ(resolve_stored_name(u"SONS\\ANIMALS\\BEE.WAV"_s, d), d + u"/sons/animals/bee.wav"_s);
+    EXPECT_TRUE(stored_name_exists(u"Sons/Animals/Bee.Wav"_s, d));
+    touch(d + u"/àlbum/ça.bmp"_s);
+    EXPECT_EQ(resolve_stored_name(u"ÀLBUM\\ÇA.BMP"_s, d), d + u"/àlbum/ça.bmp"_s);
+    // A drive letter maps to the root and is matched without case.
+    touch(d + u"/Boards/a.orv"_s);
+    QString windows = u"C:"_s + d + u"/BOARDS/A.ORV"_s;
+    windows.replace(u'/', u'\\');
+    EXPECT_EQ(resolve_stored_name(windows, u"/elsewhere"_s), d + u"/Boards/a.orv"_s);
 }

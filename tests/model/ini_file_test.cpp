@@ -5,226 +5,175 @@
 #include <QTemporaryDir>
 
 #include <limits>
+#include <vector>
 
 #include "model/ini_file.h"
 
 using namespace orvel;
+using namespace Qt::StringLiterals;
 
 namespace {
 
+const QString S = u"Orvel"_s;
+
 class IniFileTest : public ::testing::Test {
 protected:
-    QString path(const QString& name = QStringLiteral("test.ini")) const { return dir.path() + QLatin1Char('/') + name; }
-
-    void put(const QByteArray& bytes, const QString& name = QStringLiteral("test.ini")) const
+    QString path(const QString& name = u"test.ini"_s) const { return dir.path() + u'/' + name; }
+    void put(const QByteArray& bytes, const QString& name = u"test.ini"_s) const
     {
         QFile f(path(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(f.write(bytes), bytes.size());
     }
-
-    QByteArray bytes(const QString& name = QStringLiteral("test.ini")) const
+    QByteArray bytes(const QString& name = u"test.ini"_s) const
     {
         QFile f(path(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
-
     QTemporaryDir dir;
 };
-
-const QString S = QStringLiteral("Orvel");
 
 }  // namespace
 
 TEST_F(IniFileTest, ReadsLikeTheProfileReader)
 {
-    put("; a comment=not a key\r\n"
-        "  [ orvel ]  \r\n"
-        "  MODUS  =  2  \r\n"
-        "quoted=\"  spaced  \"\n"
-        "single='x'\r\n"
-        "unbalanced=\"abc\r\n"
-        "lonequote=\"\r\n"
-        "noequals\r\n"
-        "empty=\r\n"
-        "a=b=c\r\n"
-        "[Other]\r\n"
-        "modus=9\r\n");
+    put("; a comment=not a key\r\n  [ orvel ]  \r\n  MODUS  =  2  \r\nquoted=\"  spaced  \"\nsingle='x'\r\n"
+        "key=first\r\nKEY=second\r\nunbalanced=\"abc\r\nlonequote=\"\r\nnoequals\r\nempty=\r\na=b=c\r\n"
+        "[Other]\r\nmodus=9\r\n"
+        "[other]\nx=1\n[ORVEL]\nkey=third\nonlylater=4\n");
     const IniFile ini(path());
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("modus"), QStringLiteral("d")), QStringLiteral("2"));
-    EXPECT_EQ(ini.read_string(QStringLiteral("ORVEL"), QStringLiteral("Modus"), QString()), QStringLiteral("2"));
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("quoted"), QString()), QStringLiteral("  spaced  "));
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("single"), QString()), QStringLiteral("x"));
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("unbalanced"), QString()), QStringLiteral("\"abc"));
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("lonequote"), QString()), QStringLiteral("\""));
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("noequals"), QStringLiteral("dflt")), QStringLiteral("dflt"));
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("; a comment"), QStringLiteral("dflt")), QStringLiteral("dflt"));
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("empty"), QStringLiteral("dflt")), QString());
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("a"), QString()), QStringLiteral("b=c"));
-    EXPECT_EQ(ini.read_string(QStringLiteral("other"), QStringLiteral("modus"), QString()), QStringLiteral("9"));
-    // Defaults lose their trailing blanks; everything is cut to the buffer.
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("missing"), QStringLiteral(" def  ")), QStringLiteral(" def"));
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("a"), QString(), 3), QStringLiteral("b="));
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("missing"), QStringLiteral("default"), 4), QStringLiteral("def"));
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("quoted"), QString(), 4), QStringLiteral("  s"));
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("modus"), QStringLiteral("d"), 1), QString());
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("modus"), QStringLiteral("d"), 0), QString());
-
-    const IniFile missing(path(QStringLiteral("nothere.ini")));
-    EXPECT_EQ(missing.read_string(S, QStringLiteral("modus"), QStringLiteral("7")), QStringLiteral("7"));
-    EXPECT_EQ(missing.read_int(S, QStringLiteral("modus"), 7), 7);
-}
-
-TEST_F(IniFileTest, FirstDuplicateSectionAndKeyWin)
-{
-    put("[Orvel]\nkey=first\nKEY=second\n[other]\nx=1\n[ORVEL]\nkey=third\nonlylater=4\n");
-    const IniFile ini(path());
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("key"), QString()), QStringLiteral("first"));
-    // Only the first section of a name is searched, as on Windows.
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("onlylater"), QStringLiteral("none")), QStringLiteral("none"));
+    struct Row {
+        QString section, key, fallback;
+        int size;
+        QString expected;
+    };
+    // Defaults lose their trailing blanks; everything is cut to the buffer; only the first
+    // section of a name is searched, as on Windows.
+    const std::vector<Row> rows = {
+        {S, u"modus"_s, u"d"_s, 512, u"2"_s}, {u"ORVEL"_s, u"Modus"_s, QString(), 512, u"2"_s},
+        {S, u"quoted"_s, QString(), 512, u"  spaced  "_s}, {S, u"single"_s, QString(), 512, u"x"_s},
+        {S, u"unbalanced"_s, QString(), 512, u"\"abc"_s}, {S, u"lonequote"_s, QString(), 512, u"\""_s},
+        {S, u"noequals"_s, u"dflt"_s, 512, u"dflt"_s}, {S, u"; a comment"_s, u"dflt"_s, 512, u"dflt"_s},
+        {S, u"empty"_s, u"dflt"_s, 512, QString()}, {S, u"a"_s, QString(), 512, u"b=c"_s},
+        {S, u"key"_s, QString(), 512, u"first"_s}, {u"other"_s, u"modus"_s, QString(), 512, u"9"_s},
+        {S, u"onlylater"_s, u"none"_s, 512, u"none"_s}, {S, u"missing"_s, u" def  "_s, 512, u" def"_s},
+        {S, u"a"_s, QString(), 3, u"b="_s}, {S, u"missing"_s, u"default"_s, 4, u"def"_s},
+        {S, u"quoted"_s, QString(), 4, u"  s"_s}, {S, u"modus"_s, u"d"_s, 1, QString()},
+        {S, u"modus"_s, u"d"_s, 0, QString()},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(ini.read_string(r.section, r.key, r.fallback, r.size), r.expected)
+            << r.section.toStdString() << " " << r.key.toStdString() << " " << r.size;
     const auto section = ini.read_section(S);
-    EXPECT_EQ(section.size(), 1);
-    EXPECT_EQ(section.value(QStringLiteral("key")), QStringLiteral("first"));
-}
+    // modus quoted single key unbalanced lonequote empty a: duplicates and later sections add none.
+    EXPECT_EQ(section.size(), 8);
+    EXPECT_EQ(section.value(u"key"_s), u"first"_s);
 
-TEST_F(IniFileTest, IntegerReading)
-{
-    put("[Orvel]\r\nabc=abc\r\nneg=  -12x\r\nplus=+7\r\nempty=\r\nhuge=99999999999999\r\n"
-        "low=-99999999999999\r\nquoted=\"42\"\r\n");
-    const IniFile ini(path());
-    EXPECT_EQ(ini.read_int(S, QStringLiteral("abc"), 500), 0);
-    EXPECT_EQ(ini.read_int(S, QStringLiteral("missing"), 500), 500);
-    EXPECT_EQ(ini.read_int(S, QStringLiteral("empty"), 500), 500);
-    EXPECT_EQ(ini.read_int(S, QStringLiteral("neg"), 500), -12);
-    EXPECT_EQ(ini.read_int(S, QStringLiteral("plus"), 500), 7);
-    EXPECT_EQ(ini.read_int(S, QStringLiteral("huge"), 0), std::numeric_limits<int>::max());
-    EXPECT_EQ(ini.read_int(S, QStringLiteral("low"), 0), std::numeric_limits<int>::min());
-    EXPECT_EQ(ini.read_int(S, QStringLiteral("quoted"), 0), 42);
+    const IniFile missing(path(u"nothere.ini"_s));
+    EXPECT_EQ(missing.read_string(S, u"modus"_s, u"7"_s), u"7"_s);
+    EXPECT_EQ(missing.read_int(S, u"modus"_s, 7), 7);
 }
 
 TEST_F(IniFileTest, NumbersAsProfilesReadThem)
 {
-    EXPECT_EQ(leading_number(QStringLiteral("  12abc")), 12.0);
-    EXPECT_EQ(leading_number(QStringLiteral("abc")), 0.0);
-    EXPECT_EQ(leading_number(QString()), 0.0);
-    EXPECT_EQ(leading_number(QStringLiteral("-2.5e2x")), -250.0);
-    EXPECT_EQ(leading_number(QStringLiteral("1.5E")), 1.5);
-    EXPECT_EQ(leading_number(QStringLiteral(".5")), 0.5);
-    EXPECT_EQ(leading_number(QStringLiteral("-")), 0.0);
-    EXPECT_EQ(leading_number(QStringLiteral("1D3")), 1000.0);
-    EXPECT_GT(leading_number(QStringLiteral("1e999")), 1e300);
-    EXPECT_EQ(rounded_int16(2.5), 2);
-    EXPECT_EQ(rounded_int16(3.5), 4);
-    EXPECT_EQ(rounded_int16(-2.5), -2);
-    EXPECT_EQ(rounded_int16(1e9), 32767);
-    EXPECT_EQ(rounded_int16(-1e9), -32768);
+    put("[Orvel]\r\nabc=abc\r\nneg=  -12x\r\nplus=+7\r\nempty=\r\nhuge=99999999999999\r\n"
+        "low=-99999999999999\r\nquoted=\"42\"\r\n");
+    const IniFile ini(path());
+    const std::vector<std::pair<QString, int>> ints = {
+        {u"abc"_s, 0}, {u"missing"_s, 500}, {u"empty"_s, 500}, {u"neg"_s, -12}, {u"plus"_s, 7},
+        {u"huge"_s, std::numeric_limits<int>::max()}, {u"low"_s, std::numeric_limits<int>::min()}, {u"quoted"_s, 42}};
+    for (const auto& [key, expected] : ints)
+        EXPECT_EQ(ini.read_int(S, key, 500), expected) << key.toStdString();
+    const std::vector<std::pair<QString, double>> numbers = {
+        {u"  12abc"_s, 12.0}, {u"abc"_s, 0.0}, {QString(), 0.0}, {u"-2.5e2x"_s, -250.0},
+        {u"1.5E"_s, 1.5}, {u".5"_s, 0.5}, {u"-"_s, 0.0}, {u"1D3"_s, 1000.0}};
+    for (const auto& [text, expected] : numbers)
+        EXPECT_EQ(leading_number(text), expected) << text.toStdString();
+    EXPECT_GT(leading_number(u"1e999"_s), 1e300);
+    const std::vector<std::pair<double, int16_t>> rounded = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {1e9, 32767}, {-1e9, -32768}};
+    for (const auto& [value, expected] : rounded)
+        EXPECT_EQ(rounded_int16(value), expected) << value;
 }
 
-TEST_F(IniFileTest, WritingKeepsEveryOtherByte)
+TEST_F(IniFileTest, WritingKeepsEveryOtherByteAndFollowsTheLineEnds)
 {
-    const QByteArray before = "; settings\r\n"
-                              "[Orvel]\r\n"
-                              "  Interval = 300   ; hand-edited\r\n"
-                              "So=Si\r\n"
-                              "\r\n"
-                              "[Other]\n"
-                              "usuari=keep\n"
-                              "\r\n";
+    const QByteArray before = "; settings\r\n[Orvel]\r\n  Interval = 300   ; hand-edited\r\nSo=Si\r\n\r\n"
+                              "[Other]\nusuari=keep\n\r\n";
     put(before);
     IniFile ini(path());
-
-    ASSERT_TRUE(ini.write_string(S, QStringLiteral("INTERVAL"), QStringLiteral(" 250")));
+    ASSERT_TRUE(ini.write_string(S, u"INTERVAL"_s, u" 250"_s));
     QByteArray expected = before;
     expected.replace("  Interval = 300   ; hand-edited\r\n", "  Interval = 250\r\n");
     EXPECT_EQ(bytes(), expected);
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("interval"), QString()), QStringLiteral("250"));
-
+    EXPECT_EQ(ini.read_string(S, u"interval"_s, QString()), u"250"_s);
     // A new key goes after the section's last line, before the blank line that ends it.
-    ASSERT_TRUE(ini.write_string(S, QStringLiteral("usuari"), QStringLiteral("/p/joan.usr")));
+    ASSERT_TRUE(ini.write_string(S, u"usuari"_s, u"/p/joan.usr"_s));
     expected.replace("So=Si\r\n", "So=Si\r\nusuari=/p/joan.usr\r\n");
     EXPECT_EQ(bytes(), expected);
-
     // A new section goes at the end of the file.
-    ASSERT_TRUE(ini.write_string(QStringLiteral("Nova"), QStringLiteral("k"), QStringLiteral("v")));
-    expected += "[Nova]\r\nk=v\r\n";
-    EXPECT_EQ(bytes(), expected);
-    EXPECT_EQ(IniFile(path()).read_string(QStringLiteral("other"), QStringLiteral("usuari"), QString()),
-              QStringLiteral("keep"));
-}
+    ASSERT_TRUE(ini.write_string(u"Nova"_s, u"k"_s, u"v"_s));
+    EXPECT_EQ(bytes(), expected + "[Nova]\r\nk=v\r\n");
+    EXPECT_EQ(IniFile(path()).read_string(u"other"_s, u"usuari"_s, QString()), u"keep"_s);
 
-TEST_F(IniFileTest, WritingFollowsTheFilesLineEnds)
-{
-    put("[Orvel]\nlast=1", QStringLiteral("lf.ini"));
-    IniFile lf(path(QStringLiteral("lf.ini")));
-    ASSERT_TRUE(lf.write_string(S, QStringLiteral("added"), QStringLiteral("2")));
-    EXPECT_EQ(bytes(QStringLiteral("lf.ini")), QByteArray("[Orvel]\nlast=1\nadded=2\n"));
-    ASSERT_TRUE(lf.write_string(QStringLiteral("B"), QStringLiteral("x"), QStringLiteral("3")));
-    EXPECT_EQ(bytes(QStringLiteral("lf.ini")), QByteArray("[Orvel]\nlast=1\nadded=2\n[B]\nx=3\n"));
-
-    put("[A]\r\nk=1", QStringLiteral("noend.ini"));
-    IniFile noend(path(QStringLiteral("noend.ini")));
-    ASSERT_TRUE(noend.write_string(QStringLiteral("C"), QStringLiteral("y"), QStringLiteral("4")));
-    EXPECT_EQ(bytes(QStringLiteral("noend.ini")), QByteArray("[A]\r\nk=1\r\n[C]\r\ny=4\r\n"));
-
-    IniFile created(path(QStringLiteral("new.ini")));
-    ASSERT_TRUE(created.write_string(S, QStringLiteral("So"), QStringLiteral("No")));
-    EXPECT_EQ(bytes(QStringLiteral("new.ini")), QByteArray("[Orvel]\r\nSo=No\r\n"));
-
+    put("[Orvel]\nlast=1", u"lf.ini"_s);
+    IniFile lf(path(u"lf.ini"_s));
+    ASSERT_TRUE(lf.write_string(S, u"added"_s, u"2"_s));
+    EXPECT_EQ(bytes(u"lf.ini"_s), QByteArray("[Orvel]\nlast=1\nadded=2\n"));
+    ASSERT_TRUE(lf.write_string(u"B"_s, u"x"_s, u"3"_s));
+    EXPECT_EQ(bytes(u"lf.ini"_s), QByteArray("[Orvel]\nlast=1\nadded=2\n[B]\nx=3\n"));
+    put("[A]\r\nk=1", u"noend.ini"_s);
+    ASSERT_TRUE(IniFile(path(u"noend.ini"_s)).write_string(u"C"_s, u"y"_s, u"4"_s));
+    EXPECT_EQ(bytes(u"noend.ini"_s), QByteArray("[A]\r\nk=1\r\n[C]\r\ny=4\r\n"));
+    IniFile created(path(u"new.ini"_s));
+    ASSERT_TRUE(created.write_string(S, u"So"_s, u"No"_s));
+    EXPECT_EQ(bytes(u"new.ini"_s), QByteArray("[Orvel]\r\nSo=No\r\n"));
     // A line break inside a value cannot start a new line in the file.
-    ASSERT_TRUE(created.write_string(S, QStringLiteral("v"), QStringLiteral("a\r\n[X]\nb")));
-    EXPECT_EQ(bytes(QStringLiteral("new.ini")), QByteArray("[Orvel]\r\nSo=No\r\nv=a  [X] b\r\n"));
+    ASSERT_TRUE(created.write_string(S, u"v"_s, u"a\r\n[X]\nb"_s));
+    EXPECT_EQ(bytes(u"new.ini"_s), QByteArray("[Orvel]\r\nSo=No\r\nv=a  [X] b\r\n"));
 }
 
 TEST_F(IniFileTest, RefusedWritesLeaveTheFileAlone)
 {
     put("[Orvel]\r\nk=1\r\n");
     IniFile ini(path());
-    EXPECT_FALSE(ini.write_string(S, QStringLiteral("a=b"), QStringLiteral("v")));
-    EXPECT_FALSE(ini.write_string(S, QStringLiteral("  "), QStringLiteral("v")));
-    EXPECT_FALSE(ini.write_string(S, QStringLiteral("[k"), QStringLiteral("v")));
-    EXPECT_FALSE(ini.write_string(S, QStringLiteral(";k"), QStringLiteral("v")));
-    EXPECT_FALSE(ini.write_string(QString(), QStringLiteral("k"), QStringLiteral("v")));
-    EXPECT_FALSE(ini.write_string(QStringLiteral("a\nb"), QStringLiteral("k"), QStringLiteral("v")));
+    for (const auto& [section, key] : std::vector<std::pair<QString, QString>>{
+             {S, u"a=b"_s}, {S, u"  "_s}, {S, u"[k"_s}, {S, u";k"_s}, {QString(), u"k"_s}, {u"a\nb"_s, u"k"_s}})
+        EXPECT_FALSE(ini.write_string(section, key, u"v"_s)) << section.toStdString() << "/" << key.toStdString();
     EXPECT_EQ(bytes(), QByteArray("[Orvel]\r\nk=1\r\n"));
-
-    IniFile in_missing_folder(path(QStringLiteral("no/such/folder.ini")));
-    EXPECT_FALSE(in_missing_folder.write_string(S, QStringLiteral("k"), QStringLiteral("v")));
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("adir.ini")));
-    IniFile a_folder(path(QStringLiteral("adir.ini")));
-    EXPECT_FALSE(a_folder.write_string(S, QStringLiteral("k"), QStringLiteral("v")));
-    EXPECT_EQ(a_folder.read_string(S, QStringLiteral("k"), QStringLiteral("d")), QStringLiteral("d"));
+    EXPECT_FALSE(IniFile(path(u"no/such/folder.ini"_s)).write_string(S, u"k"_s, u"v"_s));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"adir.ini"_s));
+    IniFile a_folder(path(u"adir.ini"_s));
+    EXPECT_FALSE(a_folder.write_string(S, u"k"_s, u"v"_s));
+    EXPECT_EQ(a_folder.read_string(S, u"k"_s, u"d"_s), u"d"_s);
 }
 
 TEST_F(IniFileTest, Windows1252RoundTrip)
 {
     IniFile ini(path());
     int unmappable = -1;
-    ASSERT_TRUE(ini.write_string(S, QStringLiteral("variable1"), QStringLiteral("à ç €"), &unmappable));
+    ASSERT_TRUE(ini.write_string(S, u"variable1"_s, u"à ç €"_s, &unmappable));
     EXPECT_EQ(unmappable, 0);
     EXPECT_EQ(bytes(), QByteArray("[Orvel]\r\nvariable1=\xE0 \xE7 \x80\r\n"));
-    EXPECT_EQ(IniFile(path()).read_string(S, QStringLiteral("variable1"), QString()), QStringLiteral("à ç €"));
-
-    ASSERT_TRUE(ini.write_string(S, QStringLiteral("variable2"), QStringLiteral("a✓b"), &unmappable));
+    EXPECT_EQ(IniFile(path()).read_string(S, u"variable1"_s, QString()), u"à ç €"_s);
+    ASSERT_TRUE(ini.write_string(S, u"variable2"_s, u"a✓b"_s, &unmappable));
     EXPECT_EQ(unmappable, 1);
-    EXPECT_EQ(IniFile(path()).read_string(S, QStringLiteral("variable2"), QString()), QStringLiteral("a?b"));
-
+    EXPECT_EQ(IniFile(path()).read_string(S, u"variable2"_s, QString()), u"a?b"_s);
     // Key names with accents match without regard to case too.
     put("[Orvel]\r\n\xC0NIM=1\r\n");
-    EXPECT_EQ(IniFile(path()).read_string(S, QStringLiteral("ànim"), QString()), QStringLiteral("1"));
+    EXPECT_EQ(IniFile(path()).read_string(S, u"ànim"_s, QString()), u"1"_s);
 }
 
 TEST_F(IniFileTest, SeesChangesMadeBehindItsBack)
 {
     put("[Orvel]\r\nk=1\r\n");
     IniFile ini(path());
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("k"), QString()), QStringLiteral("1"));
+    EXPECT_EQ(ini.read_string(S, u"k"_s, QString()), u"1"_s);
     put("[Orvel]\r\nk=2\r\n");  // same size, rewritten in place at once
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("k"), QString()), QStringLiteral("2"));
-    IniFile other(path());
-    ASSERT_TRUE(other.write_string(S, QStringLiteral("k"), QStringLiteral("3")));
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("k"), QString()), QStringLiteral("3"));
+    EXPECT_EQ(ini.read_string(S, u"k"_s, QString()), u"2"_s);
+    ASSERT_TRUE(IniFile(path()).write_string(S, u"k"_s, u"3"_s));
+    EXPECT_EQ(ini.read_string(S, u"k"_s, QString()), u"3"_s);
     ASSERT_TRUE(QFile::remove(path()));
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("k"), QStringLiteral("gone")), QStringLiteral("gone"));
+    EXPECT_EQ(ini.read_string(S, u"k"_s, u"gone"_s), u"gone"_s);
 }
 
 TEST_F(IniFileTest, SurvivesHostileFiles)
@@ -236,9 +185,9 @@ TEST_F(IniFileTest, SurvivesHostileFiles)
     hostile += "\n[Orvel]\nk=" + QByteArray(1 << 20, 'v') + "\n";
     put(hostile);
     IniFile ini(path());
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("k"), QString(), 10), QStringLiteral("vvvvvvvvv"));
-    EXPECT_EQ(ini.read_section(S, 4).value(QStringLiteral("k")), QStringLiteral("vvv"));
-    ASSERT_TRUE(ini.write_string(S, QStringLiteral("k"), QStringLiteral("short")));
-    EXPECT_EQ(ini.read_string(S, QStringLiteral("k"), QString()), QStringLiteral("short"));
+    EXPECT_EQ(ini.read_string(S, u"k"_s, QString(), 10), u"vvvvvvvvv"_s);
+    EXPECT_EQ(ini.read_section(S, 4).value(u"k"_s), u"vvv"_s);
+    ASSERT_TRUE(ini.write_string(S, u"k"_s, u"short"_s));
+    EXPECT_EQ(ini.read_string(S, u"k"_s, QString()), u"short"_s);
     EXPECT_TRUE(bytes().startsWith(hostile.left(hostile.size() - (1 << 20) - 1)));
 }

@@ -8,9 +8,8 @@ using namespace orvel;
 
 TEST(Messages, TableBoundsAndTexts)
 {
-    EXPECT_TRUE(missatge(21).isEmpty());
-    EXPECT_TRUE(missatge(-1).isEmpty());
-    EXPECT_TRUE(missatge(32767).isEmpty());
+    for (int i : {-1, 21, 32767})
+        EXPECT_TRUE(missatge(i).isEmpty()) << i;
     for (int i = 0; i <= 20; ++i)
         EXPECT_FALSE(missatge(i).isEmpty()) << i;
     // A file name follows these directly.
@@ -21,7 +20,6 @@ TEST(Messages, TableBoundsAndTexts)
     const QStringList about = missatge(6).split(QLatin1Char('\r'));
     ASSERT_EQ(about.size(), 6);
     EXPECT_EQ(about[0], QStringLiteral("    Orvel v 2.03 "));
-    EXPECT_TRUE(about[1].isEmpty());
-    EXPECT_TRUE(about[4].isEmpty());
+    EXPECT_TRUE(about[1].isEmpty() && about[4].isEmpty());
     EXPECT_EQ(about[5], QStringLiteral("    novembre de 2002"));
 }

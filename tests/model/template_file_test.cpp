@@ -1,29 +1,33 @@
-// The board file (.ORV) reader and writer: Part 1.2 layout, version rule, messages and
-// bad input.
+// The board file (.ORV) reader and writer: layout, version rule, messages and bad input.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QStringList>
-#include <QtGlobal>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QtGlobal>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <vector>
+
 #include "model/template_file.h"
 #include "support/recording_messages.h"
 
+// Designated initializers leave the fields they do not name at their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 using namespace orvel;
+using namespace Qt::StringLiterals;
 using orvel::testing::RecordingMessages;
 
 namespace {
 
-const QString kReadError = QStringLiteral("Error en llegir el fitxer ");
-const QString kNewerFormat =
-    QStringLiteral("Teniu instal·lada una versió de Orvel anterior que no reconeix aquets format de fitxer");
+const QString kReadError = u"Error en llegir el fitxer "_s;
+const QString kEof = u"62 Input past end of file"_s;
 
 void write_bytes(const QString& path, const QByteArray& bytes)
 {
@@ -35,17 +39,14 @@ void write_bytes(const QString& path, const QByteArray& bytes)
 QByteArray read_bytes(const QString& path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // Header lines 1..17 of a version 2.1 board with n areas, CRLF.
 QByteArray header(int areas, const QByteArray& cover = QByteArray())
 {
-    QByteArray h = " 2 \r\n 1 \r\n" + cover + "\r\n " + QByteArray::number(areas) + " \r\n";
-    h += "\"\"\r\n 0 \r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n 1 \r\n-1 \r\n 0 \r\n 0 \r\n 0 \r\n 100 \r\n";
-    return h;
+    return " 2 \r\n 1 \r\n" + cover + "\r\n " + QByteArray::number(areas) + " \r\n" +
+           "\"\"\r\n 0 \r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n 1 \r\n-1 \r\n 0 \r\n 0 \r\n 0 \r\n 100 \r\n";
 }
 
 QByteArray area_block(int xi, const QByteArray& keys = "\"\"")
@@ -56,60 +57,26 @@ QByteArray area_block(int xi, const QByteArray& keys = "\"\"")
 
 Template sample_board()
 {
-    Template t;
-    t.cover_file = QStringLiteral("caràtula.bmp");
-    t.program = QStringLiteral("xterm|gedit \"a b\"");
-    t.clip_type = 1;
-    t.clip_file = QStringLiteral("SONS\\Foto.BMP");
-    t.initial_keys = QStringLiteral("Hola{ENTER}{|ESPERA 1}");
-    t.doc_file = QStringLiteral("doc.txt");
-    t.app_title = QStringLiteral("XTERM");
-    t.description = QStringLiteral("Línia 1\r\nLínia 2 amb \"cometes\" i €");
-    t.global_data_on_new = 0;
-    t.sound_active = 0;
-    t.auto_cover = 1;
-    t.tts_language = 1;
-    t.tts_voice = 1;
-    t.tts_speed = -32768;
-    Area root;
-    root.Xf = 640;
-    root.Yf = 445;
-    root.is_group = -1;
-    add_area(t, root);
-    Area a;
-    a.Xi = -5;
-    a.Yi = 32767;
-    a.Xf = 100;
-    a.Yf = 200;
-    a.parent = 1;
-    a.clip_type = 1;
-    a.clip_file = QStringLiteral("c:\\fotos\\gat.jpg");
-    a.sound_file = QStringLiteral("SONS\\BEE.WAV");
-    a.keys = QStringLiteral("{|SIM x {\"a\"} {b}}Bon dia{ENTER}, comma");
-    a.icon_file = QStringLiteral("icones/gat.bmp");
-    a.repeat_reading = 1;
-    a.is_group = 0;
-    add_area(t, a);
+    Template t{.cover_file = u"caràtula.bmp"_s, .program = u"xterm|gedit \"a b\""_s, .clip_type = 1,
+               .clip_file = u"SONS\\Foto.BMP"_s, .initial_keys = u"Hola{ENTER}{|ESPERA 1}"_s, .doc_file = u"doc.txt"_s,
+               .app_title = u"XTERM"_s, .description = u"Línia 1\r\nLínia 2 amb \"cometes\" i €"_s,
+               .global_data_on_new = 0, .sound_active = 0, .auto_cover = 1, .tts_language = 1, .tts_voice = 1,
+               .tts_speed = -32768};
+    add_area(t, Area{.Xf = 640, .Yf = 445, .is_group = -1});
+    add_area(t, Area{.Xi = -5, .Yi = 32767, .Xf = 100, .Yf = 200, .parent = 1, .clip_type = 1,
+                     .clip_file = u"c:\\fotos\\gat.jpg"_s, .sound_file = u"SONS\\BEE.WAV"_s,
+                     .keys = u"{|SIM x {\"a\"} {b}}Bon dia{ENTER}, comma"_s, .icon_file = u"icones/gat.bmp"_s,
+                     .repeat_reading = 1});
     return t;
 }
 
 void expect_same_stored_fields(const Template& a, const Template& b)
 {
-    EXPECT_EQ(a.cover_file, b.cover_file);
-    EXPECT_EQ(a.area_count, b.area_count);
-    EXPECT_EQ(a.program, b.program);
-    EXPECT_EQ(a.clip_type, b.clip_type);
-    EXPECT_EQ(a.clip_file, b.clip_file);
-    EXPECT_EQ(a.initial_keys, b.initial_keys);
-    EXPECT_EQ(a.doc_file, b.doc_file);
-    EXPECT_EQ(a.app_title, b.app_title);
-    EXPECT_EQ(a.description, b.description);
-    EXPECT_EQ(a.global_data_on_new, b.global_data_on_new);
-    EXPECT_EQ(a.sound_active, b.sound_active);
-    EXPECT_EQ(a.auto_cover, b.auto_cover);
-    EXPECT_EQ(a.tts_language, b.tts_language);
-    EXPECT_EQ(a.tts_voice, b.tts_voice);
-    EXPECT_EQ(a.tts_speed, b.tts_speed);
+#define SAME(f) EXPECT_EQ(a.f, b.f) << #f
+    SAME(cover_file); SAME(area_count); SAME(program); SAME(clip_type); SAME(clip_file);
+    SAME(initial_keys); SAME(doc_file); SAME(app_title); SAME(description); SAME(global_data_on_new);
+    SAME(sound_active); SAME(auto_cover); SAME(tts_language); SAME(tts_voice); SAME(tts_speed);
+#undef SAME
     ASSERT_EQ(a.areas.size(), b.areas.size());
     for (size_t i = 0; i < a.areas.size(); ++i)
         EXPECT_EQ(a.areas[i], b.areas[i]) << "area " << i;
@@ -117,17 +84,20 @@ void expect_same_stored_fields(const Template& a, const Template& b)
 
 class TemplateFile : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        // load_template moves the current folder; keep the tests' one.
-        saved_cwd = QDir::currentPath();
-    }
+    // load_template moves the current folder; keep the tests' one.
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); saved_cwd = QDir::currentPath(); }
     void TearDown() override { QDir::setCurrent(saved_cwd); }
 
-    QString file(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
-
+    QString at(const QString& name) const { return dir.path() + u'/' + name; }
     LoadOutcome load(Template& t, const QString& path) { return load_template(t, path, messages); }
+    // Writes bytes to a board file, loads it into t with fresh messages and expects it read.
+    void load_bytes(Template& t, const QByteArray& bytes, const QString& name = u"b.ORV"_s)
+    {
+        write_bytes(at(name), bytes);
+        messages.texts.clear();
+        ASSERT_EQ(load(t, at(name)), LoadOutcome::Read);
+    }
+    std::string shown() const { return messages.texts.join(u'\n').toStdString(); }
 
     QTemporaryDir dir;
     QString saved_cwd;
@@ -136,103 +106,70 @@ protected:
 
 }  // namespace
 
-TEST_F(TemplateFile, WrittenBoardReadsBackToTheSameFieldsAndTheSameBytes)
+TEST_F(TemplateFile, WrittenBoardsReadBackToTheSameFieldsAndBytes)
 {
     const Template original = sample_board();
-    const QString path = file(QStringLiteral("board.ORV"));
-    write_bytes(file(QStringLiteral("caràtula.bmp")), "BM");
+    const QString path = at(u"board.ORV"_s);
+    write_bytes(at(u"caràtula.bmp"_s), "BM");
     ASSERT_TRUE(write_template(original, path));
     Template t;
     EXPECT_EQ(load(t, path), LoadOutcome::Read);
-    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+    EXPECT_TRUE(messages.texts.isEmpty()) << shown();
     expect_same_stored_fields(original, t);
-    EXPECT_EQ(t.format_major, 2);
-    EXPECT_EQ(t.format_minor, 1);
-    EXPECT_EQ(t.modified, 0);
+    EXPECT_EQ((std::vector<int>{t.format_major, t.format_minor, t.modified}), (std::vector<int>{2, 1, 0}));
     EXPECT_EQ(t.file_name, path);
     EXPECT_EQ(t.directory, dir.path());
-    const QByteArray first = read_bytes(path);
-    ASSERT_TRUE(write_template(t, file(QStringLiteral("again.ORV"))));
-    EXPECT_EQ(read_bytes(file(QStringLiteral("again.ORV"))), first);
-}
+    ASSERT_TRUE(write_template(t, at(u"again.ORV"_s)));
+    EXPECT_EQ(read_bytes(at(u"again.ORV"_s)), read_bytes(path));
 
-TEST_F(TemplateFile, LayoutIsExactlyThePartsLines)
-{
-    Template t;
-    t.cover_file = QStringLiteral("X.BMP");
-    t.sound_active = -1;
-    t.auto_cover = 0;
-    t.tts_speed = 100;
-    Area a;
-    a.Xi = 2;
-    a.Yi = -1;
-    a.keys = QStringLiteral("say \"hi\"");
-    a.is_group = -1;
-    a.repeat_reading = 1;
-    add_area(t, a);
-    const QByteArray expected =
-        " 2 \r\n 1 \r\nX.BMP\r\n 1 \r\n\"\"\r\n 0 \r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n 1 \r\n-1 \r\n 0 \r\n 0 \r\n 0 \r\n 100 \r\n"
-        " 2 \r\n-1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n\"\"\r\n\"\"\r\n\"say \xB6hi\xB6\"\r\n\"\"\r\n 1 \r\n-1 \r\n";
-    EXPECT_EQ(template_bytes(t), expected);
-}
+    // The same from a device, and with line feeds only (the break inside a value changes too).
+    QByteArray bytes = template_bytes(original);
+    QBuffer buffer(&bytes);
+    ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+    Template from_device;
+    EXPECT_EQ(read_template(from_device, buffer, u"mem"_s, messages), LoadOutcome::Read);
+    expect_same_stored_fields(original, from_device);
+    Template lf;
+    load_bytes(lf, template_bytes(original).replace("\r\n", "\n"));
+    Template expected = original;
+    expected.description = u"Línia 1\nLínia 2 amb \"cometes\" i €"_s;
+    expect_same_stored_fields(expected, lf);
 
-TEST_F(TemplateFile, BoardWithoutAreasIsSeventeenLinesAndReadsBackEmpty)
-{
-    Template t;
-    const QByteArray bytes = template_bytes(t);
-    EXPECT_EQ(bytes.count("\r\n"), 17);
-    EXPECT_EQ(bytes.count('\n'), 17);
-    const QString path = file(QStringLiteral("empty.orv"));
-    ASSERT_TRUE(write_template(t, path));
+    // A board without areas is seventeen lines and reads back empty.
+    const QByteArray empty = template_bytes(Template{});
+    EXPECT_EQ(empty.count("\r\n"), 17);
+    EXPECT_EQ(empty.count('\n'), 17);
     Template back;
     add_area(back, Area{});
-    EXPECT_EQ(load(back, path), LoadOutcome::Read);
+    load_bytes(back, empty);
     EXPECT_EQ(back.area_count, 0);
     EXPECT_EQ(back.areas.size(), 1u);
-    EXPECT_TRUE(messages.texts.isEmpty());
+    EXPECT_TRUE(messages.texts.isEmpty()) << shown();
 }
 
-TEST_F(TemplateFile, DoubleQuoteIsStoredAsPilcrowAndPilcrowReadsAsDoubleQuote)
+TEST_F(TemplateFile, LayoutIsExactlyTheseLines)
 {
-    Template t;
-    Area a;
-    a.keys = QStringLiteral("\"x\"");
-    add_area(t, a);
-    EXPECT_TRUE(template_bytes(t).contains("\"\xB6x\xB6\"\r\n"));
-
-    const QString path = file(QStringLiteral("p.ORV"));
-    write_bytes(path, header(1) + area_block(1, "\"a\xB6" "b\""));
-    Template back;
-    ASSERT_EQ(load(back, path), LoadOutcome::Read);
-    EXPECT_EQ(back.area(1).keys, QStringLiteral("a\"b"));
+    Template t{.cover_file = u"X.BMP"_s, .sound_active = -1, .auto_cover = 0, .tts_speed = 100};
+    // A double quote is stored as a pilcrow.
+    add_area(t, Area{.Xi = 2, .Yi = -1, .keys = u"say \"hi\""_s, .repeat_reading = 1, .is_group = -1});
+    EXPECT_EQ(template_bytes(t),
+              " 2 \r\n 1 \r\nX.BMP\r\n 1 \r\n\"\"\r\n 0 \r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n 1 \r\n-1 \r\n 0 \r\n 0 \r\n 0 \r\n 100 \r\n"
+              " 2 \r\n-1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n\"\"\r\n\"\"\r\n\"say \xB6hi\xB6\"\r\n\"\"\r\n 1 \r\n-1 \r\n");
 }
 
 TEST_F(TemplateFile, VersionOneBoardHasThirteenLinesAndKeepsThePreviousSpeechSettings)
 {
-    const QString path = file(QStringLiteral("old.ORV"));
-    const QByteArray v1 = " 1 \r\n 0 \r\nCOVER.BMP\r\n 1 \r\n\"prog\"\r\n 0 \r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"desc\"\r\n 1 \r\n-1 \r\n" +
-                          area_block(7);
-    write_bytes(path, v1);
-    Template t;
-    t.tts_language = 1;
-    t.tts_voice = 1;
-    t.tts_speed = 150;
-    t.auto_cover = 1;
-    EXPECT_EQ(load(t, path), LoadOutcome::Read);
-    EXPECT_EQ(t.format_major, 1);
-    EXPECT_EQ(t.format_minor, 0);
-    EXPECT_EQ(t.auto_cover, 0);
-    EXPECT_EQ(t.tts_language, 1);
-    EXPECT_EQ(t.tts_voice, 1);
-    EXPECT_EQ(t.tts_speed, 150);
-    EXPECT_EQ(t.program, QStringLiteral("prog"));
-    EXPECT_EQ(t.description, QStringLiteral("desc"));
+    Template t{.auto_cover = 1, .tts_language = 1, .tts_voice = 1, .tts_speed = 150};
+    load_bytes(t, " 1 \r\n 0 \r\nCOVER.BMP\r\n 1 \r\n\"prog\"\r\n 0 \r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"desc\"\r\n"
+                  " 1 \r\n-1 \r\n" + area_block(7));
+    EXPECT_EQ((std::vector<int>{t.format_major, t.format_minor, t.auto_cover, t.tts_language, t.tts_voice, t.tts_speed}),
+              (std::vector<int>{1, 0, 0, 1, 1, 150}));
+    EXPECT_EQ(t.program, u"prog"_s);
+    EXPECT_EQ(t.description, u"desc"_s);
     ASSERT_EQ(t.area_count, 1);
     EXPECT_EQ(t.area(1).Xi, 7);
     // Only the missing cover is reported.
-    ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_EQ(messages.texts[0], QStringLiteral("Orvel no troba el fitxer ") + file(QStringLiteral("COVER.BMP")));
-
+    EXPECT_EQ(messages.texts, QStringList{u"Orvel no troba el fitxer "_s + at(u"COVER.BMP"_s)});
     // Resaving brings it to version 2, 1 with all seventeen header lines.
     const QByteArray resaved = template_bytes(t);
     EXPECT_TRUE(resaved.startsWith(" 2 \r\n 1 \r\nCOVER.BMP\r\n 1 \r\n\"prog\"\r\n"));
@@ -242,16 +179,14 @@ TEST_F(TemplateFile, VersionOneBoardHasThirteenLinesAndKeepsThePreviousSpeechSet
 TEST_F(TemplateFile, NewerVersionsAreRefusedAndLeaveTheBoardReset)
 {
     for (const QByteArray& version : {QByteArray(" 2 \r\n 2 \r\n"), QByteArray(" 3 \r\n 0 \r\n")}) {
-        const QString path = file(QStringLiteral("new.ORV"));
-        write_bytes(path, version + "X.BMP\r\n 1 \r\n");
-        Template t;
-        t.directory = QStringLiteral("/somewhere/else");
+        SCOPED_TRACE(version.constData());
+        write_bytes(at(u"new.ORV"_s), version + "X.BMP\r\n 1 \r\n");
+        Template t{.directory = u"/somewhere/else"_s, .cover_file = u"old.bmp"_s};
         add_area(t, Area{});
-        t.cover_file = QStringLiteral("old.bmp");
         messages.texts.clear();
-        EXPECT_EQ(load(t, path), LoadOutcome::Refused);
-        ASSERT_EQ(messages.texts.size(), 1);
-        EXPECT_EQ(messages.texts[0], kNewerFormat);
+        EXPECT_EQ(load(t, at(u"new.ORV"_s)), LoadOutcome::Refused);
+        EXPECT_EQ(messages.texts, QStringList{u"Teniu instal·lada una versió de Orvel anterior que no reconeix "
+                                              u"aquets format de fitxer"_s});
         EXPECT_EQ(t.area_count, 0);
         EXPECT_TRUE(t.cover_file.isEmpty());
         EXPECT_EQ(t.directory, dir.path());
@@ -259,298 +194,209 @@ TEST_F(TemplateFile, NewerVersionsAreRefusedAndLeaveTheBoardReset)
     }
 }
 
-TEST_F(TemplateFile, NameNotEndingInOrvIsRefusedWithACriticalBoxButCaseDoesNotMatter)
+TEST_F(TemplateFile, WhichFilesAreReadAndHowRefusalsAreReported)
 {
     const QByteArray bytes = template_bytes(Template{});
-    write_bytes(file(QStringLiteral("a.txt")), bytes);
-    write_bytes(file(QStringLiteral("b.orv")), bytes);
+    write_bytes(at(u"a.txt"_s), bytes);
+    write_bytes(at(u"b.orv"_s), bytes);
     Template t;
-    EXPECT_EQ(load(t, file(QStringLiteral("a.txt"))), LoadOutcome::Refused);
-    ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_EQ(messages.texts[0], QStringLiteral("Format incorrecte"));
+    // The name must end in .orv, in any case; otherwise a critical box.
+    EXPECT_EQ(load(t, at(u"a.txt"_s)), LoadOutcome::Refused);
+    EXPECT_EQ(messages.texts, QStringList{u"Format incorrecte"_s});
     EXPECT_EQ(messages.last_icon, MessageIcon::Critical);
     messages.texts.clear();
-    EXPECT_EQ(load(t, file(QStringLiteral("b.orv"))), LoadOutcome::Read);
-    EXPECT_TRUE(messages.texts.isEmpty());
-}
-
-TEST_F(TemplateFile, LineFeedOnlyFilesReadLikeCrLfFiles)
-{
-    const Template original = sample_board();
-    QByteArray lf = template_bytes(original);
-    lf.replace("\r\n", "\n");
-    const QString path = file(QStringLiteral("lf.ORV"));
-    write_bytes(path, lf);
-    Template t;
-    ASSERT_EQ(load(t, path), LoadOutcome::Read);
-    Template expected = original;
-    expected.description = QStringLiteral("Línia 1\nLínia 2 amb \"cometes\" i €");  // the break inside the value
-    expect_same_stored_fields(expected, t);
-}
-
-TEST_F(TemplateFile, AMissingFileIsReportedAsNotFound)
-{
-    Template t;
-    const QString path = file(QStringLiteral("none.ORV"));
-    EXPECT_EQ(load(t, path), LoadOutcome::Missing);
-    ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_EQ(messages.texts[0], kReadError + path + QStringLiteral(" 53 File not found"));
+    EXPECT_EQ(load(t, at(u"b.orv"_s)), LoadOutcome::Read);
+    EXPECT_TRUE(messages.texts.isEmpty()) << shown();
+    // Missing files, a device that never ends and a folder named like boards.
+    EXPECT_EQ(load(t, at(u"none.ORV"_s)), LoadOutcome::Missing);
+    EXPECT_EQ(messages.texts, QStringList{kReadError + at(u"none.ORV"_s) + u" 53 File not found"_s});
     EXPECT_EQ(load(t, QString()), LoadOutcome::NothingToLoad);
-}
-
-TEST_F(TemplateFile, OnlyRegularFilesAreRead)
-{
-    // A device that never ends, and a folder, named like boards.
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), file(QStringLiteral("zero.ORV"))));
-    QDir(dir.path()).mkdir(QStringLiteral("folder.ORV"));
-    Template t;
-    EXPECT_EQ(load(t, file(QStringLiteral("zero.ORV"))), LoadOutcome::Missing);
-    EXPECT_EQ(load(t, file(QStringLiteral("folder.ORV"))), LoadOutcome::Missing);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, at(u"zero.ORV"_s)));
+    QDir(dir.path()).mkdir(u"folder.ORV"_s);
+    messages.texts.clear();
+    EXPECT_EQ(load(t, at(u"zero.ORV"_s)), LoadOutcome::Missing);
+    EXPECT_EQ(load(t, at(u"folder.ORV"_s)), LoadOutcome::Missing);
     ASSERT_EQ(messages.texts.size(), 2);
-    EXPECT_TRUE(messages.texts[0].endsWith(QStringLiteral("75 Path/File access error")));
-}
-
-TEST_F(TemplateFile, RelativeNamesResolveAgainstTheBoardFolderWithoutRegardToCase)
-{
-    QDir(dir.path()).mkdir(QStringLiteral("sub"));
-    write_bytes(file(QStringLiteral("sub/next.orv")), header(1) + area_block(3));
-    Template t;
+    EXPECT_TRUE(messages.texts[0].endsWith(u"75 Path/File access error"_s));
+    // Relative names resolve against the board's folder without regard to case.
+    QDir(dir.path()).mkdir(u"sub"_s);
+    write_bytes(at(u"sub/next.orv"_s), header(1) + area_block(3));
     t.directory = dir.path();
-    EXPECT_EQ(load(t, QStringLiteral("SUB\\NEXT.ORV")), LoadOutcome::Read);
-    EXPECT_EQ(t.file_name, file(QStringLiteral("sub/next.orv")));
-    EXPECT_EQ(t.directory, file(QStringLiteral("sub")));
-    EXPECT_EQ(QDir::currentPath(), QFileInfo(file(QStringLiteral("sub"))).canonicalFilePath());
+    EXPECT_EQ(load(t, u"SUB\\NEXT.ORV"_s), LoadOutcome::Read);
+    EXPECT_EQ(t.file_name, at(u"sub/next.orv"_s));
+    EXPECT_EQ(t.directory, at(u"sub"_s));
+    EXPECT_EQ(QDir::currentPath(), QFileInfo(at(u"sub"_s)).canonicalFilePath());
     EXPECT_EQ(t.area_count, 1);
 }
 
-TEST_F(TemplateFile, ExistingCoverGivesItsTimeAndNoMessage)
+TEST_F(TemplateFile, CoverLineAndNumberLines)
 {
-    write_bytes(file(QStringLiteral("cover.bmp")), "BM");
-    write_bytes(file(QStringLiteral("c.ORV")), header(0, "  COVER.BMP , ignored"));
+    // An existing cover gives its time and no message; the name runs up to the comma, trimmed.
+    write_bytes(at(u"cover.bmp"_s), "BM");
     Template t;
     t.cover_outdated = -1;
-    ASSERT_EQ(load(t, file(QStringLiteral("c.ORV"))), LoadOutcome::Read);
-    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
-    EXPECT_EQ(t.cover_file, QStringLiteral("COVER.BMP"));  // up to the comma, trimmed
+    load_bytes(t, header(0, "  COVER.BMP , ignored"));
+    EXPECT_TRUE(messages.texts.isEmpty()) << shown();
+    EXPECT_EQ(t.cover_file, u"COVER.BMP"_s);
     EXPECT_EQ(t.cover_outdated, 0);
     EXPECT_FALSE(t.cover_time.isEmpty());
-}
 
-TEST_F(TemplateFile, NumberLinesAcceptBlanksSignsAndFractionsRoundedHalfToEven)
-{
-    const QByteArray numbers = "\t+3 \r\n2.5\r\n3.5\r\n\r\n-0\r\n 7, 8\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n 1 \r\n 0 \r\n";
-    write_bytes(file(QStringLiteral("n.ORV")), header(1) + numbers);
-    Template t;
-    ASSERT_EQ(load(t, file(QStringLiteral("n.ORV"))), LoadOutcome::Read);
-    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
+    // Blanks, signs and fractions rounded half to even; an empty line is zero.
+    load_bytes(t, header(1) + "\t+3 \r\n2.5\r\n3.5\r\n\r\n-0\r\n 7, 8\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n 1 \r\n 0 \r\n");
+    EXPECT_TRUE(messages.texts.isEmpty()) << shown();
     ASSERT_EQ(t.area_count, 1);
-    EXPECT_EQ(t.area(1).Xi, 3);
-    EXPECT_EQ(t.area(1).Yi, 2);
-    EXPECT_EQ(t.area(1).Xf, 4);
-    EXPECT_EQ(t.area(1).Yf, 0);
-    EXPECT_EQ(t.area(1).parent, 0);
-    EXPECT_EQ(t.area(1).clip_type, 7);
-}
+    const Area& n = t.area(1);
+    EXPECT_EQ((std::vector<int>{n.Xi, n.Yi, n.Xf, n.Yf, n.parent, n.clip_type}), (std::vector<int>{3, 2, 4, 0, 0, 7}));
 
-TEST_F(TemplateFile, BadNumbersAreReportedOnceEachAndReadingGoesOn)
-{
-    QByteArray bad = area_block(1);
+    // Bad numbers are reported once each, the field is kept and reading goes on.
+    QByteArray bad = area_block(1), also_bad = area_block(2);
     bad.replace(" 0 \r\n 10 \r\n", " 70000 \r\nabc\r\n");  // Yi overflows, Xf is not a number
-    QByteArray also_bad = area_block(2);
     also_bad.replace(" 0 \r\n 10 \r\n", "-40000\r\n1x\r\n");
-    const QString path = file(QStringLiteral("bad.ORV"));
-    write_bytes(path, header(3) + bad + also_bad + area_block(3));
-    Template t;
-    ASSERT_EQ(load(t, path), LoadOutcome::Read);
-    ASSERT_EQ(messages.texts.size(), 2) << messages.texts.join('\n').toStdString();
-    EXPECT_EQ(messages.texts[0], kReadError + path + QStringLiteral(" 6 Overflow"));
-    EXPECT_EQ(messages.texts[1], kReadError + path + QStringLiteral(" 13 Type mismatch"));
+    load_bytes(t, header(3) + bad + also_bad + area_block(3));
+    EXPECT_EQ(messages.texts, (QStringList{kReadError + at(u"b.ORV"_s) + u" 6 Overflow"_s,
+                                           kReadError + at(u"b.ORV"_s) + u" 13 Type mismatch"_s}));
     ASSERT_EQ(t.area_count, 3);
-    EXPECT_EQ(t.area(1).Xi, 1);
-    EXPECT_EQ(t.area(1).Yi, 0);   // kept as it was
-    EXPECT_EQ(t.area(1).Xf, 0);
-    EXPECT_EQ(t.area(1).Yf, 10);  // the next line is read normally
-    EXPECT_EQ(t.area(3).Xi, 3);
+    EXPECT_EQ((std::vector<int>{t.area(1).Xi, t.area(1).Yi, t.area(1).Xf, t.area(1).Yf, t.area(3).Xi}),
+              (std::vector<int>{1, 0, 0, 10, 3}));
 }
 
 TEST_F(TemplateFile, TruncatedFileKeepsWhatWasReadAndReportsEndOfFileOnce)
 {
     const QByteArray whole = header(3) + area_block(1) + area_block(2) + area_block(3);
-    const QString path = file(QStringLiteral("cut.ORV"));
     // Cut in the middle of the second area's clip_type line.
-    const qsizetype cut = header(3).size() + area_block(1).size() + 30;
-    write_bytes(path, whole.left(cut));
     Template t;
-    ASSERT_EQ(load(t, path), LoadOutcome::Read);
-    ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_EQ(messages.texts[0], kReadError + path + QStringLiteral(" 62 Input past end of file"));
+    load_bytes(t, whole.left(header(3).size() + area_block(1).size() + 30), u"cut.ORV"_s);
+    EXPECT_EQ(messages.texts, QStringList{kReadError + at(u"cut.ORV"_s) + u" "_s + kEof});
     ASSERT_EQ(t.area_count, 2);  // the partial second area is kept
     EXPECT_EQ(t.area(2).Xi, 2);
-
     // Every cut of the file loads without a crash, with at most one message per number.
     for (qsizetype n = 0; n <= whole.size(); n += 7) {
-        write_bytes(path, whole.left(n));
+        write_bytes(at(u"cut.ORV"_s), whole.left(n));
         RecordingMessages quiet;
         Template any;
-        load_template(any, path, quiet);
-        EXPECT_LE(quiet.texts.size(), 3);
-        EXPECT_LE(any.area_count, 3);
+        load_template(any, at(u"cut.ORV"_s), quiet);
+        EXPECT_LE(quiet.texts.size(), 3) << n;
+        EXPECT_LE(any.area_count, 3) << n;
     }
 }
 
 TEST_F(TemplateFile, AreaCountIsNeverTrusted)
 {
-    const QString path = file(QStringLiteral("count.ORV"));
-    // Negative: no areas, no message.
-    write_bytes(path, header(-5) + area_block(1));
-    Template t;
-    ASSERT_EQ(load(t, path), LoadOutcome::Read);
-    EXPECT_EQ(t.area_count, 0);
-    EXPECT_TRUE(messages.texts.isEmpty());
-    // The maximum with two blocks: two areas and the end-of-file message.
-    write_bytes(path, header(32767) + area_block(1) + area_block(2));
-    ASSERT_EQ(load(t, path), LoadOutcome::Read);
-    EXPECT_EQ(t.area_count, 2);
-    EXPECT_LE(t.areas.capacity(), 16u);  // nothing sized from the count
-    ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_TRUE(messages.texts[0].endsWith(QStringLiteral("62 Input past end of file")));
-    // Beyond 16 bits: overflow, and no areas are read.
-    messages.texts.clear();
-    write_bytes(path, header(1000000) + area_block(1));
-    ASSERT_EQ(load(t, path), LoadOutcome::Read);
-    EXPECT_EQ(t.area_count, 0);
-    ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_TRUE(messages.texts[0].endsWith(QStringLiteral("6 Overflow")));
-    // More blocks than counted: the rest is ignored.
-    messages.texts.clear();
-    write_bytes(path, header(1) + area_block(1) + area_block(2));
-    ASSERT_EQ(load(t, path), LoadOutcome::Read);
-    EXPECT_EQ(t.area_count, 1);
-    EXPECT_TRUE(messages.texts.isEmpty());
+    struct Row {
+        const char* what;
+        QByteArray bytes;
+        int areas;
+        QString message;  // the end of the only message, or none
+    };
+    const std::vector<Row> rows = {
+        {"negative: no areas", header(-5) + area_block(1), 0, QString()},
+        {"the maximum with two blocks", header(32767) + area_block(1) + area_block(2), 2, kEof},
+        {"beyond 16 bits: no areas", header(1000000) + area_block(1), 0, u"6 Overflow"_s},
+        {"more blocks than counted", header(1) + area_block(1) + area_block(2), 1, QString()},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        Template t;
+        load_bytes(t, r.bytes);
+        EXPECT_EQ(t.area_count, r.areas);
+        EXPECT_LE(t.areas.capacity(), 16u);  // nothing sized from the count
+        ASSERT_EQ(messages.texts.size(), r.message.isEmpty() ? 0 : 1) << shown();
+        if (!r.message.isEmpty()) {
+            EXPECT_TRUE(messages.texts[0].endsWith(r.message)) << shown();
+        }
+    }
 }
 
-TEST_F(TemplateFile, QuotedValueMayRunOverLinesAndAnUnclosedOneEndsTheFile)
+TEST_F(TemplateFile, QuotedValues)
 {
-    const QString path = file(QStringLiteral("q.ORV"));
-    write_bytes(path, header(2) + area_block(1, "\"one\r\ntwo\" trailing, stuff") + area_block(2, "\"not closed\r\n 0 \r\n"));
     Template t;
-    ASSERT_EQ(load(t, path), LoadOutcome::Read);
+    load_bytes(t, header(2) + area_block(1, "\"one\r\ntwo\" trailing, stuff") + area_block(2, "\"not closed\r\n 0 \r\n"));
     ASSERT_EQ(t.area_count, 2);
-    EXPECT_EQ(t.area(1).keys, QStringLiteral("one\r\ntwo"));
+    EXPECT_EQ(t.area(1).keys, u"one\r\ntwo"_s);
     EXPECT_EQ(t.area(1).icon_file, QString());
     // The value runs to the next double quote, the opening one of the next line.
-    EXPECT_EQ(t.area(2).keys, QStringLiteral("not closed\r\n 0 \r\n\r\n"));
-    EXPECT_EQ(t.area(2).icon_file, QStringLiteral("0"));
+    EXPECT_EQ(t.area(2).keys, u"not closed\r\n 0 \r\n\r\n"_s);
+    EXPECT_EQ(t.area(2).icon_file, u"0"_s);
     // A quote never closed takes the rest of the file.
     QByteArray cut = header(1) + area_block(1);
     cut.truncate(cut.lastIndexOf("\"\"\r\n 0 \r\n 0 \r\n"));
-    write_bytes(path, cut + "\"never closed\r\nmore");
-    messages.texts.clear();
-    ASSERT_EQ(load(t, path), LoadOutcome::Read);
+    load_bytes(t, cut + "\"never closed\r\nmore");
     ASSERT_EQ(t.area_count, 1);
-    EXPECT_EQ(t.area(1).icon_file, QStringLiteral("never closed\r\nmore"));
+    EXPECT_EQ(t.area(1).icon_file, u"never closed\r\nmore"_s);
     ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_TRUE(messages.texts[0].endsWith(QStringLiteral("62 Input past end of file")));
-    // Unquoted text lines read like the plain line.
-    write_bytes(path, header(1) + area_block(1, "  bare text , rest"));
-    ASSERT_EQ(load(t, path), LoadOutcome::Read);
-    EXPECT_EQ(t.area(1).keys, QStringLiteral("bare text"));
+    EXPECT_TRUE(messages.texts[0].endsWith(kEof));
+    // Unquoted text lines read like the plain line; a pilcrow reads as a double quote.
+    load_bytes(t, header(1) + area_block(1, "  bare text , rest"));
+    EXPECT_EQ(t.area(1).keys, u"bare text"_s);
+    load_bytes(t, header(1) + area_block(1, "\"a\xB6" "b\""));
+    EXPECT_EQ(t.area(1).keys, u"a\"b"_s);
 }
 
-TEST_F(TemplateFile, BinaryGarbageAndLongLinesLoadWithoutHarm)
+TEST_F(TemplateFile, GarbageLongLinesAndHugeFilesLoadWithBoundedWork)
 {
-    const QString path = file(QStringLiteral("g.ORV"));
     QByteArray garbage;
     for (int i = 0; i < 200000; ++i)
         garbage.append(static_cast<char>((i * 7919) % 256));
-    write_bytes(path, garbage);
+    write_bytes(at(u"g.ORV"_s), garbage);
     Template t;
-    EXPECT_EQ(load(t, path), LoadOutcome::Read);
+    EXPECT_EQ(load(t, at(u"g.ORV"_s)), LoadOutcome::Read);
     EXPECT_LE(t.area_count, kMaxAreas);
-
     // A key text of five megabytes.
     const QByteArray big(5 * 1024 * 1024, 'k');
-    write_bytes(path, header(1) + area_block(1, "\"" + big + "\""));
-    messages.texts.clear();
-    ASSERT_EQ(load(t, path), LoadOutcome::Read);
-    EXPECT_TRUE(messages.texts.isEmpty());
+    load_bytes(t, header(1) + area_block(1, "\"" + big + "\""));
+    EXPECT_TRUE(messages.texts.isEmpty()) << shown();
     ASSERT_EQ(t.area_count, 1);
     EXPECT_EQ(t.area(1).keys.size(), big.size());
+    // A valid board followed by 100 MB that is never needed, then 100 MB of zero bytes: one
+    // huge line that holds no number.
+    const QString path = at(u"big.ORV"_s);
+    for (const QByteArray& start : {header(1) + area_block(5), QByteArray()}) {
+        write_bytes(path, start);
+        ASSERT_EQ(::truncate(QFile::encodeName(path).constData(), 100LL * 1024 * 1024), 0);
+        messages.texts.clear();
+        ASSERT_EQ(load(t, path), LoadOutcome::Read);
+        EXPECT_EQ(t.area_count, start.isEmpty() ? 0 : 1);
+        if (start.isEmpty()) {
+            ASSERT_GE(messages.texts.size(), 1);
+            EXPECT_TRUE(messages.texts[0].endsWith(u"13 Type mismatch"_s)) << shown();
+        } else {
+            EXPECT_TRUE(messages.texts.isEmpty()) << shown();
+        }
+    }
 }
 
-TEST_F(TemplateFile, HundredMegabyteFileLoadsWithBoundedWork)
+TEST_F(TemplateFile, WritingReplacesTheFileWholeOrNotAtAll)
 {
-    const QString path = file(QStringLiteral("big.ORV"));
-    // A valid board followed by 100 MB that is never needed.
-    write_bytes(path, header(1) + area_block(5));
-    ASSERT_EQ(::truncate(QFile::encodeName(path).constData(), 100LL * 1024 * 1024), 0);
-    Template t;
-    ASSERT_EQ(load(t, path), LoadOutcome::Read);
-    EXPECT_EQ(t.area_count, 1);
-    EXPECT_TRUE(messages.texts.isEmpty());
-    // 100 MB of zero bytes: one huge line that holds no number.
-    write_bytes(path, QByteArray());
-    ASSERT_EQ(::truncate(QFile::encodeName(path).constData(), 100LL * 1024 * 1024), 0);
-    ASSERT_EQ(load(t, path), LoadOutcome::Read);
-    EXPECT_EQ(t.area_count, 0);
-    ASSERT_GE(messages.texts.size(), 1);
-    EXPECT_TRUE(messages.texts[0].endsWith(QStringLiteral("13 Type mismatch")));
-}
-
-TEST_F(TemplateFile, CharactersWindows1252CannotHoldAreWrittenAsQuestionMarksAndCounted)
-{
-    Template t;
-    Area a;
-    a.keys = QStringLiteral("Привіт €");
-    add_area(t, a);
-    const QString path = file(QStringLiteral("u.ORV"));
-    const WriteResult r = write_template(t, path);
-    ASSERT_TRUE(r);
-    EXPECT_EQ(r.unmappable, 6);
-    Template back;
-    ASSERT_EQ(load(back, path), LoadOutcome::Read);
-    EXPECT_EQ(back.area(1).keys, QStringLiteral("?????? €"));
-}
-
-TEST_F(TemplateFile, WritingReplacesTheFileWholeAndKeepsItsPermissions)
-{
-    const QString path = file(QStringLiteral("w.ORV"));
+    const QString path = at(u"w.ORV"_s);
     write_bytes(path, "old contents");
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
     ASSERT_TRUE(write_template(sample_board(), path));
     EXPECT_EQ(read_bytes(path), template_bytes(sample_board()));
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
-    // No temporary file is left beside it.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-}
-
-TEST_F(TemplateFile, FailedWriteKeepsTheOldFileAndGivesAnErrorNumber)
-{
-    const QString path = file(QStringLiteral("keep.ORV"));
-    write_bytes(path, "old");
+    EXPECT_EQ(st.st_mode & 0777, 0640u);  // permissions kept
     // A folder where the board should be: the rename cannot replace it.
-    QDir(dir.path()).mkdir(QStringLiteral("adir.ORV"));
-    WriteResult r = write_template(sample_board(), file(QStringLiteral("adir.ORV")));
+    QDir(dir.path()).mkdir(u"adir.ORV"_s);
+    WriteResult r = write_template(Template{}, at(u"adir.ORV"_s));
     EXPECT_FALSE(r);
     EXPECT_NE(r.error_number, 0);
     // A folder that does not exist: "Path not found".
-    r = write_template(sample_board(), file(QStringLiteral("missing/x.ORV")));
+    r = write_template(Template{}, at(u"missing/x.ORV"_s));
     EXPECT_FALSE(r);
     EXPECT_EQ(r.error_number, file_error::kPathNotFound);
-    EXPECT_EQ(read_bytes(path), QByteArray("old"));
+    EXPECT_EQ(read_bytes(path), template_bytes(sample_board()));
+    // No temporary file is left beside it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-}
 
-TEST_F(TemplateFile, ReadingFromADeviceNeedsNoFile)
-{
-    QByteArray bytes = template_bytes(sample_board());
-    QBuffer buffer(&bytes);
-    ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
-    Template t;
-    EXPECT_EQ(read_template(t, buffer, QStringLiteral("mem"), messages), LoadOutcome::Read);
-    expect_same_stored_fields(sample_board(), t);
+    // Characters Windows-1252 cannot hold are written as question marks and counted.
+    Template u;
+    add_area(u, Area{.keys = u"Привіт €"_s});
+    r = write_template(u, path);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r.unmappable, 6);
+    Template back;
+    ASSERT_EQ(load(back, path), LoadOutcome::Read);
+    EXPECT_EQ(back.area(1).keys, u"?????? €"_s);
 }
 
 namespace {
@@ -560,19 +406,19 @@ void keep_warning(QtMsgType, const QMessageLogContext&, const QString& text) { q
 
 TEST_F(TemplateFile, NamesHoldingANulNeverReachTheFileSystem)
 {
-    const QString path = file(QStringLiteral("nul.ORV"));
+    const QString path = at(u"nul.ORV"_s);
     write_bytes(path, header(0, QByteArray("a\0b.bmp", 7)));
     qt_warnings.clear();
     const QtMessageHandler previous = qInstallMessageHandler(keep_warning);
     Template t;
     const LoadOutcome outcome = load(t, path);
-    const LoadOutcome nul_path = load(t, path + QChar(0) + QStringLiteral("x.ORV"));
-    const WriteResult written = write_template(t, path + QChar(0) + QStringLiteral("y.ORV"));
+    const LoadOutcome nul_path = load(t, path + QChar(0) + u"x.ORV"_s);
+    const WriteResult written = write_template(t, path + QChar(0) + u"y.ORV"_s);
     qInstallMessageHandler(previous);
     EXPECT_EQ(outcome, LoadOutcome::Read);
     EXPECT_EQ(nul_path, LoadOutcome::Missing);
     EXPECT_FALSE(written);
     EXPECT_TRUE(qt_warnings.isEmpty()) << qt_warnings.join('\n').toStdString();
     ASSERT_GE(messages.texts.size(), 1);
-    EXPECT_TRUE(messages.texts[0].startsWith(QStringLiteral("Orvel no troba el fitxer ")));
+    EXPECT_TRUE(messages.texts[0].startsWith(u"Orvel no troba el fitxer "_s));
 }

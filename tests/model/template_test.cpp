@@ -4,23 +4,11 @@
 
 using namespace orvel;
 
-namespace {
-Area area_with_parent(int16_t parent)
-{
-    Area a;
-    a.parent = parent;
-    return a;
-}
-}  // namespace
-
 TEST(Template, ResetLeavesOnlyTheBlankRecordAndKeepsInheritedFields)
 {
     Template t;
     t.sound_active = 0;
-    t.auto_cover = 1;
-    t.clip_type = 1;
-    t.tts_language = 1;
-    t.tts_voice = 1;
+    t.auto_cover = t.clip_type = t.tts_language = t.tts_voice = 1;
     t.tts_speed = 140;
     t.program = QStringLiteral("xterm");
     add_area(t, Area{});
@@ -31,14 +19,12 @@ TEST(Template, ResetLeavesOnlyTheBlankRecordAndKeepsInheritedFields)
     EXPECT_EQ(t.file_name, QStringLiteral("(Sense Nom)"));
     EXPECT_TRUE(t.program.isEmpty());
     EXPECT_EQ(t.sound_active, 0);
-    EXPECT_EQ(t.auto_cover, 1);
-    EXPECT_EQ(t.clip_type, 1);
-    EXPECT_EQ(t.tts_language, 1);
-    EXPECT_EQ(t.tts_voice, 1);
+    for (int16_t kept : {t.auto_cover, t.clip_type, t.tts_language, t.tts_voice})
+        EXPECT_EQ(kept, 1);
     EXPECT_EQ(t.tts_speed, 140);
 }
 
-TEST(Template, DeletingShiftsLaterAreasDownAndMarksModified)
+TEST(Template, DeletingShiftsAreasDownAndAGroupLosesItsFlagOnlyWithItsLastMember)
 {
     Template t;
     for (int i = 1; i <= 3; ++i) {
@@ -55,17 +41,14 @@ TEST(Template, DeletingShiftsLaterAreasDownAndMarksModified)
     delete_area(t, 0);
     delete_area(t, 3);
     EXPECT_EQ(t.area_count, 2);
-}
 
-TEST(Template, GroupLosesItsFlagOnlyWithItsLastMember)
-{
-    Template t;
-    add_area(t, Area{});           // 1 root
-    Area group;
-    group.is_group = -1;
-    add_area(t, group);            // 2 group
-    add_area(t, area_with_parent(2));  // 3
-    add_area(t, area_with_parent(2));  // 4
+    // Area 2 becomes a group with members 3 and 4.
+    t.area(2).is_group = -1;
+    for (int i = 0; i < 2; ++i) {
+        Area member;
+        member.parent = 2;
+        add_area(t, member);
+    }
     delete_area(t, 4);
     EXPECT_EQ(t.area(2).is_group, -1);
     delete_area(t, 3);
