@@ -35,11 +35,8 @@ void XSession::stop(pid_t pid)
     if (waitpid(pid, nullptr, WNOHANG) != 0)
         return;  // already gone (or already reaped)
     kill(pid, SIGTERM);
-    for (int i = 0; i < 200; ++i) {
-        if (waitpid(pid, nullptr, WNOHANG) != 0)
-            return;
-        usleep(10000);
-    }
+    if (eventually([pid] { return waitpid(pid, nullptr, WNOHANG) != 0; }, 2000))
+        return;
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
 }
@@ -136,16 +133,10 @@ pid_t XSession::spawn(const std::vector<QByteArray>& argv, const std::vector<QBy
 int XSession::run(const std::vector<QByteArray>& argv)
 {
     const pid_t pid = spawn(argv);
-    if (pid <= 0)
-        return -1;
     int status = 0;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (waitpid(pid, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            stop(pid);
-            return -1;
-        }
-        usleep(5000);
+    if (pid <= 0 || !eventually([&] { return waitpid(pid, &status, WNOHANG) != 0; }, 20000)) {
+        stop(pid);
+        return -1;
     }
     m_clients.erase(std::remove(m_clients.begin(), m_clients.end(), pid), m_clients.end());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -136,9 +136,9 @@ TEST_F(MainWindowTest, EditorMenusCarryTheirCaptionsAndRunModeCommandsAreHidden)
         ASSERT_NE(a, nullptr) << name;
         EXPECT_EQ(a->text(), QString::fromUtf8(caption)) << name;
     }
-    EXPECT_FALSE(action(*w, "Tipus_exploracio_4")->isEnabled());
-    EXPECT_FALSE(action(*w, "Tipus_exploracio_5")->isEnabled());
-    EXPECT_TRUE(action(*w, "Tipus_exploracio_3")->isEnabled());
+    for (auto [name, enabled] : {std::pair{"Tipus_exploracio_3", true}, {"Tipus_exploracio_4", false},
+                                 {"Tipus_exploracio_5", false}})
+        EXPECT_EQ(action(*w, name)->isEnabled(), enabled) << name;
     EXPECT_TRUE(action(*w, "Tipus_exploracio_0")->isChecked());  // a new user selects with the mouse
     EXPECT_FALSE(action(*w, "finapc")->isVisible());
     EXPECT_FALSE(action(*w, "f_obrir")->isVisible());
