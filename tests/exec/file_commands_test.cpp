@@ -9,52 +9,40 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "support/event_log.h"
 #include "exec/exec_context.h"
 #include "exec/file_commands.h"
-#include "support/fake_clipboard.h"
-#include "support/fake_sound.h"
 #include "model/template_file.h"
 #include "platform/message_boxes.h"
+#include "support/event_log.h"
+#include "support/fake_clipboard.h"
+#include "support/fake_sound.h"
 
 namespace orvel {
 namespace {
 
 using testing::EventLog;
-using testing::FakeClipboard;
-using testing::FakeSound;
 
 // The board window's side of the commands, written into the shared log.
-class LoggingHooks : public RunModeHooks {
-public:
-    explicit LoggingHooks(EventLog& log) : log_(log) {}
-    void hide_highlight() override { log_.add(QStringLiteral("hide-highlight")); }
-    void layout_board_window() override { log_.add(QStringLiteral("layout")); }
-    void place_target_window(int64_t window) override { log_.add(QStringLiteral("place-target:%1").arg(window)); }
-    void set_board_topmost(bool on) override { log_.add(QStringLiteral("topmost:%1").arg(on)); }
-    void repaint_board() override { log_.add(QStringLiteral("repaint")); }
-
-private:
-    EventLog& log_;
+struct LoggingHooks : RunModeHooks {
+    explicit LoggingHooks(EventLog& l) : log(l) {}
+    void hide_highlight() override { log.add("hide-highlight"); }
+    void layout_board_window() override { log.add("layout"); }
+    void place_target_window(int64_t window) override { log.add(QString("place-target:%1").arg(window)); }
+    void set_board_topmost(bool on) override { log.add(QString("topmost:%1").arg(on)); }
+    void repaint_board() override { log.add("repaint"); }
+    EventLog& log;
 };
 
-class LoggingMessages : public MessageBoxes {
-public:
-    explicit LoggingMessages(EventLog& log) : log_(log) {}
+struct LoggingMessages : MessageBoxes {
+    explicit LoggingMessages(EventLog& l) : log(l) {}
     void show(const QString& text, const QString&, MessageIcon) override
     {
-        log_.add(QStringLiteral("message:") + text);
+        log.add("message:" + text);
         texts << text;
     }
-    bool ask_yes_no(const QString& text, const QString&) override
-    {
-        show(text, QString(), MessageIcon::Question);
-        return false;
-    }
+    bool ask_yes_no(const QString& text, const QString&) override { return show(text, {}, MessageIcon::Question), false; }
+    EventLog& log;
     QStringList texts;
-
-private:
-    EventLog& log_;
 };
 
 class FileCommandsTest : public ::testing::Test {
@@ -78,10 +66,10 @@ protected:
         return path;
     }
 
-    QString not_found(const QString& full_name) const
-    {
-        return QStringLiteral("Orvel no troba el fitxer \r") + full_name;
-    }
+    // What is shown for a name missing from the board's folder.
+    QString not_found(const QString& name) const { return "Orvel no troba el fitxer \r" + folder.filePath(name); }
+    // The log of a warning for a missing file: shown with the board on top.
+    QStringList warning(const QString& name) const { return {"topmost:1", "message:" + not_found(name), "topmost:0"}; }
 
     QTemporaryDir folder;
     EventLog log;
@@ -89,166 +77,127 @@ protected:
     Services services;
     LoggingHooks hooks{log};
     LoggingMessages messages{log};
-    FakeSound sound;
-    FakeClipboard clipboard;
+    testing::FakeSound sound;
+    testing::FakeClipboard clipboard;
     ExecContext ctx{state, services, hooks};
 };
 
-TEST_F(FileCommandsTest, NamesResolveAgainstTheBoardFolderUnlessAbsolute)
+TEST_F(FileCommandsTest, NamesResolveAgainstTheBoardFolderAndMissingFilesAreReported)
 {
-    const QString bee = make_file(QStringLiteral("sons/bee.wav"));
-    EXPECT_EQ(resolve_in_template_folder(ctx, QStringLiteral("SONS\\BEE.WAV")), bee);
-    EXPECT_EQ(resolve_in_template_folder(ctx, QStringLiteral("\\sons\\bee.wav")), bee);
+    const QString bee = make_file("sons/bee.wav");
+    EXPECT_EQ(resolve_in_template_folder(ctx, "SONS\\BEE.WAV"), bee);
+    EXPECT_EQ(resolve_in_template_folder(ctx, "\\sons\\bee.wav"), bee);
     // Absolute names ignore the board's folder; a drive letter stands for "/".
     EXPECT_EQ(resolve_in_template_folder(ctx, bee), bee);
-    EXPECT_EQ(resolve_in_template_folder(ctx, QStringLiteral("C:\\NO\\SUCH.WAV")), QStringLiteral("/NO/SUCH.WAV"));
-    EXPECT_EQ(resolve_in_template_folder(ctx, QStringLiteral("FALTA.WAV")), folder.filePath(QStringLiteral("FALTA.WAV")));
-}
+    EXPECT_EQ(resolve_in_template_folder(ctx, "C:\\NO\\SUCH.WAV"), "/NO/SUCH.WAV");
+    EXPECT_EQ(resolve_in_template_folder(ctx, "FALTA.WAV"), folder.filePath("FALTA.WAV"));
 
-TEST_F(FileCommandsTest, MissingFileIsReportedWithTheBoardOnTop)
-{
-    const QString present = make_file(QStringLiteral("A.TXT"));
-    EXPECT_TRUE(file_exists_or_warn(ctx, present));
+    EXPECT_TRUE(file_exists_or_warn(ctx, bee));
     EXPECT_TRUE(log.entries.isEmpty());
-
-    const QString missing = folder.filePath(QStringLiteral("B.TXT"));
-    EXPECT_FALSE(file_exists_or_warn(ctx, missing));
-    EXPECT_EQ(log.entries, (QStringList{QStringLiteral("topmost:1"), QStringLiteral("message:") + not_found(missing),
-                                        QStringLiteral("topmost:0")}));
-
-    // A folder is not a file.
-    EXPECT_FALSE(file_exists_or_warn(ctx, folder.path()));
+    EXPECT_FALSE(file_exists_or_warn(ctx, folder.filePath("B.TXT")));
+    EXPECT_EQ(log.entries, warning("B.TXT"));
+    EXPECT_FALSE(file_exists_or_warn(ctx, folder.path()));  // a folder is not a file
 }
 
 TEST_F(FileCommandsTest, CarregaLoadsTheBoardAndResetsScanningButKeepsTheTarget)
 {
+    // A missing board changes nothing.
+    state.cursor = 4;
+    state.scan_level = 2;
+    load_command(ctx, "NOEXISTE.ORV");
+    EXPECT_EQ(log.entries, QStringList{"hide-highlight"} + warning("NOEXISTE.ORV"));
+    EXPECT_EQ(state.tmpl.directory, folder.path());
+    EXPECT_EQ(state.cursor, 4);
+    EXPECT_EQ(state.scan_level, 2);
+
     Template next;
-    next.program = QStringLiteral("xterm");
-    next.initial_keys = QStringLiteral("hola{ENTER}");
+    next.program = "xterm";
+    next.initial_keys = "hola{ENTER}";
     Area root;
     root.Xf = 100;
     root.Yf = 80;
-    ASSERT_TRUE(add_area(next, root));
-    ASSERT_TRUE(add_area(next, root));
-    QDir().mkpath(folder.filePath(QStringLiteral("altres")));
-    ASSERT_TRUE(write_template(next, folder.filePath(QStringLiteral("altres/seguent.orv"))));
-
-    state.cursor = 5;
-    state.scan_level = 3;
+    ASSERT_TRUE(add_area(next, root) && add_area(next, root));
+    QDir().mkpath(folder.filePath("altres"));
+    ASSERT_TRUE(write_template(next, folder.filePath("altres/seguent.orv")));
     state.run_current_area = 7;
     state.target_window = 42;
-    state.target_stack = QStringLiteral("2A ");
+    state.target_stack = "2A ";
     const QString previous_folder = QDir::currentPath();
+    log.entries.clear();
+    messages.texts.clear();
 
-    load_command(ctx, QStringLiteral("  ALTRES\\SEGUENT.ORV "));
-
-    const QString board_folder = folder.filePath(QStringLiteral("altres"));
-    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(log.entries, (QStringList{QStringLiteral("hide-highlight"), QStringLiteral("layout"),
-                                        QStringLiteral("place-target:42"), QStringLiteral("repaint")}));
+    load_command(ctx, "  ALTRES\\SEGUENT.ORV ");
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('|').toStdString();
+    EXPECT_EQ(log.entries, QStringList({"hide-highlight", "layout", "place-target:42", "repaint"}));
     EXPECT_EQ(state.tmpl.area_count, 2);
-    EXPECT_EQ(state.tmpl.directory, board_folder);
-    EXPECT_EQ(QDir::currentPath(), QDir(board_folder).canonicalPath());
+    EXPECT_EQ(state.tmpl.directory, folder.filePath("altres"));
+    EXPECT_EQ(QDir::currentPath(), QDir(folder.filePath("altres")).canonicalPath());
     EXPECT_EQ(state.cursor, 0);
     EXPECT_EQ(state.scan_level, 1);
     EXPECT_EQ(state.run_current_area, -1);
     // Start-up actions do not run: the target and its stack stay the previous board's.
     EXPECT_EQ(state.target_window, 42);
-    EXPECT_EQ(state.target_stack, QStringLiteral("2A "));
+    EXPECT_EQ(state.target_stack, "2A ");
     QDir::setCurrent(previous_folder);
-}
-
-TEST_F(FileCommandsTest, CarregaOfAMissingBoardChangesNothing)
-{
-    state.tmpl.area_count = 0;
-    state.cursor = 4;
-    state.scan_level = 2;
-    const QString directory_before = state.tmpl.directory;
-
-    load_command(ctx, QStringLiteral("NOEXISTE.ORV"));
-
-    EXPECT_EQ(log.entries, (QStringList{QStringLiteral("hide-highlight"), QStringLiteral("topmost:1"),
-                                        QStringLiteral("message:") + not_found(folder.filePath(QStringLiteral("NOEXISTE.ORV"))),
-                                        QStringLiteral("topmost:0")}));
-    EXPECT_EQ(state.tmpl.directory, directory_before);
-    EXPECT_EQ(state.cursor, 4);
-    EXPECT_EQ(state.scan_level, 2);
 }
 
 TEST_F(FileCommandsTest, SonaPlaysOnlyEndingsWrittenInCapitals)
 {
-    const QString beep = make_file(QStringLiteral("BEEP.WAV"));
-    const QString bee = make_file(QStringLiteral("sons/bee.wav"));
-    const QString lower = make_file(QStringLiteral("a.wav"));
-    const QString song = make_file(QStringLiteral("M.MID"));
-    const QString other = make_file(QStringLiteral("N.MID"));
-
-    sound_command(ctx, QStringLiteral(" BEEP.WAV "));
-    sound_command(ctx, QStringLiteral("SONS\\BEE.WAV"));  // found in lower case on disk
-    sound_command(ctx, QStringLiteral("a.wav"));          // exists, plays nothing, says nothing
-    sound_command(ctx, QStringLiteral("BEEP.Wav"));
-    sound_command(ctx, lower);
-    EXPECT_EQ(sound.calls, (QStringList{QStringLiteral("wave ") + beep, QStringLiteral("wave ") + bee}));
+    const QString beep = make_file("BEEP.WAV"), bee = make_file("sons/bee.wav"), lower = make_file("a.wav");
+    const QString song = make_file("M.MID"), other = make_file("N.MID");
+    // Found in lower case on disk; "a.wav" exists but plays nothing and says nothing.
+    for (const QString& name : QStringList{" BEEP.WAV ", "SONS\\BEE.WAV", "a.wav", "BEEP.Wav", lower})
+        sound_command(ctx, name);
+    EXPECT_EQ(sound.calls, QStringList({"wave " + beep, "wave " + bee}));
     EXPECT_TRUE(messages.texts.isEmpty());
-
     // A second piece of music stops the first; a wave stops the music too.
     sound.calls.clear();
-    sound_command(ctx, QStringLiteral("M.MID"));
-    sound_command(ctx, QStringLiteral("N.MID"));
+    sound_command(ctx, "M.MID");
+    sound_command(ctx, "N.MID");
     EXPECT_EQ(state.open_midi, other);
     sound_command(ctx, beep);
-    EXPECT_EQ(sound.calls, (QStringList{QStringLiteral("midi ") + song, QStringLiteral("stop"),
-                                        QStringLiteral("midi ") + other, QStringLiteral("stop"),
-                                        QStringLiteral("wave ") + beep}));
+    EXPECT_EQ(sound.calls, QStringList({"midi " + song, "stop", "midi " + other, "stop", "wave " + beep}));
     EXPECT_TRUE(state.open_midi.isEmpty());
 
     sound.calls.clear();
-    sound_command(ctx, QStringLiteral("FALTA.WAV"));
+    sound_command(ctx, "FALTA.WAV");
     EXPECT_TRUE(sound.calls.isEmpty());
-    EXPECT_EQ(messages.texts, QStringList{not_found(folder.filePath(QStringLiteral("FALTA.WAV")))});
+    EXPECT_EQ(messages.texts, QStringList{not_found("FALTA.WAV")});
 }
 
-TEST_F(FileCommandsTest, EnganxaPutsTextAndPicturesOnTheClipboard)
+TEST_F(FileCommandsTest, EnganxaPutsTextAndPicturesOnTheClipboardOrLeavesItEmpty)
 {
-    make_file(QStringLiteral("NOTA.TXT"), QByteArrayLiteral("Bon dia, m\xc3\xb3n"));
-    make_file(QStringLiteral("VELL.TXT"), QByteArrayLiteral("Adi\xf3s"));  // Windows-1252
+    make_file("NOTA.TXT", "Bon dia, m\xc3\xb3n");
+    make_file("VELL.TXT", "Adi\xf3s");  // Windows-1252
     QImage picture(12, 7, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    ASSERT_TRUE(picture.save(folder.filePath(QStringLiteral("foto.jpg")), "JPG"));
-    ASSERT_TRUE(picture.save(folder.filePath(QStringLiteral("DIBUIX.BMP")), "BMP"));
+    ASSERT_TRUE(picture.save(folder.filePath("foto.jpg"), "JPG"));
+    ASSERT_TRUE(picture.save(folder.filePath("DIBUIX.BMP"), "BMP"));
 
-    paste_command(ctx, QStringLiteral("NOTA.TXT"));
-    EXPECT_EQ(clipboard.content, QStringLiteral("Bon dia, món"));
-    paste_command(ctx, QStringLiteral("VELL.TXT"));
-    EXPECT_EQ(clipboard.content, QStringLiteral("Adiós"));
-
-    paste_command(ctx, QStringLiteral("FOTO.JPG"));  // the kind is taken in capitals
+    paste_command(ctx, "NOTA.TXT");
+    EXPECT_EQ(clipboard.content, QString::fromUtf8("Bon dia, món"));
+    paste_command(ctx, "VELL.TXT");
+    EXPECT_EQ(clipboard.content, QString::fromUtf8("Adiós"));
+    paste_command(ctx, "FOTO.JPG");  // the kind is taken in capitals
     EXPECT_EQ(clipboard.image.size(), QSize(12, 7));
-    paste_command(ctx, QStringLiteral("DIBUIX.BMP"));
+    paste_command(ctx, "DIBUIX.BMP");
     EXPECT_EQ(clipboard.image.pixelColor(3, 3), QColor(Qt::red));
     EXPECT_EQ(clipboard.clears, 4);
-    EXPECT_TRUE(messages.texts.isEmpty());
-}
-
-TEST_F(FileCommandsTest, EnganxaLeavesTheClipboardEmptyForWhatItCannotRead)
-{
-    make_file(QStringLiteral("DIBUIX.WMF"), QByteArrayLiteral("\xd7\xcd\xc6\x9a garbage"));
-    make_file(QStringLiteral("TRENCAT.JPG"), QByteArrayLiteral("not a picture at all"));
-    make_file(QStringLiteral("DADES.DOC"), QByteArrayLiteral("text"));
-    for (const QString& name : {QStringLiteral("DIBUIX.WMF"), QStringLiteral("TRENCAT.JPG"), QStringLiteral("DADES.DOC")}) {
-        clipboard.set_text(QStringLiteral("abans"));
+    // What cannot be read leaves the clipboard empty, silently.
+    make_file("DIBUIX.WMF", "\xd7\xcd\xc6\x9a garbage");
+    make_file("TRENCAT.JPG", "not a picture at all");
+    make_file("DADES.DOC", "text");
+    for (const char* name : {"DIBUIX.WMF", "TRENCAT.JPG", "DADES.DOC"}) {
+        clipboard.set_text("abans");
         paste_command(ctx, name);
-        EXPECT_TRUE(clipboard.content.isEmpty()) << name.toStdString();
-        EXPECT_TRUE(clipboard.image.isNull()) << name.toStdString();
+        EXPECT_TRUE(clipboard.content.isEmpty()) << name;
+        EXPECT_TRUE(clipboard.image.isNull()) << name;
     }
     EXPECT_TRUE(messages.texts.isEmpty());
-
     // A missing file: the clipboard is cleared before the message.
     log.entries.clear();
-    paste_command(ctx, QStringLiteral("FALTA.TXT"));
-    EXPECT_EQ(log.entries, (QStringList{QStringLiteral("clipboard-clear"), QStringLiteral("topmost:1"),
-                                        QStringLiteral("message:") + not_found(folder.filePath(QStringLiteral("FALTA.TXT"))),
-                                        QStringLiteral("topmost:0")}));
+    paste_command(ctx, "FALTA.TXT");
+    EXPECT_EQ(log.entries, QStringList{"clipboard-clear"} + warning("FALTA.TXT"));
 }
 
 }  // namespace

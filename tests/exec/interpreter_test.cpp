@@ -58,7 +58,6 @@ TEST(Interpreter, ConditionalComparesTheRegisterExactly)
     EXPECT_EQ(typed_by("{|SIM abcd}", "abcd"), "");          // no blank after the value
     EXPECT_EQ(typed_by("{|SIM  {x} {y}}", ""), "x");          // an empty value matches an empty register
     EXPECT_EQ(typed_by("{|SIM 1 {{a}b} {c}}", "1"), "{a}b");  // branches are key texts
-
     // An unclosed false branch runs to the end of the command.
     ExecHarness h;
     h.target(0x41, "Editor");
@@ -88,23 +87,19 @@ TEST(Interpreter, RandomChoiceOverItemsAndRanges)
     EXPECT_EQ(typed_by("{|Tria [1#2]}"), "1");
     EXPECT_EQ(typed_by("{|TRIA [x]}"), "");
     EXPECT_EQ(typed_by("{|escoge [ {ENTER}#{ENTER}]}"), " {ENTER}");
-
     // Uniform over the items with the program's own generator.
     ClockSeededRandom generator(12345);
     h.ctx.random = &generator;
-    QHash<QString, int> counts;
     constexpr int kDraws = 30000;
-    for (int i = 0; i < kDraws; ++i)
-        ++counts[choose_random(h.ctx, "[a#b#c]")];
-    ASSERT_EQ(counts.size(), 3);
-    for (const QString& item : {"a", "b", "c"})
-        EXPECT_NEAR(counts.value(item), kDraws / 3, kDraws / 30) << item.toStdString();
-    QHash<QString, int> range;
-    for (int i = 0; i < kDraws; ++i)
-        ++range[choose_random(h.ctx, "[1#6]")];
-    EXPECT_EQ(range.size(), 5);
-    for (const QString& n : {"1", "2", "3", "4", "5"})
-        EXPECT_NEAR(range.value(n), kDraws / 5, kDraws / 25) << n.toStdString();
+    for (const auto& [list, items, tolerance] : {std::tuple{"[a#b#c]", QStringList({"a", "b", "c"}), kDraws / 30},
+                                                 std::tuple{"[1#6]", QStringList({"1", "2", "3", "4", "5"}), kDraws / 25}}) {
+        QHash<QString, int> counts;
+        for (int i = 0; i < kDraws; ++i)
+            ++counts[choose_random(h.ctx, list)];
+        EXPECT_EQ(counts.size(), items.size()) << list;
+        for (const QString& item : items)
+            EXPECT_NEAR(counts.value(item), kDraws / items.size(), tolerance) << list << item.toStdString();
+    }
 }
 
 TEST(Interpreter, ValueFunctionsExpandInsideArguments)
@@ -126,18 +121,15 @@ TEST(Interpreter, ValueFunctionsExpandInsideArguments)
 
 TEST(Interpreter, WaitsAreCountedInSynchronisations)
 {
-    const auto waits_for = [](const QString& command) {
+    // Below one, or no number, is one; a huge count is capped.
+    const std::pair<const char*, int> rows[] = {{"{|ESPERA 1", 1},  {"{|ESPERA 3", 3},  {"{|ESPERA 2.5", 2},
+                                                {"{|ESPERA", 1},    {"{|ESPERA 0", 1},  {"{|ESPERA -4", 1},
+                                                {"{|ESPERA 99999999999", kMaxWaitCount}};
+    for (const auto& [command, waits] : rows) {
         ExecHarness h;
         interpret_command(h.ctx, command);
-        return h.keys.waits;
-    };
-    EXPECT_EQ(waits_for("{|ESPERA 1"), 1);
-    EXPECT_EQ(waits_for("{|ESPERA 3"), 3);
-    EXPECT_EQ(waits_for("{|ESPERA 2.5"), 2);
-    EXPECT_EQ(waits_for("{|ESPERA"), 1);
-    EXPECT_EQ(waits_for("{|ESPERA 0"), 1);
-    EXPECT_EQ(waits_for("{|ESPERA -4"), 1);
-    EXPECT_EQ(waits_for("{|ESPERA 99999999999"), kMaxWaitCount);
+        EXPECT_EQ(h.keys.waits, waits) << command;
+    }
 }
 
 TEST(Interpreter, ScanLevelMovesToTheTopOrOneLevelUp)
@@ -152,23 +144,15 @@ TEST(Interpreter, ScanLevelMovesToTheTopOrOneLevelUp)
     Area inner = group;
     inner.parent = 2;
     add_area(t, inner);  // 3
-
-    h.state.scan_level = 3;
-    interpret_command(h.ctx, "{|Nivell -1");
-    EXPECT_EQ(h.state.scan_level, 2);
-    interpret_command(h.ctx, "{|NIVEL 5");
-    EXPECT_EQ(h.state.scan_level, 1);
-    interpret_command(h.ctx, "{|NIVELL -1");
-    EXPECT_EQ(h.state.scan_level, 1);  // the root has nothing above it
-    h.state.scan_level = 3;
-    interpret_command(h.ctx, "{|Nivell 0");
-    EXPECT_EQ(h.state.scan_level, 1);
-    h.state.scan_level = 3;
-    interpret_command(h.ctx, "{|nivell x");  // no number: 0
-    EXPECT_EQ(h.state.scan_level, 1);
-    h.state.scan_level = 99;                 // a level the board does not have
-    interpret_command(h.ctx, "{|NIVELL 1");
-    EXPECT_EQ(h.state.scan_level, 1);
+    // From a level, a command, the level after it: the root has nothing above it,
+    // and a level the board does not have goes to the top.
+    const std::tuple<int, const char*, int> rows[] = {{3, "{|Nivell -1", 2}, {2, "{|NIVEL 5", 1}, {1, "{|NIVELL -1", 1},
+                                                      {3, "{|Nivell 0", 1},  {3, "{|nivell x", 1}, {99, "{|NIVELL 1", 1}};
+    for (const auto& [from, command, to] : rows) {
+        h.state.scan_level = from;
+        interpret_command(h.ctx, command);
+        EXPECT_EQ(h.state.scan_level, to) << command << " from " << from;
+    }
 }
 
 TEST(Interpreter, KeywordsAndAliasesReachTheirCommands)
@@ -185,12 +169,10 @@ TEST(Interpreter, KeywordsAndAliasesReachTheirCommands)
                            "ENGANXA:G.BMP", "REG:[HKEY_CURRENT_USER\\X]N=v"}));
     EXPECT_TRUE(h.keys.runs.isEmpty());
     EXPECT_EQ(h.hooks.quits, 0);
-
     // Without the outside commands nothing happens, and nothing breaks.
     h.ctx.outside = nullptr;
     interpret_command(h.ctx, "{|SONA A.WAV");
     EXPECT_EQ(h.outside.calls.size(), 11);
-
     // RCW types the clipboard as keys; with no text, nothing.
     h.target(0x41, "Editor");
     h.clipboard.content = "+a~";

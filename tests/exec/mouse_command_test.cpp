@@ -42,7 +42,6 @@ TEST(MouseCommand, PositionsInsideTheTargetWindow)
     EXPECT_EQ(events_of("M 100 50 2CD"), QStringList({"move 300 200", "press left 300 200", "release left 300 200",
                                                       "press left 300 200", "release left 300 200"}));
     EXPECT_EQ(events_of("M 10"), QStringList({"move 210 150"}));  // a missing coordinate counts as 0
-
     // No target, or one whose frame cannot be read: the screen's corner.
     ExecHarness h;
     h.state.target_window = 0x99;
@@ -68,7 +67,6 @@ TEST(MouseCommand, ButtonsAndDrags)
     // A drag starts where the pointer really is, not at the working position.
     EXPECT_EQ(events_of("D 50 PD+ 0 10"), QStringList({"move 150 100", "press left 150 100", "move 150 110",
                                                        "release left 150 110"}));
-
     // Operation names are exact capitals; unknown tokens generate nothing.
     EXPECT_EQ(events_of("cd"), QStringList());
     EXPECT_EQ(events_of("XX 2CDX"), QStringList());

@@ -18,11 +18,6 @@
 namespace orvel {
 namespace {
 
-using testing::FakeSound;
-using testing::FakeSpeech;
-using testing::FakeTextReader;
-using testing::RecordingMessages;
-
 class SpeechTest : public ::testing::Test {
 protected:
     SpeechTest()
@@ -58,10 +53,10 @@ protected:
     Services services;
     RunModeHooks hooks;
     ExecContext ctx{state, services, hooks};
-    FakeSpeech speech;
-    FakeSound sound;
-    FakeTextReader reader;
-    RecordingMessages messages;
+    testing::FakeSpeech speech;
+    testing::FakeSound sound;
+    testing::FakeTextReader reader;
+    testing::RecordingMessages messages;
 };
 
 TEST_F(SpeechTest, DetectionAsksVoicesThenSetsCatalanAndFirstVoiceAndResetsTheTemplate)
@@ -78,9 +73,8 @@ TEST_F(SpeechTest, DetectionAsksVoicesThenSetsCatalanAndFirstVoiceAndResetsTheTe
     EXPECT_EQ(state.tmpl.tts_language, 0);
     EXPECT_EQ(state.tmpl.tts_voice, 0);
     EXPECT_EQ(state.tmpl.tts_speed, 100);
-
     // A new template detects again: the engine has gone, speech becomes unavailable
-    // and nothing is asked of it.
+    // and nothing is asked of it; without an engine at all, likewise.
     speech.is_present = false;
     speech.calls.clear();
     state.tmpl.tts_voice = 1;
@@ -88,48 +82,27 @@ TEST_F(SpeechTest, DetectionAsksVoicesThenSetsCatalanAndFirstVoiceAndResetsTheTe
     EXPECT_FALSE(state.tts_available);
     EXPECT_TRUE(speech.calls.isEmpty());
     EXPECT_EQ(state.tmpl.tts_voice, 1);
-
     services.speech = nullptr;
     tts_init(ctx);
     EXPECT_FALSE(state.tts_available);
 }
 
-TEST_F(SpeechTest, RunModePassesVoiceLanguageAndSpeedOfTheTemplate)
+TEST_F(SpeechTest, RunModeAndReadingPassTheTemplatesVoiceLanguageAndSpeed)
 {
     detect(3);
-    state.tmpl.tts_language = 1;
     state.tmpl.tts_voice = 1;
     state.tmpl.tts_speed = 150;
-    apply_template_speech(ctx);
-    EXPECT_EQ(speech.calls, QStringList({"speaker 2", "language 101", "speed 150"}));
-
+    // The board's language 0 is Catalan (99), 1 is 101; anything else is left to the engine.
+    for (const auto& [language, code] : {std::pair{1, 101}, std::pair{0, 99}, std::pair{7, 0}}) {
+        speech.calls.clear();
+        state.tmpl.tts_language = language;
+        apply_template_speech(ctx);
+        EXPECT_EQ(speech.calls, QStringList({"speaker 2", QString("language %1").arg(code), "speed 150"})) << language;
+    }
+    // Reading resumes, sets the reading voice and turns full stops into pauses.
     speech.calls.clear();
-    state.tmpl.tts_language = 0;
-    apply_template_speech(ctx);
-    EXPECT_EQ(speech.calls.at(1), "language 99");
-
-    speech.calls.clear();
-    state.tmpl.tts_language = 7;
-    apply_template_speech(ctx);
-    EXPECT_EQ(speech.calls.at(1), "language 0");
-
-    speech.calls.clear();
-    state.tts_available = false;
-    apply_template_speech(ctx);
-    EXPECT_TRUE(speech.calls.isEmpty());
-}
-
-TEST_F(SpeechTest, ReadingResumesSetsTheReadingVoiceAndTurnsFullStopsIntoPauses)
-{
-    detect(3);
-    state.tmpl.tts_voice = 1;
     read_text(ctx, "Bon dia. Adeu.");
     EXPECT_EQ(speech.calls, QStringList({"resume", "speaker 2", "read Bon dia; Adeu;"}));
-
-    speech.calls.clear();
-    state.tts_available = false;
-    read_text(ctx, "Bon dia.");
-    EXPECT_TRUE(speech.calls.isEmpty());
 }
 
 TEST_F(SpeechTest, AuditorySymbolWithWavIsPlayedInCapitalsAndAnythingElseIsSpokenInCapitals)
@@ -139,30 +112,31 @@ TEST_F(SpeechTest, AuditorySymbolWithWavIsPlayedInCapitalsAndAnythingElseIsSpoke
     So_icona(ctx, "  hola.wav ");
     EXPECT_EQ(sound.calls, QStringList({"wave " + wave}));
     EXPECT_TRUE(speech.calls.isEmpty());
-
-    sound.calls.clear();
-    So_icona(ctx, " hola ");
-    EXPECT_TRUE(sound.calls.isEmpty());
-    EXPECT_EQ(speech.read_texts, QStringList({"HOLA"}));
-
     // A name stored on Windows finds the file whatever its case on disk.
     const QString bee = make_file("sons/bee.wav");
     So_icona(ctx, "sons\\Bee.wav");
-    EXPECT_EQ(sound.calls, QStringList({"wave " + bee}));
+    So_icona(ctx, " hola ");
+    So_icona(ctx, "Sr. Pi");  // a dot in a spoken text becomes a pause
+    EXPECT_EQ(sound.calls, QStringList({"wave " + wave, "wave " + bee}));
+    EXPECT_EQ(speech.read_texts, QStringList({"HOLA", "SR; PI"}));
+}
 
-    // A dot in a spoken text becomes a pause.
-    speech.read_texts.clear();
-    So_icona(ctx, "Sr. Pi");
-    EXPECT_EQ(speech.read_texts, QStringList({"SR; PI"}));
-
-    // Without the engine, files still play and texts are silent.
+TEST_F(SpeechTest, WithoutTheEngineTextsAreSilentButFilesPlayAndMissingOnesAreReported)
+{
+    detect(3);
+    make_file("hola.wav");
+    make_file("text.txt");
     state.tts_available = false;
-    sound.calls.clear();
-    speech.calls.clear();
+    apply_template_speech(ctx);
+    read_text(ctx, "Bon dia.");
     So_icona(ctx, "hola.wav");
     So_icona(ctx, "hola");
-    EXPECT_EQ(sound.calls.size(), 1);
+    read_file(ctx, "/F:NOEXISTE.TXT");
+    read_file(ctx, "/F:TEXT.TXT");
     EXPECT_TRUE(speech.calls.isEmpty());
+    EXPECT_EQ(sound.calls.size(), 1);
+    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(reader.files.isEmpty());
 }
 
 TEST_F(SpeechTest, AnnouncementVoiceDiffersFromTheReadingVoiceAndIsRestored)
@@ -196,28 +170,15 @@ TEST_F(SpeechTest, ReadingAFileChecksItInTheBoardFolderAndStartsTheReaderInTheBo
     detect(3);
     const QString text = make_file("text.txt");
     read_file(ctx, "/I:c /L:1 /V:100 /F:TEXT.TXT");
-    EXPECT_EQ(reader.files, QStringList({text}));
-    EXPECT_EQ(reader.languages, std::vector<int16_t>({99}));
-    EXPECT_TRUE(messages.texts.isEmpty());
-
     state.tmpl.tts_language = 1;
     read_file(ctx, "TEXT.TXT");
-    EXPECT_EQ(reader.files.value(1), text);
-    EXPECT_EQ(reader.languages.back(), 101);
-
     // A missing file is reported with its full name and the reader is not started.
     read_file(ctx, "/I:c /F:NOEXISTE.TXT");
+    EXPECT_EQ(reader.files, QStringList({text, text}));
+    EXPECT_EQ(reader.languages, std::vector<int16_t>({99, 101}));
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_TRUE(messages.texts[0].startsWith("Orvel no troba el fitxer "));
     EXPECT_TRUE(messages.texts[0].contains(QDir(folder.path()).filePath("NOEXISTE.TXT")));
-    EXPECT_EQ(reader.files.size(), 2);
-
-    // Without the engine a missing file is still reported, an existing one is not read.
-    state.tts_available = false;
-    read_file(ctx, "/F:NOEXISTE.TXT");
-    read_file(ctx, "/F:TEXT.TXT");
-    EXPECT_EQ(messages.texts.size(), 2);
-    EXPECT_EQ(reader.files.size(), 2);
 }
 
 TEST_F(SpeechTest, MusicIsStoppedByTheNextSoundOfEitherKind)
@@ -232,7 +193,6 @@ TEST_F(SpeechTest, MusicIsStoppedByTheNextSoundOfEitherKind)
     So_icona(ctx, "hola.wav");
     EXPECT_EQ(sound.calls.value(0), "stop");
     EXPECT_TRUE(state.open_midi.isEmpty());
-
     // A file the output cannot play leaves no music recorded as playing.
     sound.succeed = false;
     play_midi(ctx, "M.MID");

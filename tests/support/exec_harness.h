@@ -53,13 +53,9 @@ public:
 struct ExecHarness {
     ExecHarness()
     {
-        keys.log = &log;
-        windows.log = &log;
-        mouse.log = &log;
-        launcher.log = &log;
-        clipboard.log = &log;
-        outside.log = &log;
-        hooks.log = &log;
+        for (EventLog** shared :
+             {&keys.log, &windows.log, &mouse.log, &launcher.log, &clipboard.log, &outside.log, &hooks.log})
+            *shared = &log;
         services.messages = &messages;
         services.clock = &clock;
         services.keys = &keys;

@@ -3,7 +3,6 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 #include "event_log.h"
 #include "platform/key_sender.h"
@@ -14,11 +13,7 @@ class FakeKeySender : public KeySender {
 public:
     int send_keys(const QString& notation) override
     {
-        if (before_send)
-            before_send(notation);
-        const int code = failures.value(notation, next_failure);
-        next_failure = 0;
-        if (code != 0) {
+        if (const int code = failures.value(notation)) {
             log_event(log, QStringLiteral("keys-failed:%1").arg(notation));
             return code;
         }
@@ -37,8 +32,6 @@ public:
     QString typed;                   // the runs joined
     int waits = 0;
     QHash<QString, int> failures;    // a run that fails with its code
-    int next_failure = 0;            // the next run fails with this code (once)
-    std::function<void(const QString&)> before_send;
     EventLog* log = nullptr;
 };
 

@@ -62,21 +62,9 @@ public:
         }
         return ids;
     }
-    QString title(WindowId window) override
-    {
-        FakeWindow* w = find(window);
-        return w ? w->title : QString();
-    }
-    bool is_visible(WindowId window) override
-    {
-        FakeWindow* w = find(window);
-        return w && w->visible;
-    }
-    int64_t process_id(WindowId window) override
-    {
-        FakeWindow* w = find(window);
-        return w ? w->pid : 0;
-    }
+    QString title(WindowId window) override { return find(window) ? find(window)->title : QString(); }
+    bool is_visible(WindowId window) override { return find(window) && find(window)->visible; }
+    int64_t process_id(WindowId window) override { return find(window) ? find(window)->pid : 0; }
     bool activate(WindowId window) override
     {
         FakeWindow* w = find(window);
@@ -89,18 +77,13 @@ public:
         log_event(log, QStringLiteral("activate:%1").arg(window));
         return true;
     }
-    QRect geometry(WindowId window) override
-    {
-        FakeWindow* w = find(window);
-        return w ? w->frame : QRect();
-    }
+    QRect geometry(WindowId window) override { return find(window) ? find(window)->frame : QRect(); }
     bool move_resize(WindowId window, const QRect& frame) override
     {
         FakeWindow* w = find(window);
-        if (!w)
-            return false;
-        w->frame = frame;
-        return true;
+        if (w)
+            w->frame = frame;
+        return w != nullptr;
     }
     bool set_topmost(WindowId window, bool topmost) override
     {

@@ -2,7 +2,6 @@
 // The outside commands, recorded as "WORD:argument" instead of performed.
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 #include "event_log.h"
 #include "exec/outside_commands.h"
@@ -19,7 +18,6 @@ public:
     void registry_command(const QString& argument) override { record(QStringLiteral("REG"), argument); }
 
     QStringList calls;  // "SONA:A.WAV"
-    std::function<void(const QString& word, const QString& argument)> on_call;
     EventLog* log = nullptr;
 
 private:
@@ -28,8 +26,6 @@ private:
         const QString entry = word + QLatin1Char(':') + argument;
         calls << entry;
         log_event(log, entry);
-        if (on_call)
-            on_call(word, argument);
     }
 };
 
