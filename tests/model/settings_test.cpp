@@ -109,9 +109,8 @@ TEST_F(SettingsTest, LastProfileIsLoadedAndRecordedInTheUsersSettings)
     const QString stored = dir.path() + u"/PROFILES/JOAN.USR"_s;
     put(u"program/Orvel.INI"_s, "[Orvel]\r\nInterval=300\r\nusuari=  " + stored.toLocal8Bit() + "  \r\n");
     read_settings(profile, folders, recording_hooks());
-    EXPECT_EQ(profile.Interval, 300);
-    EXPECT_EQ(profile.modus, 2);
-    EXPECT_EQ(profile.temps, 15);
+    // Absent joystick keys read as zero and are corrected like zeros.
+    EXPECT_EQ(numbers(profile), (std::vector<double>{300, 1, 2, 15, 8, 255, 0, 0, 0, 0, 0, 1, 10}));
     EXPECT_EQ(ticked, std::vector<int16_t>{2});
     // The user's settings start from the program's, so Interval survives the write.
     const QString user_ini = folders.config + u"/Orvel.INI"_s;
@@ -154,11 +153,10 @@ TEST_F(SettingsTest, ProfileKeysAndTheirCorrections)
     const QString other = put(u"b.usr"_s, "[Orvel]\r\nSo=SI\r\ngruix=-3\r\njoystic_sensi=0\r\n");
     profile.So = true;
     read_user_profile(profile, other, {});
-    EXPECT_FALSE(profile.So);  // only "Si" itself means yes
-    EXPECT_EQ(profile.gruix, 8);
-    EXPECT_EQ(profile.color, 255.0);
-    EXPECT_EQ(profile.joystic_sensi, 1);
-    EXPECT_EQ(profile.n_joystic, 0);
+    // Only "Si" itself means yes; a negative thickness and a zero sensitivity are corrected.
+    const std::vector<double> after = numbers(profile);
+    EXPECT_EQ((std::vector<double>{after[1], after[4], after[5], after[10], after[11]}),
+              (std::vector<double>{0, 8, 255, 0, 1}));
     EXPECT_EQ(joysticks.size(), 1u);
 }
 
