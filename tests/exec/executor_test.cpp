@@ -142,7 +142,7 @@ TEST(Executor, BusyPointerAndFocusFollowTheAccessMethod)
 TEST(Executor, TextsThatRunThemselvesEnd)
 {
     EditorHarness h;
-    // Each row runs `text` with the register holding `memory`; the checks follow.
+    // Runs `text` with the register holding `memory`, keys and calls recorded afresh.
     const auto with = [&h](const QString& memory, const QString& text) {
         h.keys.runs.clear();
         h.outside.calls.clear();
