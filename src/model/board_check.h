@@ -8,7 +8,7 @@
 
 namespace orvel {
 
-// One command cut from a key text as the executor cuts it (Part 2.1): from "{|" up to,
+// One command cut from a key text as the executor cuts it: from "{|" up to,
 // not including, its closing brace (nesting counted), or up to the text's last
 // character when it is never closed.
 struct CutCommand {
@@ -20,7 +20,7 @@ struct CutCommand {
 // of a conditional ("{|SIM" in exact capitals) are not entered here.
 QList<CutCommand> cut_commands(const QString& keys);
 
-// The branch texts of a conditional command (Part 2.2, evaluate_conditional): none when
+// The branch texts of a conditional command (as evaluate_conditional finds them): none when
 // it has no blank after its value, else the true branch and, when present, the false one.
 QStringList conditional_branches(const QString& command);
 

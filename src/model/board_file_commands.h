@@ -1,6 +1,6 @@
 #pragma once
 // The logic of the "Fitxers" menu commands (Nou, Obrir, Desar, Sortir) and of undo
-// ("Desfer", copia_seguretat), Part 1.2, without their dialogs: the main window shows
+// ("Desfer", copia_seguretat), without their dialogs: the main window shows
 // the dialogs and the pictures and calls these with what the user chose.
 //
 // Linux changes to the Part, on purpose:
@@ -28,7 +28,7 @@ struct OrvelState;
 struct Folders;
 class MessageBoxes;
 
-// ---- Relocation on save (Part 1.2 "Relocation of one file reference") ----
+// ---- Relocation on save: keeping every file reference valid from the new folder ----
 
 // f as it must be stored once the board lives in new_folder: unchanged when empty or when
 // no file of that name exists from old_folder; otherwise the existing file's full name,
@@ -77,7 +77,7 @@ bool copia_seguretat(OrvelState& state, int mode, MessageBoxes& messages);
 struct NewBoardActions {
     std::function<void()> save;              // the save command, for ask_save_changes
     bool speech_engine_present = false;      // step 3: reset the speech settings only then
-    std::function<void()> open_global_data;  // step 6: the global data dialog (Part 1.5)
+    std::function<void()> open_global_data;  // step 6: the global data dialog
 };
 
 // "&Nou": asks to save, resets the board, takes the undo snapshot, resets the speech
@@ -93,7 +93,7 @@ LoadOutcome open_board(OrvelState& state, const QString& chosen, MessageBoxes& m
 enum class SaveOutcome { Saved, NotSaved, Failed };
 
 struct SaveActions {
-    std::function<void(Template&)> generate_cover;  // step 11 when auto_cover is 1 (Part 4.3)
+    std::function<void(Template&)> generate_cover;  // step 11 when auto_cover is 1: the cover drawn from the areas
 };
 
 // "&Desar ...", after the dialog, with the full name chosen (empty: cancelled). Names

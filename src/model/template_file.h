@@ -1,5 +1,5 @@
 #pragma once
-// Reading and writing board files (.ORV): Part 1.2.
+// Reading and writing board files (.ORV).
 //
 // The file is Windows-1252 text, CRLF line ends (LF accepted on reading), one value a
 // line: integer lines (" 2 ", "-1 "), quoted text lines ("text", with "¶" standing for a
