@@ -76,8 +76,8 @@ bool copia_seguretat(OrvelState& state, int mode, MessageBoxes& messages);
 
 struct NewBoardActions {
     std::function<void()> save;              // the save command, for ask_save_changes
-    bool speech_engine_present = false;      // step 3: reset the speech settings only then
-    std::function<void()> open_global_data;  // step 6: the global data dialog
+    bool speech_engine_present = false;      // the speech settings are reset only then
+    std::function<void()> open_global_data;  // opens the global data dialog for the new board
 };
 
 // "&Nou": asks to save, resets the board, takes the undo snapshot, resets the speech
@@ -93,7 +93,7 @@ LoadOutcome open_board(OrvelState& state, const QString& chosen, MessageBoxes& m
 enum class SaveOutcome { Saved, NotSaved, Failed };
 
 struct SaveActions {
-    std::function<void(Template&)> generate_cover;  // step 11 when auto_cover is 1: the cover drawn from the areas
+    std::function<void(Template&)> generate_cover;  // when auto_cover is 1: the cover drawn from the areas
 };
 
 // "&Desar ...", after the dialog, with the full name chosen (empty: cancelled). Names

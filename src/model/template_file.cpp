@@ -676,7 +676,7 @@ LoadOutcome load_template(Template& t, const QString& path, MessageBoxes& messag
     if (outcome == LoadOutcome::Refused)
         return outcome;
 
-    // Step 8 and 12: the cover's time, or the message for a cover that is not there.
+    // The cover's time, or the message for a cover that is not there.
     if (!t.cover_file.isEmpty()) {
         const QString base = options.references_folder.isEmpty() ? folder : options.references_folder;
         const QString cover = resolve_stored_name(t.cover_file, base);
@@ -689,7 +689,7 @@ LoadOutcome load_template(Template& t, const QString& path, MessageBoxes& messag
         }
     }
 
-    // Step 14.
+    // The board now is this file, unchanged since it was read.
     t.file_name = full;
     t.file_time = file_time_text(full);
     t.modified = 0;
