@@ -105,8 +105,9 @@ TEST(SqliteRegistryStore, AnUnreadableOrDamagedDatabaseIsSetAsideAndTheStoreStar
         {
             QFile bad(file);
             ASSERT_TRUE(bad.open(QIODevice::ReadWrite));
-            if (!whole_file)
+            if (!whole_file) {
                 ASSERT_GT(bad.size(), 3 * 4096);
+            }
             bad.seek(whole_file ? 0 : 2 * 4096);
             bad.write(QByteArray(whole_file ? 8192 : 4096, whole_file ? '\x5a' : '\xff'));
             bad.seek(0);

@@ -192,7 +192,7 @@ void type_under_layouts(bool with_window_manager)
     Display* d = session.display().get();
     KeymapChangeCounter keymap_changes(session.display_name());
 
-    for (const QString layout : {QStringLiteral("us"), QStringLiteral("es"), QStringLiteral("fr")}) {
+    for (const QString& layout : {QStringLiteral("us"), QStringLiteral("es"), QStringLiteral("fr")}) {
         SCOPED_TRACE(layout.toStdString());
         ASSERT_TRUE(session.set_layout(layout));
         // Measured before the terminal has the focus: the measuring keys reach nobody.

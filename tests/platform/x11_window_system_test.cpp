@@ -75,8 +75,9 @@ void exercise_windows(bool with_window_manager)
     };
     const QRect got = windows.geometry(second.window);
     EXPECT_TRUE(eventually(placed)) << got.x() << "," << got.y() << " " << got.width() << "x" << got.height();
-    if (!with_window_manager)
+    if (!with_window_manager) {
         EXPECT_EQ(windows.geometry(second.window), frame);
+    }
 
     // Topmost: under a manager the window carries the state; without one it is raised.
     ASSERT_TRUE(windows.set_topmost(first.window, true));
