@@ -2,6 +2,8 @@
 // and exit questions, and the undo snapshot.
 #include <gtest/gtest.h>
 
+#include "support/test_files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,17 +27,10 @@ namespace {
 
 void touch(const QString& path, const QByteArray& bytes = "x")
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    f.write(bytes);
+    orvel::testing::write_file(path, bytes);
 }
 
-QByteArray read_bytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using orvel::testing::read_file;
 
 class BoardFileCommands : public ::testing::Test {
 protected:
@@ -148,7 +143,7 @@ TEST_F(BoardFileCommands, NamesAndCoversOfSavedBoards)
     t.directory = old_dir;
     ASSERT_EQ(save_board(state, new_dir + u"/MY.BOARD.ORV"_s, messages), SaveOutcome::Saved);
     EXPECT_EQ(t.cover_file, u"MY.BMP"_s);
-    EXPECT_TRUE(read_bytes(new_dir + u"/MY.BOARD.ORV"_s).startsWith(" 2 \r\n 1 \r\nMY.BMP\r\n"));
+    EXPECT_TRUE(read_file(new_dir + u"/MY.BOARD.ORV"_s).startsWith(" 2 \r\n 1 \r\nMY.BMP\r\n"));
     // Saving under a new name copies the cover, ending as the old one found on disk.
     touch(old_dir + u"/x.bmp"_s, "BMcover");
     t.directory = old_dir;
@@ -156,8 +151,8 @@ TEST_F(BoardFileCommands, NamesAndCoversOfSavedBoards)
     t.file_name = old_dir + u"/first.ORV"_s;
     ASSERT_EQ(save_board(state, new_dir + u"/BOARD.ORV"_s, messages), SaveOutcome::Saved);
     EXPECT_EQ(t.cover_file, u"BOARD.bmp"_s);
-    EXPECT_EQ(read_bytes(new_dir + u"/BOARD.bmp"_s), QByteArray("BMcover"));
-    EXPECT_EQ(read_bytes(old_dir + u"/x.bmp"_s), QByteArray("BMcover"));
+    EXPECT_EQ(read_file(new_dir + u"/BOARD.bmp"_s), QByteArray("BMcover"));
+    EXPECT_EQ(read_file(old_dir + u"/x.bmp"_s), QByteArray("BMcover"));
     // Characters the file cannot hold are warned about once.
     add_area(t, Area{.keys = u"日本語"_s, .icon_file = u"Ω.bmp"_s});
     messages.texts.clear();

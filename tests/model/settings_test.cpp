@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/test_files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -37,10 +39,7 @@ protected:
     QString put(const QString& relative, const QByteArray& bytes) const
     {
         const QString full = dir.path() + u'/' + relative;
-        QDir().mkpath(full.section(u'/', 0, -2));
-        QFile f(full);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
+        orvel::testing::write_file(full, bytes);
         return full;
     }
     static QByteArray bytes_of(const QString& full)

@@ -1,6 +1,8 @@
 // The board file (.ORV) reader and writer: layout, version rule, messages and bad input.
 #include <gtest/gtest.h>
 
+#include "support/test_files.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -29,18 +31,8 @@ namespace {
 const QString kReadError = u"Error en llegir el fitxer "_s;
 const QString kEof = u"62 Input past end of file"_s;
 
-void write_bytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-QByteArray read_bytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using orvel::testing::read_file;
+using orvel::testing::write_file;
 
 // Header lines 1..17 of a version 2.1 board with n areas, CRLF.
 QByteArray header(int areas, const QByteArray& cover = QByteArray())
@@ -93,7 +85,7 @@ protected:
     // Writes bytes to a board file, loads it into t with fresh messages and expects it read.
     void load_bytes(Template& t, const QByteArray& bytes, const QString& name = u"b.ORV"_s)
     {
-        write_bytes(at(name), bytes);
+        write_file(at(name), bytes);
         messages.texts.clear();
         ASSERT_EQ(load(t, at(name)), LoadOutcome::Read);
     }
@@ -110,7 +102,7 @@ TEST_F(TemplateFile, WrittenBoardsReadBackToTheSameFieldsAndBytes)
 {
     const Template original = sample_board();
     const QString path = at(u"board.ORV"_s);
-    write_bytes(at(u"caràtula.bmp"_s), "BM");
+    write_file(at(u"caràtula.bmp"_s), "BM");
     ASSERT_TRUE(write_template(original, path));
     Template t;
     EXPECT_EQ(load(t, path), LoadOutcome::Read);
@@ -120,7 +112,7 @@ TEST_F(TemplateFile, WrittenBoardsReadBackToTheSameFieldsAndBytes)
     EXPECT_EQ(t.file_name, path);
     EXPECT_EQ(t.directory, dir.path());
     ASSERT_TRUE(write_template(t, at(u"again.ORV"_s)));
-    EXPECT_EQ(read_bytes(at(u"again.ORV"_s)), read_bytes(path));
+    EXPECT_EQ(read_file(at(u"again.ORV"_s)), read_file(path));
 
     // The same from a device, and with line feeds only (the break inside a value changes too).
     QByteArray bytes = template_bytes(original);
@@ -180,7 +172,7 @@ TEST_F(TemplateFile, NewerVersionsAreRefusedAndLeaveTheBoardReset)
 {
     for (const QByteArray& version : {QByteArray(" 2 \r\n 2 \r\n"), QByteArray(" 3 \r\n 0 \r\n")}) {
         SCOPED_TRACE(version.constData());
-        write_bytes(at(u"new.ORV"_s), version + "X.BMP\r\n 1 \r\n");
+        write_file(at(u"new.ORV"_s), version + "X.BMP\r\n 1 \r\n");
         Template t{.directory = u"/somewhere/else"_s, .cover_file = u"old.bmp"_s};
         add_area(t, Area{});
         messages.texts.clear();
@@ -197,8 +189,8 @@ TEST_F(TemplateFile, NewerVersionsAreRefusedAndLeaveTheBoardReset)
 TEST_F(TemplateFile, WhichFilesAreReadAndHowRefusalsAreReported)
 {
     const QByteArray bytes = template_bytes(Template{});
-    write_bytes(at(u"a.txt"_s), bytes);
-    write_bytes(at(u"b.orv"_s), bytes);
+    write_file(at(u"a.txt"_s), bytes);
+    write_file(at(u"b.orv"_s), bytes);
     Template t;
     // The name must end in .orv, in any case; otherwise a critical box.
     EXPECT_EQ(load(t, at(u"a.txt"_s)), LoadOutcome::Refused);
@@ -220,7 +212,7 @@ TEST_F(TemplateFile, WhichFilesAreReadAndHowRefusalsAreReported)
     EXPECT_TRUE(messages.texts[0].endsWith(u"75 Path/File access error"_s));
     // Relative names resolve against the board's folder without regard to case.
     QDir(dir.path()).mkdir(u"sub"_s);
-    write_bytes(at(u"sub/next.orv"_s), header(1) + area_block(3));
+    write_file(at(u"sub/next.orv"_s), header(1) + area_block(3));
     t.directory = dir.path();
     EXPECT_EQ(load(t, u"SUB\\NEXT.ORV"_s), LoadOutcome::Read);
     EXPECT_EQ(t.file_name, at(u"sub/next.orv"_s));
@@ -232,7 +224,7 @@ TEST_F(TemplateFile, WhichFilesAreReadAndHowRefusalsAreReported)
 TEST_F(TemplateFile, CoverLineAndNumberLines)
 {
     // An existing cover gives its time and no message; the name runs up to the comma, trimmed.
-    write_bytes(at(u"cover.bmp"_s), "BM");
+    write_file(at(u"cover.bmp"_s), "BM");
     Template t;
     t.cover_outdated = -1;
     load_bytes(t, header(0, "  COVER.BMP , ignored"));
@@ -271,7 +263,7 @@ TEST_F(TemplateFile, TruncatedFileKeepsWhatWasReadAndReportsEndOfFileOnce)
     EXPECT_EQ(t.area(2).Xi, 2);
     // Every cut of the file loads without a crash, with at most one message per number.
     for (qsizetype n = 0; n <= whole.size(); n += 7) {
-        write_bytes(at(u"cut.ORV"_s), whole.left(n));
+        write_file(at(u"cut.ORV"_s), whole.left(n));
         RecordingMessages quiet;
         Template any;
         load_template(any, at(u"cut.ORV"_s), quiet);
@@ -337,7 +329,7 @@ TEST_F(TemplateFile, GarbageLongLinesAndHugeFilesLoadWithBoundedWork)
     QByteArray garbage;
     for (int i = 0; i < 200000; ++i)
         garbage.append(static_cast<char>((i * 7919) % 256));
-    write_bytes(at(u"g.ORV"_s), garbage);
+    write_file(at(u"g.ORV"_s), garbage);
     Template t;
     EXPECT_EQ(load(t, at(u"g.ORV"_s)), LoadOutcome::Read);
     EXPECT_LE(t.area_count, kMaxAreas);
@@ -351,7 +343,7 @@ TEST_F(TemplateFile, GarbageLongLinesAndHugeFilesLoadWithBoundedWork)
     // huge line that holds no number.
     const QString path = at(u"big.ORV"_s);
     for (const QByteArray& start : {header(1) + area_block(5), QByteArray()}) {
-        write_bytes(path, start);
+        write_file(path, start);
         ASSERT_EQ(::truncate(QFile::encodeName(path).constData(), 100LL * 1024 * 1024), 0);
         messages.texts.clear();
         ASSERT_EQ(load(t, path), LoadOutcome::Read);
@@ -368,10 +360,10 @@ TEST_F(TemplateFile, GarbageLongLinesAndHugeFilesLoadWithBoundedWork)
 TEST_F(TemplateFile, WritingReplacesTheFileWholeOrNotAtAll)
 {
     const QString path = at(u"w.ORV"_s);
-    write_bytes(path, "old contents");
+    write_file(path, "old contents");
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
     ASSERT_TRUE(write_template(sample_board(), path));
-    EXPECT_EQ(read_bytes(path), template_bytes(sample_board()));
+    EXPECT_EQ(read_file(path), template_bytes(sample_board()));
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);  // permissions kept
@@ -384,7 +376,7 @@ TEST_F(TemplateFile, WritingReplacesTheFileWholeOrNotAtAll)
     r = write_template(Template{}, at(u"missing/x.ORV"_s));
     EXPECT_FALSE(r);
     EXPECT_EQ(r.error_number, file_error::kPathNotFound);
-    EXPECT_EQ(read_bytes(path), template_bytes(sample_board()));
+    EXPECT_EQ(read_file(path), template_bytes(sample_board()));
     // No temporary file is left beside it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
@@ -407,7 +399,7 @@ void keep_warning(QtMsgType, const QMessageLogContext&, const QString& text) { q
 TEST_F(TemplateFile, NamesHoldingANulNeverReachTheFileSystem)
 {
     const QString path = at(u"nul.ORV"_s);
-    write_bytes(path, header(0, QByteArray("a\0b.bmp", 7)));
+    write_file(path, header(0, QByteArray("a\0b.bmp", 7)));
     qt_warnings.clear();
     const QtMessageHandler previous = qInstallMessageHandler(keep_warning);
     Template t;
