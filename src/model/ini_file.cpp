@@ -29,6 +29,15 @@ bool is_blank(QChar c)
     return c.unicode() < 0x80 && is_blank(static_cast<char>(c.unicode()));
 }
 
+// Narrows [b, e) of the bytes to leave out the blanks at both ends.
+void trim_range(const char* d, qsizetype& b, qsizetype& e)
+{
+    while (b < e && is_blank(d[b]))
+        ++b;
+    while (e > b && is_blank(d[e - 1]))
+        --e;
+}
+
 QString trim_blanks(const QString& text)
 {
     qsizetype b = 0;
@@ -107,10 +116,7 @@ ParsedLine parse_line(const char* d, const Line& line)
         if (close > s) {
             qsizetype nb = s + 1;
             qsizetype ne = close;
-            while (nb < ne && is_blank(d[nb]))
-                ++nb;
-            while (ne > nb && is_blank(d[ne - 1]))
-                --ne;
+            trim_range(d, nb, ne);
             p.kind = LineKind::Section;
             p.name_begin = nb;
             p.name_end = ne;
@@ -126,10 +132,7 @@ ParsedLine parse_line(const char* d, const Line& line)
         --ne;
     qsizetype vb = at + 1;
     qsizetype ve = e;
-    while (vb < ve && is_blank(d[vb]))
-        ++vb;
-    while (ve > vb && is_blank(d[ve - 1]))
-        --ve;
+    trim_range(d, vb, ve);
     p.kind = LineKind::Key;
     p.name_begin = s;
     p.name_end = ne;
