@@ -182,6 +182,28 @@ bool valid_key_name(const QString& name)
            !name.startsWith(QLatin1Char(';'));
 }
 
+// Calls on_key for each key line of the first section named `section` (other
+// sections of that name are never searched) until it returns true.
+template <typename OnKey>
+void visit_first_section(const QByteArray& bytes, const QString& section, OnKey on_key)
+{
+    const QString wanted_section = trim_blanks(section);
+    const char* d = bytes.constData();
+    LineReader lines(bytes);
+    Line line;
+    bool inside = false;
+    while (lines.next(line)) {
+        const ParsedLine p = parse_line(d, line);
+        if (p.kind == LineKind::Section) {
+            if (inside)
+                return;
+            inside = name_matches(d, p.name_begin, p.name_end, wanted_section);
+        } else if (inside && p.kind == LineKind::Key && on_key(d, p)) {
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 int leading_integer(const QString& text)
@@ -340,23 +362,15 @@ QString IniFile::read_string(const QString& section, const QString& key, const Q
     const QString fallback = cut_to_buffer(trim_trailing_blanks(default_value), buffer_size);
     if (!load())
         return fallback;
-    const QString wanted_section = trim_blanks(section);
     const QString wanted_key = trim_blanks(key);
-    const char* d = bytes_.constData();
-    LineReader lines(bytes_);
-    Line line;
-    bool inside = false;
-    while (lines.next(line)) {
-        const ParsedLine p = parse_line(d, line);
-        if (p.kind == LineKind::Section) {
-            if (inside)
-                break;  // only the first section of that name counts
-            inside = name_matches(d, p.name_begin, p.name_end, wanted_section);
-        } else if (inside && p.kind == LineKind::Key && name_matches(d, p.name_begin, p.name_end, wanted_key)) {
-            return value_text(d, p, buffer_size);
-        }
-    }
-    return fallback;
+    QString found = fallback;
+    visit_first_section(bytes_, section, [&](const char* d, const ParsedLine& p) {
+        if (!name_matches(d, p.name_begin, p.name_end, wanted_key))
+            return false;
+        found = value_text(d, p, buffer_size);
+        return true;
+    });
+    return found;
 }
 
 int IniFile::read_int(const QString& section, const QString& key, int default_value) const
@@ -370,23 +384,12 @@ QHash<QString, QString> IniFile::read_section(const QString& section, int buffer
     QHash<QString, QString> values;
     if (!load())
         return values;
-    const QString wanted_section = trim_blanks(section);
-    const char* d = bytes_.constData();
-    LineReader lines(bytes_);
-    Line line;
-    bool inside = false;
-    while (lines.next(line)) {
-        const ParsedLine p = parse_line(d, line);
-        if (p.kind == LineKind::Section) {
-            if (inside)
-                break;
-            inside = name_matches(d, p.name_begin, p.name_end, wanted_section);
-        } else if (inside && p.kind == LineKind::Key) {
-            const QString name = cp1252::decode(d + p.name_begin, p.name_end - p.name_begin).toCaseFolded();
-            if (!values.contains(name))
-                values.insert(name, value_text(d, p, buffer_size));
-        }
-    }
+    visit_first_section(bytes_, section, [&](const char* d, const ParsedLine& p) {
+        const QString name = cp1252::decode(d + p.name_begin, p.name_end - p.name_begin).toCaseFolded();
+        if (!values.contains(name))
+            values.insert(name, value_text(d, p, buffer_size));
+        return false;
+    });
     return values;
 }
 
