@@ -69,6 +69,16 @@ bool window_exists(Display* d, Window w, XWindowAttributes* attributes)
     return w != None && XGetWindowAttributes(d, w, attributes) != 0;
 }
 
+// The window as an X11 window with its attributes, when the display is there and
+// the window still exists.
+bool existing_window(X11Display& display, WindowId window, Window* w, XWindowAttributes* attributes)
+{
+    if (!display.ok() || window <= 0)
+        return false;
+    *w = static_cast<Window>(window);
+    return window_exists(display.get(), *w, attributes);
+}
+
 void send_root_message(Display* d, Window w, Atom type, long l0, long l1 = 0, long l2 = 0, long l3 = 0,
                        long l4 = 0)
 {
@@ -242,14 +252,12 @@ QString X11WindowSystem::title(WindowId window)
 
 bool X11WindowSystem::is_visible(WindowId window)
 {
-    if (!m_display.ok() || window <= 0)
-        return false;
-    Display* d = m_display.get();
+    Window w = None;
     XWindowAttributes attributes;
-    if (!window_exists(d, static_cast<Window>(window), &attributes))
+    if (!existing_window(m_display, window, &w, &attributes))
         return false;
     // A minimised window still counts as shown, as the taskbar sees it.
-    return attributes.map_state == IsViewable || wm_state(d, static_cast<Window>(window)) == IconicState;
+    return attributes.map_state == IsViewable || wm_state(m_display.get(), w) == IconicState;
 }
 
 int64_t X11WindowSystem::process_id(WindowId window)
@@ -263,13 +271,11 @@ int64_t X11WindowSystem::process_id(WindowId window)
 
 bool X11WindowSystem::activate(WindowId window)
 {
-    if (!m_display.ok() || window <= 0)
+    Window w = None;
+    XWindowAttributes attributes;
+    if (!existing_window(m_display, window, &w, &attributes))
         return false;
     Display* d = m_display.get();
-    const Window w = static_cast<Window>(window);
-    XWindowAttributes attributes;
-    if (!window_exists(d, w, &attributes))
-        return false;
 
     auto wait_for_focus = [&](std::chrono::milliseconds limit) {
         const auto deadline = Clock::now() + limit;
@@ -306,13 +312,11 @@ bool X11WindowSystem::activate(WindowId window)
 
 QRect X11WindowSystem::geometry(WindowId window)
 {
-    if (!m_display.ok() || window <= 0)
+    Window w = None;
+    XWindowAttributes attributes;
+    if (!existing_window(m_display, window, &w, &attributes))
         return {};
     Display* d = m_display.get();
-    const Window w = static_cast<Window>(window);
-    XWindowAttributes attributes;
-    if (!window_exists(d, w, &attributes))
-        return {};
     int x = 0, y = 0;
     Window child = None;
     if (!XTranslateCoordinates(d, w, DefaultRootWindow(d), 0, 0, &x, &y, &child))
@@ -364,13 +368,11 @@ bool X11WindowSystem::move_resize(WindowId window, const QRect& frame)
 
 bool X11WindowSystem::set_topmost(WindowId window, bool topmost)
 {
-    if (!m_display.ok() || window <= 0)
+    Window w = None;
+    XWindowAttributes attributes;
+    if (!existing_window(m_display, window, &w, &attributes))
         return false;
     Display* d = m_display.get();
-    const Window w = static_cast<Window>(window);
-    XWindowAttributes attributes;
-    if (!window_exists(d, w, &attributes))
-        return false;
     if (manager_supports(d, "_NET_WM_STATE_ABOVE")) {
         send_root_message(d, w, atom(d, "_NET_WM_STATE"), topmost ? 1 : 0, atom(d, "_NET_WM_STATE_ABOVE"), 0, 2);
     } else if (topmost) {
@@ -383,13 +385,11 @@ bool X11WindowSystem::set_topmost(WindowId window, bool topmost)
 
 bool X11WindowSystem::close(WindowId window)
 {
-    if (!m_display.ok() || window <= 0)
+    Window w = None;
+    XWindowAttributes attributes;
+    if (!existing_window(m_display, window, &w, &attributes))
         return false;
     Display* d = m_display.get();
-    const Window w = static_cast<Window>(window);
-    XWindowAttributes attributes;
-    if (!window_exists(d, w, &attributes))
-        return false;
     if (manager_supports(d, "_NET_CLOSE_WINDOW")) {
         send_root_message(d, w, atom(d, "_NET_CLOSE_WINDOW"), CurrentTime, 2);
         XSync(d, False);
