@@ -20,8 +20,8 @@
 #include "model/template_file.h"
 #include "platform/key_sender.h"
 #include "platform/message_boxes.h"
-#include "platform/window_system.h"
 #include "real_services.h"
+#include "runtime/started_programs.h"
 
 namespace orvel::cli {
 
@@ -39,19 +39,6 @@ public:
     void leave_run_mode_and_quit() override { quit_requested = true; }
     bool quit_requested = false;
 };
-
-// What leaving run mode does to the started programs: each one still there is
-// asked to close, except a window of the board program itself.
-void close_started_programs(ExecContext& ctx)
-{
-    WindowSystem* windows = ctx.services.windows;
-    for (QString title = win_actiu_titol(ctx); title != QLatin1String("|"); title = win_actiu_titol(ctx)) {
-        if (windows && !title.contains(QLatin1String("ORVEL")))
-            windows->close(ctx.state.target_window);
-        ctx.state.target_window = 0;
-    }
-    ctx.state.target_stack.clear();
-}
 
 // A target pastes what ENGANXA put on the clipboard by asking its owner, Orvel,
 // which answers only from its event loop. Keys were typed while that loop was not

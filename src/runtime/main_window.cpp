@@ -18,6 +18,7 @@
 
 #include "exec/board_commands.h"
 #include "exec/executor.h"
+#include "exec/registry.h"
 #include "exec/random_source.h"
 #include "exec/speech.h"
 #include "model/board_file_commands.h"
@@ -247,7 +248,10 @@ QSize MainWindow::screen_pixels() const
 
 void MainWindow::Form_Load(const QStringList& arguments)
 {
-    load_program_catalogue(state_.catalogue, state_.folders, QDir::currentPath(), nullptr);
+    // Programs registered under an identifier are found through the registry store.
+    RegistryStore* registry = services_.registry;
+    load_program_catalogue(state_.catalogue, state_.folders, QDir::currentPath(),
+                           [registry](const QString& id) { return progid_exe(registry, id); });
     state_.tmpl.directory = state_.folders.program;
     new_user(state_.profile);
     read_settings(state_.profile, state_.folders, profile_hooks_);
