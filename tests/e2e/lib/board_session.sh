@@ -34,19 +34,22 @@ fail() {
 
 # Starts Xvfb on a free display and exports DISPLAY; with "openbox" also a window manager.
 start_x() {
-    local mode="$1" n
-    # A display number not used before in this run: a server just stopped may
-    # still hold its number for a moment.
-    for n in $(seq "${E2E_NEXT_DISPLAY:-120}" 299); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-    done
+    local mode="$1" n="" tries=0
+    # The server picks its own free display and writes its number: several test
+    # runs at once never race for the same one.
     # -noreset: without it the server resets whenever its last client leaves,
     # forgetting the keyboard layout and putting the pointer back in the middle.
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_WORK/xvfb-$n.log" 2>&1 &
+    local displayfile="$E2E_WORK/xvfb-display.$$"
+    rm -f "$displayfile"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$displayfile" >"$E2E_WORK/xvfb.log" 2>&1 &
     E2E_PIDS+=($!)
+    until n=$(head -1 "$displayfile" 2>/dev/null) && [ -n "$n" ]; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 100 ] || fail "Xvfb did not start"
+        sleep 0.1
+    done
     export DISPLAY=":$n"
-    E2E_NEXT_DISPLAY=$((n + 1))
-    local tries=0
+    tries=0
     until xdpyinfo >/dev/null 2>&1; do
         tries=$((tries + 1))
         [ "$tries" -lt 100 ] || fail "Xvfb :$n did not start"
