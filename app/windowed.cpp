@@ -11,6 +11,7 @@
 
 #include "model/messages.h"
 #include "real_services.h"
+#include "termination_signals.h"
 #include "ui/main_window.h"
 #include "ui/qt_message_boxes.h"
 
@@ -33,9 +34,7 @@ int windowed(int argc, char** argv)
     // unless a test asks for the offscreen platform.
     if (qEnvironmentVariable("QT_QPA_PLATFORM") != QLatin1String("offscreen"))
         qputenv("QT_QPA_PLATFORM", "xcb");
-    // The audio library would otherwise catch SIGTERM and SIGINT for itself and the
-    // program would not end when asked to.
-    qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
+    TerminationSignals signals;
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Orvel"));
 
@@ -64,6 +63,8 @@ int windowed(int argc, char** argv)
     if (!window.isVisible())
         window.show();
     const int status = app.exec();
+    if (TerminationSignals::requested())
+        return status;
     real.finish_sounds();
     return status;
 }
