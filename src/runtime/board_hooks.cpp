@@ -41,6 +41,14 @@ void BoardHooks::set_busy_pointer(bool busy)
 void BoardHooks::give_focus_to_board()
 {
     view_.focus_board();
+    // Right after typing, the toolkit still believes the board is active and would
+    // not ask for the focus: a switch pressed now would go to the person's document.
+    // Ask the window system at once and wait (bounded) until the board holds it.
+    if (!windows_ || !calls_.board_window)
+        return;
+    const WindowId board = calls_.board_window();
+    if (board != 0 && windows_->focused_window() != board)
+        windows_->activate(board);
 }
 
 void BoardHooks::pause_focus_keeper(bool paused)

@@ -216,6 +216,10 @@ void RunController::Tauvirt_KeyDown(int key_code)
     if (key_code == kKeyEnter) {
         view_.set_pointer(PointerShape::Default);
         state_.run_current_area = old;
+        // Run at once, as manual scanning does: waiting for the next tick would
+        // let a move made meanwhile cancel the selection, or reach the target
+        // while the keys are typed.
+        Timer1_Timer();
         return;
     }
     int found = 0;

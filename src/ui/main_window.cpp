@@ -111,6 +111,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     };
     calls.repaint_board = [this] { Tauvirt_->update(); };
     calls.leave_run_mode_and_quit = [this] { leave_run_mode_and_quit(); };
+    calls.board_window = [this] { return run_mode_ && isVisible() ? static_cast<WindowId>(winId()) : WindowId(0); };
     hooks_ = std::make_unique<BoardHooks>(*run_, state_, *this, *this, services_.windows, std::move(calls));
     ctx_ = std::make_unique<ExecContext>(ExecContext{state_, services_, *hooks_, nullptr, random_.get()});
     outside_ = std::make_unique<BoardCommands>(*ctx_);
