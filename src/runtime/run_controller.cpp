@@ -178,8 +178,13 @@ void RunController::Timer2_Timer()
 void RunController::Timer3_Timer()
 {
     const int m = state_.profile.modus;
-    if (manual_scanning(m) || automatic_scanning(m))
-        scan_step();
+    // Automatic scanning holds still while a reading plays: the person hears it to
+    // its end and the highlight does not move on unheard.
+    const bool held = automatic_scanning(m) && actions_.reading_in_progress && actions_.reading_in_progress();
+    if (manual_scanning(m) || automatic_scanning(m)) {
+        if (!held)
+            scan_step();
+    }
     else if ((m == 4 || m == 8) && actions_.joystick_step)
         actions_.joystick_step();
     view_.set_pointer(PointerShape::Default);

@@ -101,6 +101,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     };
     actions.announce = [this](const QString& text) { So_icona(*ctx_, text); };
     actions.printable_text = [](const QString& keys) { return printable_text(keys); };
+    actions.reading_in_progress = [this] { return reading_in_progress(*ctx_); };
     run_ = std::make_unique<RunController>(state_, *this, *this, std::move(actions));
 
     BoardWindowCalls calls;
