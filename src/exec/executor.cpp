@@ -8,6 +8,7 @@
 
 #include "exec/application_check.h"
 #include "exec/interpreter.h"
+#include "exec/send_failure_message.h"
 #include "model/cp1252.h"
 #include "model/file_names.h"
 #include "platform/clipboard.h"
@@ -61,10 +62,11 @@ qsizetype closing_brace(const QString& text, qsizetype p)
     }
 }
 
-void show_code(ExecContext& ctx, int code)
+void show_failure(ExecContext& ctx, int code, const QString& run)
 {
     if (ctx.services.messages)
-        ctx.services.messages->show(QString::number(code));
+        ctx.services.messages->show(send_failure_message(code, run, ctx.state.executing_area),
+                                    QStringLiteral("Orvel"), MessageIcon::Exclamation);
 }
 
 // Types one run of keys into the target. False when no target is left, which
@@ -77,14 +79,14 @@ bool send_run(ExecContext& ctx, const QString& run)
     if (QCoreApplication::instance())
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (ctx.services.windows && !ctx.services.windows->activate(ctx.state.target_window)) {
-        show_code(ctx, kActivationFailedCode);
+        show_failure(ctx, kActivationFailedCode, run);
         return true;
     }
     if (!ctx.services.keys)
         return true;
     const int code = ctx.services.keys->send_keys(run);
     if (code != 0)
-        show_code(ctx, code);
+        show_failure(ctx, code, run);
     ctx.services.keys->wait_until_processed();
     return true;
 }
@@ -220,10 +222,12 @@ void execute_area(ExecContext& ctx, int area)
     if (copy.is_group)
         s.scan_level = static_cast<int16_t>(area);
     if (application_matches(ctx, s.tmpl.app_title)) {
+        s.executing_area = static_cast<int16_t>(area);
         if (!copy.clip_file.isEmpty())
             place_clip_file(ctx, copy.clip_file, copy.clip_type);
         if (!copy.keys.isEmpty())
             execute_key_text(ctx, copy.keys);
+        s.executing_area = 0;
     }
     ctx.hooks.pause_focus_keeper(false);
 }
@@ -336,9 +340,12 @@ void run_startup_actions(ExecContext& ctx)
         QString error;
         const WindowId window = launch_program(ctx, name, &error);
         if (window == -1 && !error.isEmpty()) {
+            // The launcher's text usually names the program already: name it once.
+            QString text = QStringLiteral("En engegar els programes del plafó: ") + error;
+            if (!error.contains(name.trimmed(), Qt::CaseInsensitive))
+                text += QStringLiteral(" (%1)").arg(name.trimmed());
             if (ctx.services.messages)
-                ctx.services.messages->show(error + QLatin1Char(' ') + name, QStringLiteral("Orvel"),
-                                            MessageIcon::Critical);
+                ctx.services.messages->show(text, QStringLiteral("Orvel"), MessageIcon::Critical);
             continue;
         }
         push_target(s, window);

@@ -31,6 +31,7 @@ struct OrvelState {
     int key_text_depth = 0;
     int commands_run = 0;
     bool execution_stopped = false;
+    int16_t executing_area = 0;     // the area whose key text runs; 0 for the initial keys
 
     // Scanning state shared between run mode and the commands that change it.
     int16_t scan_level = 1;

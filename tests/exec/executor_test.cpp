@@ -116,14 +116,27 @@ TEST(Executor, KeysFallBackToTheProgramStartedBefore)
     EXPECT_EQ(win_actiu_titol(h.ctx), "|");
 }
 
-TEST(Executor, SendAndActivationFailuresShowTheirCodeAndExecutionGoesOn)
+TEST(Executor, SendAndActivationFailuresSayWhatFailedAndWhereAndExecutionGoesOn)
 {
     EditorHarness h;
-    h.keys.failures.insert("{NOSUCHKEY}", 3);
+    h.keys.failures.insert("{NOSUCHKEY}", 1);
+    h.keys.failures.insert("x{a 99999}", 4);
+    h.keys.failures.insert("é", 8);
     run(h, "{NOSUCHKEY}{|SONA A.WAV}ok");
+    h.state.executing_area = 3;
+    run(h, "x{a 99999}");
+    run(h, "é");
     h.windows.refuse_activation.insert(0x41);
     run(h, "lost{|SONA B.WAV}");
-    EXPECT_EQ(h.messages.texts, QStringList({"3", QString::number(kActivationFailedCode)}));
+    EXPECT_EQ(h.messages.texts,
+              QStringList({"Error 1 en enviar les tecles «{NOSUCHKEY}» de les tecles inicials del plafó: "
+                           "{NOSUCHKEY} no és el nom de cap tecla.",
+                           "Error 4 en enviar les tecles «x{a 99999}» de l'àrea 3: el nombre de repeticions de "
+                           "{a 99999} no és un nombre de 0 a 9999.",
+                           "Error 8 en enviar les tecles «é» de l'àrea 3: un caràcter no és a cap tecla del "
+                           "teclat i no queda cap tecla lliure per fer-lo servir.",
+                           "Error 20 en enviar les tecles «lost» de l'àrea 3: no s'ha pogut activar la finestra "
+                           "que rep les tecles."}));
     EXPECT_EQ(h.keys.runs, QStringList({"ok"}));
     EXPECT_EQ(h.outside.calls, QStringList({"SONA:A.WAV", "SONA:B.WAV"}));
 }
@@ -292,7 +305,8 @@ TEST(Executor, StartupActionsRunInOrderAndSurviveAProgramThatFails)
     h.launcher.on_start = [&h](const QString&, int64_t pid) { h.windows.add(0x99, "Editor", pid); };
 
     run_startup_actions(h.ctx);
-    EXPECT_EQ(h.messages.texts, QStringList({"No such file or directory missing"}));
+    EXPECT_EQ(h.messages.texts,
+              QStringList({"En engegar els programes del plafó: No such file or directory (missing)"}));
     EXPECT_EQ(h.launcher.started, QStringList({"missing", "editor --new"}));
     EXPECT_EQ(h.state.target_window, 0x99);
     EXPECT_EQ(h.state.target_stack, "99 ");
