@@ -111,6 +111,8 @@ void RunController::highlight_area(int index)
     const auto rect = frame_rect(t.area(index), t.area(1), scale());
     if (!rect)
         return;  // a board too large for 16-bit coordinates keeps the frame where it was
+    // The person's frame in every method, not only once automatic scanning ran.
+    view_.set_frame_style(frame_border_width(state_.profile.gruix), state_.profile.color);
     view_.show_frame(*rect);
 }
 
