@@ -429,18 +429,37 @@ void MainWindow::sortir_Click()
 
 void MainWindow::usuari_nou_Click()
 {
+    run_->pause_for_access_menu();
     new_user(state_.profile);
     tick_access_method(state_.profile.modus);
+    restart_method_with_profile();
 }
 
 void MainWindow::carregar_usuari_Click()
 {
+    // The board holds still while the person chooses, as with the access-method menu.
+    run_->pause_for_access_menu();
     ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
     const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Carregar el fitxer de l'usuari"),
                                                         state_.folders.program,
                                                         QStringLiteral("Usuari ORV (*.USR *.usr)"));
+    carregar_usuari(chosen);
+}
+
+void MainWindow::carregar_usuari(const QString& chosen)
+{
+    run_->pause_for_access_menu();
     load_user_command(state_.profile, chosen, state_.folders, profile_hooks_, *services_.messages);
     timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
+    restart_method_with_profile();
+}
+
+// A profile changed while the board runs: its method starts as the access-method
+// menu starts one, or the menu would show one method while another runs.
+void MainWindow::restart_method_with_profile()
+{
+    if (run_mode_)
+        run_->restart_access_method();
 }
 
 void MainWindow::desar_usuari_Click()

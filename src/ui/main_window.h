@@ -58,6 +58,8 @@ public:
     void sortir_Click();
     void usuari_nou_Click();
     void carregar_usuari_Click();
+    // Loads the chosen profile (empty: cancelled) and restarts its method on a running board.
+    void carregar_usuari(const QString& chosen);
     void desar_usuari_Click();
 
     void layout_board_window();
@@ -88,6 +90,7 @@ private:
     void tick_access_method(int16_t modus);
     void load_cover_picture(bool report_errors);
     void leave_run_mode_and_quit();
+    void restart_method_with_profile();
     QSize screen_pixels() const;
 
     Services& services_;

@@ -227,6 +227,37 @@ TEST_F(MainWindowTest, AutomaticScanningAppliesTheProfilesFrameAndStepsOnItsTime
     EXPECT_TRUE(w->Timer3().isActive());  // scanning goes on after the execution
 }
 
+TEST_F(MainWindowTest, AProfileLoadedOrMadeNewOnARunningBoardStartsItsMethod)
+{
+    auto w = start({board, profile_with(1, 3, 2)});
+    ASSERT_TRUE(w->in_run_mode());
+    EXPECT_FALSE(w->Timer3().isActive());
+    // Automatic scanning loaded while manual scanning runs: the frame moves by itself
+    // and a press takes the highlighted area, as after choosing it from the menu.
+    w->carregar_usuari(profile_with(2, 3));
+    EXPECT_TRUE(w->Timer3().isActive());
+    tick(w->Timer3());
+    tick(w->Timer3());
+    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 3));
+    key(w->Tauvirt(), Qt::Key_Space, QStringLiteral(" "));
+    tick(w->Timer1());
+    EXPECT_EQ(h.keys.typed, QStringLiteral("b"));
+    // The keyboard cursors start on the last area.
+    w->carregar_usuari(profile_with(3));
+    EXPECT_FALSE(w->Timer3().isActive());
+    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 4));
+    // A new user is the mouse method: nothing highlighted, nothing stepping.
+    w->usuari_nou_Click();
+    EXPECT_FALSE(w->Timer3().isActive());
+    EXPECT_FALSE(w->marc().is_visible());
+
+    // A method the program does not have is the mouse method: a click selects.
+    for (int unknown : {9, 99, -1}) {
+        w->carregar_usuari(profile_with(unknown));
+        EXPECT_EQ(w->state().profile.modus, 0) << unknown;
+    }
+}
+
 TEST_F(MainWindowTest, AMouseClickSelectsTheAreaUnderThePointerAndLeavingClosesThePrograms)
 {
     auto w = start({board, profile_with(0)});
