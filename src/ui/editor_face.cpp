@@ -1,5 +1,6 @@
 #include "ui/editor_face.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -30,14 +31,28 @@ EditorFace::EditorFace(Template& board, QWidget* parent) : QWidget(parent), boar
     area_data_->setWordWrap(true);
     area_data_->setMinimumWidth(220);
     area_data_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Check1_ = new QCheckBox(QStringLiteral("So actiu"));
+    Check1_->setObjectName(QStringLiteral("Check1_0"));
+    connect(Check1_, &QCheckBox::clicked, this, [this](bool checked) {
+        board_.sound_active = checked ? -1 : 0;
+        if (sound_active_clicked)
+            sound_active_clicked(checked);
+    });
+    column->addWidget(Check1_);
     column->addWidget(area_counter_);
     column->addWidget(area_data_);
     column->addStretch();
     layout->addWidget(panel, 1);
 }
 
+void EditorFace::show_sound_active(bool active)
+{
+    Check1_->setChecked(active);
+}
+
 void EditorFace::show_board(const QImage& cover)
 {
+    show_sound_active(board_.sound_active != 0);
     area_counter_->setText(QStringLiteral("Àrees: %1").arg(board_.area_count));
     canvas_->set_cover(cover);
     canvas_->set_selected(board_.current_area);

@@ -3,9 +3,11 @@
 // areas' outlines, the area counter and the selected area's data.
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 #include "model/template.h"
 
+class QCheckBox;
 class QLabel;
 
 namespace orvel {
@@ -23,11 +25,18 @@ public:
 
     AreaCanvas* canvas() const { return canvas_; }
 
+    // "So actiu" (`Check1(0)`): shows the board's `sound_active`; a click stores it
+    // and tells `sound_active_clicked`, so the menu command can follow.
+    void show_sound_active(bool active);
+    std::function<void(bool active)> sound_active_clicked;
+    QCheckBox* Check1() const { return Check1_; }
+
 private:
     Template& board_;
     AreaCanvas* canvas_ = nullptr;
     QLabel* area_counter_ = nullptr;
     QLabel* area_data_ = nullptr;
+    QCheckBox* Check1_ = nullptr;
 };
 
 }  // namespace orvel

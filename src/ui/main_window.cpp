@@ -69,6 +69,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     faces_->addWidget(run_face_);
     run_face_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     setCentralWidget(faces_);
+    editor_->sound_active_clicked = [this](bool active) { So_actiu_->setChecked(active); };
 
     RunActions actions;
     actions.execute_area = [this](int area) {
@@ -138,6 +139,17 @@ void MainWindow::build_menus()
     add(fitxers_, QStringLiteral("&Activar"), "actApl", &MainWindow::actApl_Click);
     fitxers_->addSeparator();
     add(fitxers_, QStringLiteral("&Sortir"), "sortir", &MainWindow::sortir_Click);
+
+    // "&So actiu" and the editor's "So actiu" check box show the same board setting.
+    veure_ = bar->addMenu(QStringLiteral("&Veure"));
+    veure_->setObjectName(QStringLiteral("veure"));
+    So_actiu_ = veure_->addAction(QStringLiteral("&So actiu"));
+    So_actiu_->setObjectName(QStringLiteral("So_actiu"));
+    So_actiu_->setCheckable(true);
+    connect(So_actiu_, &QAction::triggered, this, [this](bool checked) {
+        state_.tmpl.sound_active = checked ? -1 : 0;
+        editor_->show_sound_active(checked);
+    });
 
     usuari_ = bar->addMenu(QStringLiteral("Usuari"));
     usuari_->setObjectName(QStringLiteral("usuari"));
@@ -236,6 +248,7 @@ void MainWindow::show_caption()
 void MainWindow::show_board_in_editor()
 {
     editor_->show_board(Imatge_);
+    So_actiu_->setChecked(state_.tmpl.sound_active != 0);
 }
 
 void MainWindow::load_cover_picture(bool report_errors)
@@ -272,6 +285,9 @@ void MainWindow::actApl_Click()
 void MainWindow::complete_run_mode()
 {
     fitxers_action_->setVisible(false);
+    veure_->menuAction()->setVisible(false);
+    editor_->show_sound_active(state_.tmpl.sound_active != 0);
+    So_actiu_->setChecked(state_.tmpl.sound_active != 0);
     finapc_->setVisible(true);
     f_obrir_->setVisible(true);
     if (!run_mode_)
@@ -324,6 +340,7 @@ void MainWindow::finapc_Click()
     }
     close_started_programs(*ctx_);
     fitxers_action_->setVisible(true);
+    veure_->menuAction()->setVisible(true);
     finapc_->setVisible(false);
     f_obrir_->setVisible(false);
     run_->set_board_shown(false);

@@ -109,6 +109,8 @@ private:
     QMenu* usuari_ = nullptr;
     QMenu* accessibilitat_ = nullptr;
     QAction* fitxers_action_ = nullptr;
+    QMenu* veure_ = nullptr;
+    QAction* So_actiu_ = nullptr;
     QAction* finapc_ = nullptr;
     QAction* f_obrir_ = nullptr;
     std::array<QAction*, kAccessMethodItems> Tipus_exploracio_{};

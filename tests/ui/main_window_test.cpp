@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+
 #include "exec/executor.h"
 #include "support/fake_board.h"
 #include "model/template_file.h"
@@ -122,7 +124,7 @@ TEST_F(MainWindowTest, EditorMenusCarryTheirCaptionsAndRunModeCommandsAreHidden)
     auto w = start({});
     EXPECT_FALSE(w->in_run_mode());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Orvel - ") + kUnnamedTemplate);
-    EXPECT_EQ(visible_menus(*w), (QStringList{"&Fitxers", "Usuari", "&Accessibilitat"}));
+    EXPECT_EQ(visible_menus(*w), (QStringList{"&Fitxers", "&Veure", "Usuari", "&Accessibilitat"}));
 
     const std::vector<std::pair<const char*, const char*>> items = {
         {"nou", "&Nou"}, {"obrir", "&Obrir ..."}, {"desar", "&Desar ..."}, {"actApl", "&Activar"},
@@ -130,7 +132,7 @@ TEST_F(MainWindowTest, EditorMenusCarryTheirCaptionsAndRunModeCommandsAreHidden)
         {"desar_usuari", "Desar u&suari"}, {"Tipus_exploracio_0", "Cursor &Ratolí"},
         {"Tipus_exploracio_1", "Escaneig &Manual"}, {"Tipus_exploracio_2", "Escaneig &Automàtic"},
         {"Tipus_exploracio_3", "Cursors &Teclat"}, {"Tipus_exploracio_4", "&Joystic"},
-        {"Tipus_exploracio_5", "&Veu"}};
+        {"Tipus_exploracio_5", "&Veu"}, {"So_actiu", "&So actiu"}};
     for (const auto& [name, caption] : items) {
         QAction* a = action(*w, name);
         ASSERT_NE(a, nullptr) << name;
@@ -146,6 +148,19 @@ TEST_F(MainWindowTest, EditorMenusCarryTheirCaptionsAndRunModeCommandsAreHidden)
     // "&Activar" on the empty new board does nothing.
     w->actApl_Click();
     EXPECT_FALSE(w->in_run_mode());
+
+    // "So actiu": the menu command and the check box show one board setting.
+    QAction* so = action(*w, "So_actiu");
+    auto* check = w->findChild<QCheckBox*>(QStringLiteral("Check1_0"));
+    ASSERT_NE(check, nullptr);
+    EXPECT_TRUE(so->isChecked());
+    EXPECT_TRUE(check->isChecked());
+    so->trigger();
+    EXPECT_EQ(w->state().tmpl.sound_active, 0);
+    EXPECT_FALSE(check->isChecked());
+    check->click();
+    EXPECT_EQ(w->state().tmpl.sound_active, -1);
+    EXPECT_TRUE(so->isChecked());
 }
 
 TEST_F(MainWindowTest, ACanvasClickSelectsTheHighestAreaThereAndShowsItsData)
