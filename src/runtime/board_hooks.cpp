@@ -23,8 +23,14 @@ void BoardHooks::layout_board_window()
 
 void BoardHooks::place_target_window(int64_t window)
 {
-    if (windows_)
-        orvel::place_target_window(*windows_, window, state_.tmpl, run_.scale());
+    if (!windows_)
+        return;
+    // The board's scale is in the toolkit's pixels; the window system places in its own.
+    BoardScale scale = run_.scale();
+    const double ratio = calls_.device_pixel_ratio ? calls_.device_pixel_ratio() : 1.0;
+    scale.ratio_x *= ratio;
+    scale.ratio_y *= ratio;
+    orvel::place_target_window(*windows_, window, state_.tmpl, scale);
 }
 
 void BoardHooks::set_board_topmost(bool topmost)

@@ -93,6 +93,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     };
     calls.repaint_board = [this] { run_face_->Tauvirt()->update(); };
     calls.leave_run_mode_and_quit = [this] { leave_run_mode_and_quit(); };
+    calls.device_pixel_ratio = [this] { return device_pixel_ratio(); };
     calls.board_window = [this] { return run_mode_ && isVisible() ? static_cast<WindowId>(winId()) : WindowId(0); };
     hooks_ = std::make_unique<BoardHooks>(*run_, state_, *run_face_, timers_, services_.windows, std::move(calls));
     ctx_ = std::make_unique<ExecContext>(ExecContext{state_, services_, *hooks_, nullptr, random_.get()});
@@ -181,15 +182,27 @@ void MainWindow::build_menus()
     f_obrir_->setVisible(false);
 }
 
+double MainWindow::device_pixel_ratio() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen && screen->devicePixelRatio() > 0 ? screen->devicePixelRatio() : 1.0;
+}
+
+// The screen in the toolkit's own (logical) pixels, the unit of every size and
+// position the board window, its cover and its frame are given: at 200 % desktop
+// scaling a 1024 x 768 screen is 512 x 384 of them.
 QSize MainWindow::screen_pixels() const
 {
-    if (services_.windows) {
-        const QSize s = services_.windows->screen_size();
-        if (s.isValid() && !s.isEmpty())
-            return s;
+    QSize device;
+    if (services_.windows)
+        device = services_.windows->screen_size();
+    if (!device.isValid() || device.isEmpty()) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->size() : QSize();
     }
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize();
+    const double ratio = device_pixel_ratio();
+    return QSize(static_cast<int>(std::lround(device.width() / ratio)),
+                 static_cast<int>(std::lround(device.height() / ratio)));
 }
 
 void MainWindow::Form_Load(const QStringList& arguments)
@@ -290,8 +303,10 @@ void MainWindow::complete_run_mode()
     So_actiu_->setChecked(state_.tmpl.sound_active != 0);
     finapc_->setVisible(true);
     f_obrir_->setVisible(true);
+    // The editor's place on the screen, to go back to; a window never shown yet
+    // (a board named on the command line) has none.
     if (!run_mode_)
-        editor_rect_ = geometry();
+        editor_rect_ = isVisible() ? QRect(pos(), size()) : QRect();
     run_mode_ = true;
     // The hidden editor must not hold the board window at its own size.
     editor_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
@@ -319,13 +334,16 @@ void MainWindow::layout_board_window()
         run_face_->set_cover(Imatge_);
         shown_cover_ = cover;
     }
-    // The menu bar (and the window manager's title) take the band above the board.
-    const QSize board = run_face_->lay_out(t, scale);
+    // The menu bar (and the window manager's title) take the band above the board;
+    // the whole window stays on the screen.
     const int menu_height = menuBar()->sizeHint().height();
+    const QSize screen = screen_pixels();
+    const QSize board = run_face_->lay_out(t, scale, QSize(screen.width(), screen.height() - menu_height));
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(board.width(), board.height() + menu_height);
-    move(window_rect.topLeft());
+    move(std::clamp(window_rect.left(), 0, std::max(0, screen.width() - board.width())),
+         std::clamp(window_rect.top(), 0, std::max(0, screen.height() - board.height() - menu_height)));
     show();
     run_face_->refresh_frame();
 }
@@ -350,8 +368,15 @@ void MainWindow::finapc_Click()
     run_face_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     editor_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     faces_->setCurrentWidget(editor_);
-    if (editor_rect_.isValid())
-        setGeometry(editor_rect_);
+    // Back where the editor was, its frame (title bar included) placed as it was;
+    // an editor never shown before opens at its own size in the screen's corner.
+    if (editor_rect_.isValid()) {
+        resize(editor_rect_.size());
+        move(editor_rect_.topLeft());
+    } else {
+        resize(editor_->sizeHint().expandedTo(QSize(640, 480)));
+        move(0, 0);
+    }
     timers_.Timer2().stop();
     timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
     run_->stop_highlight();

@@ -92,6 +92,7 @@ private:
     void leave_run_mode_and_quit();
     void restart_method_with_profile();
     QSize screen_pixels() const;
+    double device_pixel_ratio() const;
 
     Services& services_;
     OrvelState state_;
