@@ -7,6 +7,7 @@
 #include <QLockFile>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QTimer>
 #include <cstdio>
 
 #include "model/messages.h"
@@ -26,6 +27,22 @@ QString lock_file_path()
         folder = QDir::tempPath();
     return folder + QStringLiteral("/orvel.lock");
 }
+// How long the second copy's message waits for an answer before it ends by itself.
+constexpr int kAlreadyRunningAnswerMs = 10000;
+
+// The running board keeps the focus and may stay on top: the message goes above
+// everything, and a copy nobody answers does not stay behind.
+void tell_already_running()
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Orvel"), missatge(4), QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("ja_executant"));
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    QTimer::singleShot(kAlreadyRunningAnswerMs, &box, [&box] { box.done(QMessageBox::Ok); });
+    box.show();
+    box.raise();
+    box.activateWindow();
+    box.exec();
+}
 }  // namespace
 
 int windowed(int argc, char** argv)
@@ -41,7 +58,7 @@ int windowed(int argc, char** argv)
     QLockFile lock(lock_file_path());
     lock.setStaleLockTime(0);
     if (!lock.tryLock(0)) {
-        QMessageBox::warning(nullptr, QStringLiteral("Orvel"), missatge(4));
+        tell_already_running();
         return 1;
     }
 
