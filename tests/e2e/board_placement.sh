@@ -25,13 +25,6 @@ frame_top() {
     echo "$top"
 }
 
-stop_orvel() {
-    kill "$ORVEL_PID" 2>/dev/null
-    wait "$ORVEL_PID" 2>/dev/null
-    pkill -f "cat > $1" 2>/dev/null
-    rm -f "$XDG_RUNTIME_DIR/orvel.lock"
-}
-
 run_case() {
     local mode="$1" out board profile log scale
     start_x "$mode"

@@ -6,6 +6,7 @@
 # board in run mode within a second. On a bare X server and under openbox.
 set -u
 . "$(dirname "$0")/lib/board_session.sh"
+. "$(dirname "$0")/lib/run_mode.sh"
 
 # ends_within PID TENTHS: the process is gone within that many tenths of a second.
 ends_within() {
@@ -13,15 +14,6 @@ ends_within() {
     while kill -0 "$pid" 2>/dev/null; do
         n=$((n + 1))
         [ "$n" -le "$tenths" ] || return 1
-        sleep 0.1
-    done
-}
-
-wait_for_content() {
-    local file="$1" expected="$2" n=0
-    until [ -f "$file" ] && [ "$(cat "$file")" = "$expected" ]; do
-        n=$((n + 1))
-        [ "$n" -lt 80 ] || return 1
         sleep 0.1
     done
 }
@@ -39,7 +31,7 @@ run_case() {
     xdotool keydown shift
     "$ORVEL_BIN" --execute "$board" 1 >"$log" 2>&1 || { cat "$log"; fail "--execute failed ($mode)"; }
     "$ORVEL_BIN" --execute "$board" 2 >>"$log" 2>&1 || { cat "$log"; fail "--execute failed ($mode)"; }
-    wait_for_content "$out" "abc 123" || {
+    wait_for_text "$out" $'abc 123\n' || {
         od -c "$out"; cat "$log"; fail "a Shift left down changed what was typed ($mode)"
     }
     pkill -f "cat > $out"
@@ -53,17 +45,16 @@ run_case() {
         "$ORVEL_BIN" --execute "$board" 2 >"$log" 2>&1 &
         local pid=$!
         E2E_PIDS+=("$pid")
-        wait_for_content "$out" "x" || { cat "$log"; fail "the first key never arrived ($signal, $mode)"; }
+        wait_for_text "$out" $'x\n' || { cat "$log"; fail "the first key never arrived ($signal, $mode)"; }
         kill -"$signal" "$pid"
         ends_within "$pid" 10 || fail "--execute did not end within a second of SIG$signal ($mode)"
-        [ "$(cat "$out")" = "x" ] || fail "keys were typed after SIG$signal ($mode)"
+        [ "$(cat "$out"; printf X)" = $'x\nX' ] || fail "keys were typed after SIG$signal ($mode)"
         pkill -f "cat > $out"
     done
 
     # SIGTERM to the board in run mode.
     out="$E2E_WORK/run-$mode.txt" board="$E2E_WORK/run-$mode.ORV"
     write_board "$board" "$(terminal "$out")" "" "a"
-    unset QT_QPA_PLATFORM
     "$ORVEL_BIN" "$board" >"$log" 2>&1 &
     pid=$!
     E2E_PIDS+=("$pid")

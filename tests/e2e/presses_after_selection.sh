@@ -9,15 +9,6 @@ set -u
 . "$(dirname "$0")/lib/board_session.sh"
 . "$(dirname "$0")/lib/run_mode.sh"
 
-wait_for_text() {
-    local file="$1" expected="$2" n=0
-    until [ -f "$file" ] && [ "$(cat "$file"; printf X)" = "${expected}X" ]; do
-        n=$((n + 1))
-        [ "$n" -lt 80 ] || return 1
-        sleep 0.1
-    done
-}
-
 check_text() {
     local out="$1" expected="$2" what="$3"
     wait_for_text "$out" "$expected" || {
@@ -27,24 +18,23 @@ check_text() {
     }
 }
 
-stop_orvel() {
-    kill "$ORVEL_PID" 2>/dev/null
-    wait "$ORVEL_PID" 2>/dev/null
-    pkill -f "cat > $1"
-    rm -f "$XDG_RUNTIME_DIR/orvel.lock"
+# start_grid NAME MODUS ACCIO1 ACCIO2: the grid board typing into a terminal that
+# writes $out, in run mode with that access method.
+start_grid() {
+    local name="$1-$mode"
+    out="$E2E_WORK/$name.txt"
+    rm -f "$out"
+    write_grid_board "$E2E_WORK/$name.ORV" "xterm -u8 -geometry 30x6 -fn fixed -title terminal -e sh -c \"cat > $out\""
+    write_profile "$E2E_WORK/$name.USR" "$2" 0 8 255 "$3" "$4"
+    start_orvel "$E2E_WORK/$name.ORV" "$E2E_WORK/$name.USR" "$E2E_WORK/$name.log"
 }
 
 run_case() {
-    local mode="$1" out board profile log
+    mode="$1"
     start_x "$mode"
 
     # Manual scanning: Enter selects the highlighted area, space 100 ms later steps.
-    out="$E2E_WORK/manual-$mode.txt" board="$E2E_WORK/manual-$mode.ORV"
-    profile="$E2E_WORK/manual-$mode.USR" log="$E2E_WORK/manual-$mode.log"
-    rm -f "$out"
-    write_grid_board "$board" "xterm -u8 -geometry 30x6 -fn fixed -title terminal -e sh -c \"cat > $out\""
-    write_profile "$profile" 1 0 8 255 3 2
-    start_orvel "$board" "$profile" "$log"
+    start_grid manual 1 3 2
     press space  # highlights area 2 (a)
     wait_board_focus || fail "no focus ($mode)"
     local i
@@ -65,12 +55,7 @@ run_case() {
     stop_orvel "$out"
 
     # Keyboard cursors: Enter, then an arrow 80 ms later, four times.
-    out="$E2E_WORK/cursors-$mode.txt" board="$E2E_WORK/cursors-$mode.ORV"
-    profile="$E2E_WORK/cursors-$mode.USR" log="$E2E_WORK/cursors-$mode.log"
-    rm -f "$out"
-    write_grid_board "$board" "xterm -u8 -geometry 30x6 -fn fixed -title terminal -e sh -c \"cat > $out\""
-    write_profile "$profile" 3 0 8 255 0 0
-    start_orvel "$board" "$profile" "$log"
+    start_grid cursors 3 0 0
     press Up  # area 3 (b)
     wait_board_focus || fail "no focus ($mode)"
     # (xdotool's --delay would hold each key for half the delay: separate presses.)
