@@ -1,6 +1,7 @@
 #!/bin/bash
 # Where the board and its target go on the screen, as a person sees them:
-#  - at 100 %, 150 % and 200 % desktop scaling (QT_SCALE_FACTOR) the board has the
+#  - at 100 %, 150 % and 200 % desktop scaling (QT_SCALE_FACTOR, and Xft.dpi 192
+#    in the X resources) the board has the
 #    same size in screen pixels (the root area of 400 x 300 template pixels is
 #    640 screen pixels wide on 1024 x 768) and the terminal it started is placed
 #    in the strip at its right;
@@ -31,11 +32,17 @@ run_case() {
     profile="$E2E_WORK/cursors.USR"
     write_profile "$profile" 3 0 8 255 0 0
 
-    for scale in 1 1.5 2; do
+    for scale in 1 1.5 2 dpi192; do
         out="$E2E_WORK/scaled-$scale-$mode.txt" board="$E2E_WORK/scaled-$scale-$mode.ORV"
         log="$E2E_WORK/scaled-$scale-$mode.log"
         write_grid_board "$board" "xterm -u8 -geometry 30x6 -fn fixed -title terminal -e sh -c \"cat > $out\""
-        QT_SCALE_FACTOR=$scale start_orvel "$board" "$profile" "$log"
+        if [ "$scale" = dpi192 ]; then
+            xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	192"
+            start_orvel "$board" "$profile" "$log"
+            xprop -root -remove RESOURCE_MANAGER
+        else
+            QT_SCALE_FACTOR=$scale start_orvel "$board" "$profile" "$log"
+        fi
         local width terminal n=0
         width=$(width_of "$BOARD_WINDOW")
         # (At 150 % a toolkit pixel is 1.5 screen pixels: one pixel more or less.)
