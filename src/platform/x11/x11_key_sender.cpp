@@ -267,10 +267,7 @@ int X11KeySender::send_keys(const QString& notation)
     const bool caps_was_locked = state.locked_mods & LockMask;
     bool caps_wanted = caps_was_locked;
     const unsigned locked_mods = state.locked_mods & ~LockMask;
-    if (!m_lending) {
-        m_reading = std::make_unique<X11TargetReading>(display);
-        m_lending = std::make_unique<X11KeyLending>(display, [this] { return m_reading->wait_until_read(); });
-    }
+    start_lending();
     X11KeyLending& lending = *m_lending;
     lending.begin_run(xkb);
     const KeymapSnapshot keymap(xkb, state, locked_mods, lending);
@@ -354,10 +351,22 @@ int X11KeySender::send_keys(const QString& notation)
     return result;
 }
 
+void X11KeySender::start_lending()
+{
+    if (m_lending)
+        return;
+    m_reading = std::make_unique<X11TargetReading>(m_display.get());
+    m_lending = std::make_unique<X11KeyLending>(m_display.get(), [this] { return m_reading->wait_until_read(); });
+}
+
 bool X11KeySender::wait_until_processed()
 {
-    if (!m_display.ok() || !m_reading)
+    if (!m_display.ok())
         return true;
+    start_lending();
+    // With nothing typed since, it still synchronises once with the focused window.
+    if (!m_reading->pending())
+        m_reading->typing(0);
     const bool read = m_reading->wait_until_read();
     m_lending->all_read();
     return read;

@@ -22,6 +22,8 @@ public:
     bool finish() override;
 
 private:
+    void start_lending();
+
     X11Display& m_display;
     std::unique_ptr<X11TargetReading> m_reading;  // outlives the lending, which waits through it
     std::unique_ptr<X11KeyLending> m_lending;

@@ -99,8 +99,6 @@ X11TargetReading::Target X11TargetReading::describe_focus()
 
 void X11TargetReading::typing(size_t key_events)
 {
-    if (key_events == 0)
-        return;
     Target now = describe_focus();
     for (Target& t : m_targets) {
         if (t.client == now.client) {

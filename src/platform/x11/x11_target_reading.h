@@ -28,7 +28,8 @@ public:
     X11TargetReading(const X11TargetReading&) = delete;
     X11TargetReading& operator=(const X11TargetReading&) = delete;
 
-    // `key_events` presses and releases are about to go to the window with the focus.
+    // `key_events` presses and releases are about to go to the window with the focus
+    // (none: the next wait still synchronises once with that window).
     void typing(size_t key_events);
     // Whether keys were typed since everything was last known to be read.
     bool pending() const { return !m_targets.empty(); }

@@ -62,7 +62,7 @@ PY
 }
 
 # The texts the editor tests and benchmarks type, one file each in FOLDER:
-# ascii3000, ascii2000 (no brackets or quotes an editor might pair), catalan (the
+# ascii3000, ascii2000, ascii1000 (no brackets or quotes an editor might pair), catalan (the
 # accented line), letters (69 accented letters of Windows-1252), symbols (51 of its
 # other characters): letters and symbols need more keycodes than a layout has spare.
 write_editor_texts() {
@@ -73,6 +73,7 @@ para = "The quick brown fox jumps over the lazy dog; 0123456789 times, said Ann 
 texts = {
     "ascii3000": (para * 40)[:3000],
     "ascii2000": (para * 30)[:2000],
+    "ascii1000": (para * 30)[:1000],
     "catalan": "Què, Núria? ÀÈÉÍÏÒÓÚÜÇ 5 € l·l ¡¿«»’ àèéíïòóúüç",
 }
 cp1252 = "".join(bytes([b]).decode("cp1252", "ignore") for b in range(0x80, 0x100))
