@@ -97,8 +97,8 @@ TEST(X11TargetReading, WaitsUntilTheTargetHasReadItsKeysAndNoLonger)
     const Case cases[] = {
         {"GTK answers once it has read", Answer::GtkStyle, milliseconds(400), 2000, true, milliseconds(400), milliseconds(2000)},
         {"Qt answers once it has read", Answer::QtStyle, milliseconds(400), 2000, true, milliseconds(400), milliseconds(2000)},
-        // 2000 events: 100 ms and a quarter of a millisecond each.
-        {"no ping: a time scaled to the keys", Answer::NoPingProtocol, milliseconds(0), 2000, true, milliseconds(600),
+        // 2000 events: 100 ms and 0.1 ms each.
+        {"no ping: a time scaled to the keys", Answer::NoPingProtocol, milliseconds(0), 2000, true, milliseconds(300),
          milliseconds(2000)},
         {"a window that closes has nothing left to read", Answer::WindowCloses, milliseconds(200), 2000, true,
          milliseconds(200), milliseconds(2000)},
