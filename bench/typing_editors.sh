@@ -64,16 +64,7 @@ run_one() {  # mode editor text tool
 }
 
 for mode in ${TYPING_MODES:-bare openbox}; do
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-  server=$!; pids+=("$server")
-  for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.05; done
-  [ -s "$work/display" ] || { echo "typing_editors.sh: Xvfb did not start"; exit 1; }
-  export DISPLAY=":$(head -1 "$work/display")"
-  wm_pid=""
-  if [ "$mode" = openbox ]; then
-    openbox --sm-disable >/dev/null 2>&1 & wm_pid=$!; pids+=("$wm_pid")
-    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-  fi
+  start_x_server "$mode" typing_editors.sh
   setxkbmap us
   for editor in ${TYPING_EDITORS:-mousepad featherpad gnome-text-editor}; do
     for text in catalan300 long; do
@@ -82,7 +73,5 @@ for mode in ${TYPING_MODES:-bare openbox}; do
       done
     done
   done
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
-  kill "$server" 2>/dev/null; wait "$server" 2>/dev/null
-  rm -f "$work/display"
+  stop_x_server
 done
