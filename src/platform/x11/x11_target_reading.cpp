@@ -181,6 +181,8 @@ bool X11TargetReading::wait_for_pings(std::vector<Target*>& waiting)
             } else if (event.type == DestroyNotify) {
                 done = event.xdestroywindow.window;
             }
+            if (done != None)
+                std::erase(m_silent, done);
             std::erase_if(waiting, [done](Target* t) { return done != None && t->client == done; });
         }
         if (waiting.empty())
@@ -188,10 +190,17 @@ bool X11TargetReading::wait_for_pings(std::vector<Target*>& waiting)
         const auto now = Clock::now();
         auto next_deadline = Clock::time_point::max();
         for (auto it = waiting.begin(); it != waiting.end();) {
-            const auto deadline = (*it)->first_typed + ping_grace +
-                                  std::chrono::duration_cast<Clock::duration>(ping_per_event * (*it)->key_events);
+            // A client that let the last ping go unanswered gets no more than one that
+            // does not answer pings: a hung application must not hold every run up.
+            const bool silent = std::find(m_silent.begin(), m_silent.end(), (*it)->client) != m_silent.end();
+            const auto deadline =
+                (*it)->first_typed + (silent ? timed_base : ping_grace) +
+                std::chrono::duration_cast<Clock::duration>((silent ? timed_per_event : ping_per_event) *
+                                                            (*it)->key_events);
             if (now >= deadline) {
                 all_read = false;
+                if (!silent)
+                    m_silent.push_back((*it)->client);
                 it = waiting.erase(it);
                 continue;
             }

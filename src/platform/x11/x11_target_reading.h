@@ -34,7 +34,8 @@ public:
     // Whether keys were typed since everything was last known to be read.
     bool pending() const { return !m_targets.empty(); }
     // Waits until every window typed into has read its keys. False when one did not
-    // answer within a time scaled to what it was sent (it is not waited for again).
+    // answer within a time scaled to what it was sent; until it answers again, it
+    // is then given no longer than a client without pings.
     bool wait_until_read();
 
 private:
@@ -56,6 +57,7 @@ private:
     Atom m_protocols = None, m_ping = None, m_pid = None;
     long m_next_token = 1;
     std::vector<Target> m_targets;
+    std::vector<Window> m_silent;  // clients whose last ping went unanswered
 };
 
 }  // namespace orvel
