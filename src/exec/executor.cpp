@@ -71,7 +71,11 @@ void show_failure(ExecContext& ctx, int code, const QString& run)
 
 // Types one run of keys into the target. False when no target is left, which
 // ends the whole key text.
-bool send_run(ExecContext& ctx, const QString& run)
+// With `last_of_text`, the run ends the outermost key text: the board takes the
+// focus back as soon as the keys are with the target, before waiting for it to
+// read them (what is in its queue stays its own), so a switch pressed meanwhile
+// reaches the board and not the person's document.
+bool send_run(ExecContext& ctx, const QString& run, bool last_of_text = false)
 {
     if (win_actiu_titol(ctx) == QLatin1String("|"))
         return false;
@@ -80,14 +84,20 @@ bool send_run(ExecContext& ctx, const QString& run)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (ctx.services.windows && !ctx.services.windows->activate(ctx.state.target_window)) {
         show_failure(ctx, kActivationFailedCode, run);
+        ++ctx.state.key_runs_failed;
         return true;
     }
     if (!ctx.services.keys)
         return true;
     const int code = ctx.services.keys->send_keys(run);
+    if (last_of_text && ctx.state.key_text_depth == 1 && ctx.state.profile.modus != 0)
+        ctx.hooks.give_focus_to_board();
     if (code != 0)
         show_failure(ctx, code, run);
-    ctx.services.keys->wait_until_processed();
+    // Waited for even after a failure: part of the run may have been typed.
+    const bool read = ctx.services.keys->wait_until_processed();
+    if (code != 0 || !read)
+        ++ctx.state.key_runs_failed;
     return true;
 }
 
@@ -204,7 +214,7 @@ void execute_key_text(ExecContext& ctx, QString& text)
     // The keys after the last command stay in the text once typed: plain text in
     // the register is typed and the register keeps it.
     if (!target_lost && !text.isEmpty())
-        send_run(ctx, text);
+        send_run(ctx, text, true);
 
     ctx.hooks.set_busy_pointer(false);
     if (s.profile.modus != 0)

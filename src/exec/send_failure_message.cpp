@@ -42,6 +42,8 @@ QString meaning(int code, const QString& run)
         return QStringLiteral("no hi ha pantalla X o no té l'extensió XTest");
     case key_error_no_free_keycode:
         return QStringLiteral("un caràcter no és a cap tecla del teclat i no queda cap tecla lliure per fer-lo servir");
+    case key_error_target_not_reading:
+        return QStringLiteral("la finestra no havia llegit a temps les tecles anteriors i la resta no s'ha escrit");
     case kActivationFailedCode:
         return QStringLiteral("no s'ha pogut activar la finestra que rep les tecles");
     default:

@@ -123,6 +123,7 @@ TEST(Executor, SendAndActivationFailuresSayWhatFailedAndWhereAndExecutionGoesOn)
     h.keys.failures.insert("x{a 99999}", 4);
     h.keys.failures.insert("é", 8);
     run(h, "{NOSUCHKEY}{|SONA A.WAV}ok");
+    EXPECT_EQ(h.state.key_runs_failed, 1);
     h.state.executing_area = 3;
     run(h, "x{a 99999}");
     run(h, "é");
@@ -139,16 +140,29 @@ TEST(Executor, SendAndActivationFailuresSayWhatFailedAndWhereAndExecutionGoesOn)
                            "que rep les tecles."}));
     EXPECT_EQ(h.keys.runs, QStringList({"ok"}));
     EXPECT_EQ(h.outside.calls, QStringList({"SONA:A.WAV", "SONA:B.WAV"}));
+    EXPECT_EQ(h.state.key_runs_failed, 4);
+    // A target that did not read its keys in time: typed, but counted as not delivered.
+    h.windows.refuse_activation.clear();
+    h.keys.targets_stop_reading = true;
+    run(h, "late");
+    EXPECT_EQ(h.keys.runs, QStringList({"ok", "late"}));
+    EXPECT_EQ(h.state.key_runs_failed, 5);
 }
 
 TEST(Executor, BusyPointerAndFocusFollowTheAccessMethod)
 {
-    for (const auto& [modus, expected] : {std::pair{0, QStringList({"busy", "idle"})},
-                                          std::pair{2, QStringList({"busy", "idle", "focus-board"})}}) {
+    // Outside the mouse method the board takes the focus back as soon as the last keys
+    // are with the target, before waiting for it to read them (a press made meanwhile
+    // reaches the board), and once more at the end.
+    const QStringList waits = {"busy", "idle", "focus-board", "keys:ab", "keys:c", "wait"};
+    for (const auto& [modus, expected] :
+         {std::pair{0, QStringList({"busy", "keys:ab", "wait", "busy", "keys:c", "wait", "idle"})},
+          std::pair{2, QStringList({"busy", "keys:ab", "wait", "busy", "keys:c", "focus-board", "wait", "idle",
+                                    "focus-board"})}}) {
         EditorHarness h;
         h.state.profile.modus = modus;
-        run(h, "a");
-        EXPECT_EQ(h.events({"busy", "idle", "focus-board"}), expected) << "modus " << modus;
+        run(h, "ab{|SONA A.WAV}c");
+        EXPECT_EQ(h.events(waits), expected) << "modus " << modus;
     }
 }
 
