@@ -342,8 +342,9 @@ void MainWindow::layout_board_window()
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(board.width(), board.height() + menu_height);
-    move(std::clamp(window_rect.left(), 0, std::max(0, screen.width() - board.width())),
-         std::clamp(window_rect.top(), 0, std::max(0, screen.height() - board.height() - menu_height)));
+    const QPoint corner(std::clamp(window_rect.left(), 0, std::max(0, screen.width() - board.width())),
+                        std::clamp(window_rect.top(), 0, std::max(0, screen.height() - board.height() - menu_height)));
+    move(corner);
     show();
     run_face_->refresh_frame();
 }

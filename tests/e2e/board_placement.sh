@@ -8,7 +8,8 @@
 #  - a board whose root area is 32767 pixels wide is cut to the screen, and
 #    Orvel's memory stays small;
 #  - under a window manager, after "&Sortir" from a command-line start the
-#    editor's title bar is on the screen.
+#    editor's title bar is on the screen, and so is the board's after a message
+#    box came before it.
 set -u
 . "$(dirname "$0")/lib/board_session.sh"
 . "$(dirname "$0")/lib/run_mode.sh"
@@ -99,6 +100,31 @@ run_case() {
             import -window root "$E2E_WORK/leave-$mode.png"
             fail "the editor's title bar is above the screen (frame top $top) ($mode)"
         }
+        stop_orvel "$out"
+
+        # A message box before the board (a profile that is not there): the board's
+        # title bar is on the screen too.
+        "$ORVEL_BIN" "$board" "$E2E_WORK/NOPE.USR" >"$log" 2>&1 &
+        ORVEL_PID=$!
+        E2E_PIDS+=("$ORVEL_PID")
+        n=0
+        until xdotool search --onlyvisible --name '^Orvel$' >/dev/null 2>&1; do
+            n=$((n + 1))
+            [ "$n" -lt 100 ] || fail "no message for the missing profile ($mode)"
+            sleep 0.1
+        done
+        xdotool key Return
+        BOARD_WINDOW=""
+        n=0
+        until [ -n "$BOARD_WINDOW" ] && [ "$(frame_top "$BOARD_WINDOW")" -ge 0 ]; do
+            BOARD_WINDOW=$(xdotool search --onlyvisible --name '^Orvel - ' 2>/dev/null | head -1)
+            n=$((n + 1))
+            [ "$n" -lt 50 ] || {
+                import -window root "$E2E_WORK/box-$mode.png"
+                fail "after a message box the board's title bar is above the screen ($mode)"
+            }
+            sleep 0.1
+        done
         stop_orvel "$out"
     fi
     echo "ok: $mode"
