@@ -119,6 +119,10 @@ QString relative_to_folder(const QString& name, const QString& folder)
 {
     if (name.isEmpty() || folder.isEmpty() || !is_absolute_stored_name(name))
         return name;
+    // Both map a drive letter to "/", but C:\T and D:\T are different folders.
+    if (starts_with_drive(name) && starts_with_drive(folder) &&
+        name[0].toUpper() != folder[0].toUpper())
+        return name;
     const QString full = translate_stored_name(name, QString());
     QString base = translate_stored_name(folder, QString());
     if (base == QLatin1String("/"))
@@ -127,6 +131,11 @@ QString relative_to_folder(const QString& name, const QString& folder)
     if (full.size() > base.size() && full.startsWith(base, Qt::CaseInsensitive))
         return full.mid(base.size());
     return name;
+}
+
+QString relative_path(const QString& name, const QString& board_folder)
+{
+    return relative_to_folder(name, board_folder);
 }
 
 QString file_name_part(const QString& name)

@@ -50,6 +50,15 @@ TEST(FileNames, PureNameRules)
                                          {u"sons/x.wav"_s, u"/home/u"_s, u"sons/x.wav"_s},
                                          {u"/x.wav"_s, u"/"_s, u"x.wav"_s}})
         EXPECT_EQ(relative_to_folder(r.in, r.base), r.out) << r.in.toStdString();
+    // A chosen file keeps its case; another drive letter is another folder even where both map to "/".
+    for (const Row& r : std::vector<Row>{{u"/home/u/T/Img/A.bmp"_s, u"/home/u/t"_s, u"Img/A.bmp"_s},
+                                         {u"C:\\T\\IMG\\A.BMP"_s, u"c:\\t"_s, u"IMG/A.BMP"_s},
+                                         {u"D:\\T\\IMG\\A.BMP"_s, u"C:\\T"_s, u"D:\\T\\IMG\\A.BMP"_s},
+                                         {u"C:\\T\\IMG\\A.BMP"_s, u"/T"_s, u"IMG/A.BMP"_s},
+                                         {u"/T/A.BMP"_s, u"D:\\T"_s, u"A.BMP"_s},
+                                         {u"/t/x/../img/a.bmp"_s, u"/t"_s, u"img/a.bmp"_s},
+                                         {u"/t"_s, u"/t"_s, u"/t"_s}})
+        EXPECT_EQ(relative_path(r.in, r.base), r.out) << r.in.toStdString();
     EXPECT_TRUE(same_file_name(u"(Sense Nom)"_s, u"(SENSE NOM)"_s));
     EXPECT_TRUE(same_file_name(u"àlbum.orv"_s, u"ÀLBUM.ORV"_s));
     EXPECT_FALSE(same_file_name(u"a.orv"_s, u"b.orv"_s));
