@@ -59,6 +59,9 @@ rec_graf::rec_graf(QString& result, QWidget* parent) : QDialog(parent), result_(
     name_control(Dir1_, QStringLiteral("Dir1"), QStringLiteral("Carpetes"));
     File1_ = new QListWidget;
     name_control(File1_, QStringLiteral("File1"), QStringLiteral("Fitxers"));
+    constexpr int kListWidth = 200;
+    Dir1_->setMinimumWidth(kListWidth);
+    File1_->setMinimumWidth(kListWidth);
     Image1_ = new QLabel;
     name_control(Image1_, QStringLiteral("Image1"), QStringLiteral("Vista prèvia"));
     Image1_->setFixedSize(kPreviewSide, kPreviewSide);
@@ -86,8 +89,8 @@ rec_graf::rec_graf(QString& result, QWidget* parent) : QDialog(parent), result_(
     preview->addWidget(Command1_[0]);
     preview->addWidget(Command1_[1]);
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(lists, 1);
-    layout->addLayout(files, 1);
+    layout->addLayout(lists, 2);
+    layout->addLayout(files, 3);
     layout->addLayout(preview);
 
     connect(Drive1_, &QComboBox::activated, this, [this] { Drive1_Change(); });
@@ -115,6 +118,23 @@ void rec_graf::show_drives()
         Drive1_->addItem(root, root);
 }
 
+void rec_graf::show_drive_of_folder()
+{
+    // The drive shown is the deepest place the folder lies in.
+    int best = -1;
+    qsizetype best_length = -1;
+    for (int i = 0; i < Drive1_->count(); ++i) {
+        const QString root = Drive1_->itemData(i).toString();
+        const bool inside = folder_ == root || folder_.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + u'/');
+        if (inside && root.size() > best_length) {
+            best = i;
+            best_length = root.size();
+        }
+    }
+    if (best >= 0)
+        Drive1_->setCurrentIndex(best);
+}
+
 void rec_graf::set_folder(const QString& folder)
 {
     Dir1_Change(folder);
@@ -133,6 +153,7 @@ void rec_graf::Dir1_Change(const QString& folder)
         return;
     folder_ = QDir::cleanPath(dir.absolutePath());
     folder_label_->setText(folder_);
+    show_drive_of_folder();
 
     Dir1_->clear();
     if (!dir.isRoot()) {

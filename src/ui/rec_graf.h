@@ -39,6 +39,7 @@ private:
     void File1_Click();
     void Command1_Click(int index);
     void show_drives();
+    void show_drive_of_folder();
 
     QString& result_;
     QString folder_;

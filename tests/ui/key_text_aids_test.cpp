@@ -222,6 +222,9 @@ TEST_F(KeyTextAids, PictureBrowserPicksAFileWithAPreview)
         EXPECT_EQ(browser.windowTitle(), u"Fitxers Gràfics"_s);
         click_item(browser.Dir1(), u"img"_s, true);
         ASSERT_EQ(browser.folder(), img);
+        // The drive list shows the place the folder lies in.
+        const QString home = QDir::homePath() + u'/';
+        EXPECT_EQ(browser.Drive1()->currentData().toString(), img.startsWith(home) ? QDir::homePath() : u"/"_s);
         // Only pictures are listed, whatever the case of their names.
         EXPECT_EQ(items_of(browser.File1()), (QStringList{u"casa.bmp"_s, u"FOTO.JPG"_s, u"trencat.gif"_s}));
         EXPECT_TRUE(items_of(browser.Dir1()).contains(u"sub"_s));
