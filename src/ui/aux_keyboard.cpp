@@ -1,6 +1,7 @@
 #include "ui/aux_keyboard.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 
 namespace orvel {
@@ -50,10 +51,22 @@ void AuxKeyboard::set_checked(bool on)
         close_window();
 }
 
+void AuxKeyboard::open()
+{
+    set_checked(true);
+}
+
 void AuxKeyboard::show_window()
 {
+    // A modal dialog (global data, command builder) blocks every window but its
+    // own: the keyboard then belongs to that dialog.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner)
+        owner = window_parent_;
+    if (window_ && window_->parentWidget() != owner)
+        close_window();
     if (!window_) {
-        window_ = new TecVirt(targets_, picker_, window_parent_);
+        window_ = new TecVirt(targets_, picker_, owner);
         window_->setAttribute(Qt::WA_DeleteOnClose);
         window_->closed_by_user = [this] {
             window_.clear();  // it deletes itself

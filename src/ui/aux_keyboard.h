@@ -25,6 +25,9 @@ public:
 
     // The menu item or the check box: inverts the mark, then shows or closes.
     void toggle();
+    // The "Tec Aux" buttons of the global data dialog and the command builder:
+    // shows it (above that dialog) and sets the mark.
+    void open();
     bool checked() const;
     TecVirt* window() const { return window_; }
 

@@ -3,6 +3,7 @@
 // text at its caret, the picture browser, and the auxiliary keyboard.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -346,16 +347,24 @@ TEST_F(KeyTextAids, AuxiliaryKeyboardTypesKeyNamesIntoTheKeyText)
 
 TEST_F(KeyTextAids, WithAThirdWindowOpenTheKeyboardWritesThere)
 {
-    QWidget global_data;
+    // The global data dialog is modal; its "Tec Aux" button opens the keyboard
+    // above it, where it can still be clicked.
+    aux.open();
+    ASSERT_TRUE(wait_until([this] { return aux.window() && aux.window()->isVisible(); }));
+    QDialog global_data(&window);
     auto* Tecles = new QLineEdit(&global_data);
     QLineEdit* builder_field = nullptr;
     AuxKeyboard keyboard_for_dialogs{
         &window,
         NotationTargets{[this] { return TxText; }, [Tecles] { return Tecles; }, [&] { return builder_field; }},
         picker};
-    keyboard_for_dialogs.toggle();
-    ASSERT_TRUE(wait_until([&] { return keyboard_for_dialogs.window() && keyboard_for_dialogs.window()->isVisible(); }));
+    aux.close_aux_keyboard();
+    global_data.setWindowModality(Qt::ApplicationModal);
     global_data.show();
+    ASSERT_TRUE(wait_until([&] { return QApplication::activeModalWidget() == &global_data; }));
+    keyboard_for_dialogs.open();
+    ASSERT_TRUE(wait_until([&] { return keyboard_for_dialogs.window() && keyboard_for_dialogs.window()->isVisible(); }));
+    EXPECT_EQ(keyboard_for_dialogs.window()->parentWidget(), &global_data);
     ASSERT_EQ(TecVirt::open_window_count(), 3);
     QTest::mouseClick(keyboard_for_dialogs.window()->key_button(23), Qt::LeftButton);
     EXPECT_EQ(Tecles->text(), u"{ENTER}"_s);
@@ -370,6 +379,7 @@ TEST_F(KeyTextAids, WithAThirdWindowOpenTheKeyboardWritesThere)
     builder_field = &parameter;
     QTest::mouseClick(keyboard_for_dialogs.window()->key_button(13), Qt::LeftButton);
     EXPECT_EQ(parameter.text(), u"{ESC}"_s);
+    global_data.hide();
 }
 
 TEST_F(KeyTextAids, EveryControlHasAnAccessibleName)
