@@ -11,6 +11,9 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -380,6 +383,32 @@ TEST_F(KeyTextAids, WithAThirdWindowOpenTheKeyboardWritesThere)
     QTest::mouseClick(keyboard_for_dialogs.window()->key_button(13), Qt::LeftButton);
     EXPECT_EQ(parameter.text(), u"{ESC}"_s);
     global_data.hide();
+}
+
+TEST(TextFieldInsertion, EveryKindOfFieldTakesTheTextAtItsCaretKeepingASelection)
+{
+    ensure_application();
+    QLineEdit line(u"abcd"_s);
+    line.setSelection(1, 2);  // "bc" selected, caret after it
+    QPlainTextEdit plain(u"abcd"_s);
+    QTextEdit rich;
+    rich.setPlainText(u"abcd"_s);
+    for (QWidget* field : std::initializer_list<QWidget*>{&plain, &rich}) {
+        QTextCursor c(field == &plain ? plain.document() : rich.document());
+        c.setPosition(1);
+        c.setPosition(3, QTextCursor::KeepAnchor);
+        field == &plain ? plain.setTextCursor(c) : rich.setTextCursor(c);
+    }
+    for (QWidget* field : std::initializer_list<QWidget*>{&line, &plain, &rich})
+        ASSERT_TRUE(insert_into_field(field, u"{F5}"_s));
+    EXPECT_EQ(line.text(), u"abc{F5}d"_s);
+    EXPECT_EQ(line.cursorPosition(), 7);
+    EXPECT_EQ(plain.toPlainText(), u"abc{F5}d"_s);
+    EXPECT_EQ(plain.textCursor().position(), 7);
+    EXPECT_EQ(rich.toPlainText(), u"abc{F5}d"_s);
+    QPushButton not_a_field;
+    EXPECT_FALSE(insert_into_field(&not_a_field, u"x"_s));
+    EXPECT_FALSE(insert_into_field(nullptr, u"x"_s));
 }
 
 TEST_F(KeyTextAids, EveryControlHasAnAccessibleName)
