@@ -11,12 +11,17 @@ namespace orvel {
 
 namespace {
 
-// Text boxes keep a document: the caret is moved there rather than the whole
-// text replaced, so the box's undo history stays usable.
-void insert_into_document(QTextCursor cursor, const QString& text)
+// Text boxes keep a document: the text goes in through the caret rather than
+// the whole text being replaced, so the box's undo history stays usable.
+template <typename TextBox>
+bool insert_into_text_box(TextBox* box, const QString& text)
 {
+    QTextCursor cursor = box->textCursor();
     cursor.clearSelection();
     cursor.insertText(text);
+    box->setTextCursor(cursor);
+    box->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 }  // namespace
@@ -36,20 +41,10 @@ bool insert_into_field(QWidget* field, const QString& text)
         line->setCursorPosition(e.caret);
         return true;
     }
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(field)) {
-        QTextCursor cursor = plain->textCursor();
-        insert_into_document(cursor, text);
-        plain->setTextCursor(cursor);
-        plain->setFocus(Qt::OtherFocusReason);
-        return true;
-    }
-    if (auto* rich = qobject_cast<QTextEdit*>(field)) {
-        QTextCursor cursor = rich->textCursor();
-        insert_into_document(cursor, text);
-        rich->setTextCursor(cursor);
-        rich->setFocus(Qt::OtherFocusReason);
-        return true;
-    }
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(field))
+        return insert_into_text_box(plain, text);
+    if (auto* rich = qobject_cast<QTextEdit*>(field))
+        return insert_into_text_box(rich, text);
     return false;
 }
 
