@@ -142,8 +142,9 @@ void rec_graf::set_folder(const QString& folder)
 
 void rec_graf::Drive1_Change()
 {
-    // A drive that cannot be read leaves the lists as they were.
+    // A drive that cannot be read leaves the lists, and the drive shown, as they were.
     Dir1_Change(Drive1_->currentData().toString());
+    show_drive_of_folder();
 }
 
 void rec_graf::Dir1_Change(const QString& folder)
