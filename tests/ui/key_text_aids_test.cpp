@@ -152,6 +152,10 @@ TEST_F(KeyTextAids, FileCommandsAskWithTheirDialogAndStoreTheChoiceRelativeToThe
     EXPECT_EQ(TxText->text(), u"{|Enganxa /DOCS/CARTA.TXT}^v"_s);
     ASSERT_TRUE(choose({u"mn_or"_s, u"mn_or_3"_s}));
     EXPECT_EQ(calls.back().initial_name, u"/docs/carta.txt"_s);
+    // The command builder's picker starts that dialog with the pattern instead.
+    answers = {board_folder + u"/textos/Conte.txt"_s};
+    EXPECT_EQ(picker.pick_command_file(3), u"TEXTOS/CONTE.TXT"_s);
+    EXPECT_EQ(calls.back().initial_name, u"*.TXT"_s);
 }
 
 TEST_F(KeyTextAids, OrdresClosesTheAuxiliaryKeyboardAroundItsDialogAndReopensIt)
