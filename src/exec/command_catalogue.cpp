@@ -199,14 +199,14 @@ QString accept_chosen_file(const QString& chosen, const QString& board_folder)
     const QString name = chosen.toUpper();
     if (name.size() < kShortestFileName || name.startsWith(QLatin1Char('*')))
         return QString();
-    return relative_path(name, board_folder);
+    return relative_to_folder(name, board_folder);
 }
 
 QString accept_browsed_picture(const QString& chosen, const QString& board_folder)
 {
     if (file_name_part(chosen).isEmpty())
         return QString();
-    return relative_path(chosen, board_folder);
+    return relative_to_folder(chosen, board_folder);
 }
 
 }  // namespace orvel

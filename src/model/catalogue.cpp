@@ -132,12 +132,4 @@ int find_program_entry(const Catalogue& catalogue, const QString& program_text)
     return 0;
 }
 
-int load_board_program_macros(Catalogue& catalogue, const QString& program_text)
-{
-    const int k = find_program_entry(catalogue, program_text);
-    if (k > 0)
-        choose_program(catalogue, k);
-    return k;
-}
-
 }  // namespace orvel

@@ -70,9 +70,4 @@ bool choose_macro(const Catalogue& catalogue, int k, int16_t current_area, const
 // program text, without regard to letter case: its number (1-based), or 0.
 int find_program_entry(const Catalogue& catalogue, const QString& program_text);
 
-// After a board is loaded: the program entry matching the board's program text
-// has its macros loaded. Its number (1-based), or 0 when none matches (the
-// macros loaded before stay).
-int load_board_program_macros(Catalogue& catalogue, const QString& program_text);
-
 }  // namespace orvel

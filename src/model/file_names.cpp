@@ -133,11 +133,6 @@ QString relative_to_folder(const QString& name, const QString& folder)
     return name;
 }
 
-QString relative_path(const QString& name, const QString& board_folder)
-{
-    return relative_to_folder(name, board_folder);
-}
-
 QString file_name_part(const QString& name)
 {
     for (qsizetype i = name.size() - 1; i >= 0; --i)

@@ -43,12 +43,9 @@ bool ends_with_no_case(const QString& name, const QString& suffix);
 
 // The name (an absolute path, "/" or "\" separated) made relative to folder when it lies
 // inside it (compared without regard to letter case), with "/" separators; otherwise the
-// name unchanged. This is how names chosen by the user are stored in a board.
+// name unchanged. This is how names chosen by the user are stored in a board. Two
+// different drive letters are never the same folder.
 QString relative_to_folder(const QString& name, const QString& folder);
-// A file the user chose in the editor (a symbol, a command's file) as the board
-// stores it: relative to the board's folder when it lies there, else unchanged.
-// Two different drive letters are never the same folder.
-QString relative_path(const QString& name, const QString& board_folder);
 
 // The part after the last "/" or "\" (the whole name when there is none).
 QString file_name_part(const QString& name);

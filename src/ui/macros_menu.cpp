@@ -54,11 +54,9 @@ void MacrosMenu::mark_program(int k)
 
 void MacrosMenu::show_board_program(const QString& program_text)
 {
-    const int k = load_board_program_macros(catalogue_, program_text);
-    if (k == 0)
-        return;
-    mark_program(k);
-    show_macros();
+    // A program the catalogue does not know leaves the macros loaded before.
+    if (const int k = find_program_entry(catalogue_, program_text))
+        program_Click(k);
 }
 
 void MacrosMenu::program_Click(int k)

@@ -5,14 +5,13 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include "exec/caret_insertion.h"
 
 namespace orvel {
 
 namespace {
 
-// Text boxes keep a document: the text goes in through the caret rather than
-// the whole text being replaced, so the box's undo history stays usable.
+// The text goes in through the field's own caret rather than the whole text
+// being replaced, so the field's undo history stays usable.
 template <typename TextBox>
 bool insert_into_text_box(TextBox* box, const QString& text)
 {
@@ -35,10 +34,9 @@ bool is_text_field(const QWidget* field)
 bool insert_into_field(QWidget* field, const QString& text)
 {
     if (auto* line = qobject_cast<QLineEdit*>(field)) {
-        const CaretEdit e = insert_at_caret(line->text(), line->cursorPosition(), text);
-        line->setText(e.text);
+        line->deselect();  // the caret stays where it was
+        line->insert(text);
         line->setFocus(Qt::OtherFocusReason);
-        line->setCursorPosition(e.caret);
         return true;
     }
     if (auto* plain = qobject_cast<QPlainTextEdit*>(field))

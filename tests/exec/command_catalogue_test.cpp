@@ -1,6 +1,5 @@
 // The editor's aids for writing key texts: the command catalogue, the command
-// menus, the chosen-file rules, insertion at the caret and the auxiliary
-// keyboard's buttons, checked against the command language and key notation
+// menus, the chosen-file rules and the auxiliary keyboard's buttons, checked against the command language and key notation
 // that will run what they insert.
 #include <QMap>
 #include <QRegularExpression>
@@ -8,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "exec/aux_keyboard_keys.h"
-#include "exec/caret_insertion.h"
 #include "exec/command_catalogue.h"
 #include "model/command_words.h"
 #include "platform/keys/key_notation.h"
@@ -165,27 +163,6 @@ TEST(CommandCatalogue, ChosenFilesAreStoredInCapitalsRelativeToTheBoard)
     EXPECT_EQ(accept_browsed_picture(u"/u/casa.bmp"_s, u"/t"_s), u"/u/casa.bmp"_s);
     EXPECT_TRUE(accept_browsed_picture(u"/t/img/"_s, u"/t"_s).isEmpty());
     EXPECT_TRUE(accept_browsed_picture(QString(), u"/t"_s).isEmpty());
-}
-
-TEST(CommandCatalogue, InsertionAtTheCaret)
-{
-    struct Row {
-        QString text;
-        int caret;
-        QString inserted, result;
-        int new_caret;
-    };
-    for (const Row& r : std::vector<Row>{{QString(), 0, u"{|Espera 1}"_s, u"{|Espera 1}"_s, 11},
-                                         {u"abcd"_s, 2, u"{|Tancar}"_s, u"ab{|Tancar}cd"_s, 11},
-                                         {u"ab"_s, 2, u"{TAB}"_s, u"ab{TAB}"_s, 7},
-                                         {u"ab"_s, 9, u"x"_s, u"abx"_s, 3},
-                                         {u"ab"_s, -4, u"x"_s, u"xab"_s, 1},
-                                         {u"àç"_s, 1, u"{TAB}"_s, u"à{TAB}ç"_s, 6},
-                                         {u"ab"_s, 1, QString(), u"ab"_s, 1}}) {
-        const CaretEdit e = insert_at_caret(r.text, r.caret, r.inserted);
-        EXPECT_EQ(e.text, r.result) << r.text.toStdString() << " @" << r.caret;
-        EXPECT_EQ(e.caret, r.new_caret) << r.text.toStdString() << " @" << r.caret;
-    }
 }
 
 TEST(AuxKeyboard, KeysAreOneKeyStrokeEach)

@@ -58,7 +58,7 @@ TEST(FileNames, PureNameRules)
                                          {u"/T/A.BMP"_s, u"D:\\T"_s, u"A.BMP"_s},
                                          {u"/t/x/../img/a.bmp"_s, u"/t"_s, u"img/a.bmp"_s},
                                          {u"/t"_s, u"/t"_s, u"/t"_s}})
-        EXPECT_EQ(relative_path(r.in, r.base), r.out) << r.in.toStdString();
+        EXPECT_EQ(relative_to_folder(r.in, r.base), r.out) << r.in.toStdString();
     EXPECT_TRUE(same_file_name(u"(Sense Nom)"_s, u"(SENSE NOM)"_s));
     EXPECT_TRUE(same_file_name(u"àlbum.orv"_s, u"ÀLBUM.ORV"_s));
     EXPECT_FALSE(same_file_name(u"a.orv"_s, u"b.orv"_s));
