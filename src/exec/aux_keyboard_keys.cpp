@@ -77,17 +77,17 @@ QString aux_picture_description(int picture)
     return picture >= 0 && picture < kAuxPictures ? QString::fromUtf8(names[picture]) : QString();
 }
 
-FileDialogSpec aux_picture_dialog(int picture)
+FileDialogSettings aux_picture_dialog(int picture)
 {
-    FileDialogSpec spec;
+    FileDialogSettings settings;
     if (picture == kAuxLoadPicture)
-        spec = command_file_dialog(2);
+        settings = command_file_dialog(2);
     else if (picture == kAuxExecutePicture)
-        spec = command_file_dialog(0);
+        settings = command_file_dialog(0);
     else
-        return spec;
-    spec.start = StartFolder::Program;
-    return spec;
+        return settings;
+    settings.start = StartFolder::Program;
+    return settings;
 }
 
 NotationField notation_field(int open_windows)

@@ -29,7 +29,7 @@ QString aux_picture_text(int picture, const QString& chosen_file = QString());
 QString aux_picture_caption(int picture);
 QString aux_picture_description(int picture);
 // The open-file dialog of pictures 4 and 5 (they start in the program's folder).
-FileDialogSpec aux_picture_dialog(int picture);
+FileDialogSettings aux_picture_dialog(int picture);
 
 // The field the keyboard writes into, chosen by how many windows the program
 // has open: the main window and the keyboard alone mean the area's key text; a

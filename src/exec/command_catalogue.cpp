@@ -155,7 +155,7 @@ const std::vector<CommandMenu>& command_menus()
     return menus;
 }
 
-FileDialogSpec command_file_dialog(int dialog)
+FileDialogSettings command_file_dialog(int dialog)
 {
     switch (dialog) {
     case 0:

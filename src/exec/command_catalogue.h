@@ -47,7 +47,7 @@ enum class StartFolder { Current, Board, Program };
 
 // One open-file dialog. Filters alternate description and pattern, as
 // "Description|*.EXT|Description|*.EXT".
-struct FileDialogSpec {
+struct FileDialogSettings {
     QString title;
     QString filter;
     QString initial_name;  // "" keeps the name chosen last in the same dialog
@@ -56,8 +56,8 @@ struct FileDialogSpec {
 
 inline constexpr int kCommandFileDialogs = 4;
 // Dialogs 0 (programs), 1 (sounds), 2 (boards) and 3 (files to paste); an
-// unknown number gives an empty spec.
-FileDialogSpec command_file_dialog(int dialog);
+// unknown number gives empty settings.
+FileDialogSettings command_file_dialog(int dialog);
 
 // The Qt form of a filter text: "Description (patterns)" per pair. "*.*" means
 // every file, which on this system is "*" (names need no dot).

@@ -30,27 +30,27 @@ QString CommandFilePicker::start_folder(StartFolder start) const
     return QDir::currentPath();
 }
 
-QString CommandFilePicker::choose_file(const FileDialogSpec& spec, int memory_slot)
+QString CommandFilePicker::choose_file(const FileDialogSettings& settings, int memory_slot)
 {
     const bool remembers = memory_slot >= 0 && memory_slot < kCommandFileDialogs;
-    QString initial = spec.initial_name;
+    QString initial = settings.initial_name;
     if (initial.isEmpty() && remembers)
         initial = last_chosen_[static_cast<size_t>(memory_slot)];
-    const QString folder = start_folder(spec.start);
-    const QString chosen = open_file_dialog_ ? open_file_dialog_(spec, folder, initial)
-                                             : show_qt_dialog(spec, folder, initial);
+    const QString folder = start_folder(settings.start);
+    const QString chosen = open_file_dialog_ ? open_file_dialog_(settings, folder, initial)
+                                             : show_qt_dialog(settings, folder, initial);
     if (remembers && !chosen.isEmpty())
         last_chosen_[static_cast<size_t>(memory_slot)] = chosen;
     return chosen;
 }
 
-QString CommandFilePicker::show_qt_dialog(const FileDialogSpec& spec, const QString& start_folder,
+QString CommandFilePicker::show_qt_dialog(const FileDialogSettings& settings, const QString& start_folder,
                                           const QString& initial_name)
 {
-    QFileDialog dialog(parent_, spec.title, start_folder);
+    QFileDialog dialog(parent_, settings.title, start_folder);
     dialog.setObjectName(QStringLiteral("CMDialog1"));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    const QStringList filters = qt_name_filters(spec.filter);
+    const QStringList filters = qt_name_filters(settings.filter);
     dialog.setNameFilters(filters);
     if (!filters.isEmpty())
         dialog.selectNameFilter(filters.first());
@@ -68,10 +68,10 @@ QString CommandFilePicker::pick_command_file(int kind)
         return accept_chosen_file(browse_picture(), board_folder());
     if (kind < 0 || kind >= kCommandFileDialogs)
         return QString();
-    FileDialogSpec spec = command_file_dialog(kind);
+    FileDialogSettings settings = command_file_dialog(kind);
     if (kind == kPasteDialog)
-        spec.initial_name = QStringLiteral("*.TXT");
-    return accept_chosen_file(choose_file(spec, kind), board_folder());
+        settings.initial_name = QStringLiteral("*.TXT");
+    return accept_chosen_file(choose_file(settings, kind), board_folder());
 }
 
 QString CommandFilePicker::browse_picture(const QString& start_folder)

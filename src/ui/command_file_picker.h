@@ -15,7 +15,7 @@ namespace orvel {
 // Shows one open-file dialog; the chosen file's full path, "" when cancelled.
 // `initial_name` is what the file-name box starts with ("" for nothing).
 using OpenFileDialog =
-    std::function<QString(const FileDialogSpec& spec, const QString& start_folder, const QString& initial_name)>;
+    std::function<QString(const FileDialogSettings& settings, const QString& start_folder, const QString& initial_name)>;
 
 class CommandFilePicker {
 public:
@@ -32,9 +32,9 @@ public:
     QString pick_command_file(int kind);
 
     // Shows a dialog: the full path chosen, "" when cancelled. The file-name box
-    // starts with the spec's name, or with the name chosen last in the same
-    // dialog (`memory_slot` 0 to 3, -1 for none) when the spec has none.
-    QString choose_file(const FileDialogSpec& spec, int memory_slot = -1);
+    // starts with the name of the settings, or with the name chosen last in the same
+    // dialog (`memory_slot` 0 to 3, -1 for none) when the settings give none.
+    QString choose_file(const FileDialogSettings& settings, int memory_slot = -1);
 
     // Shows the picture browser on `start_folder` (the current folder when
     // empty): its full path when confirmed, "" when cancelled.
@@ -47,7 +47,7 @@ public:
 
 private:
     QString start_folder(StartFolder start) const;
-    QString show_qt_dialog(const FileDialogSpec& spec, const QString& start_folder, const QString& initial_name);
+    QString show_qt_dialog(const FileDialogSettings& settings, const QString& start_folder, const QString& initial_name);
 
     QWidget* parent_;
     std::function<QString()> board_folder_;

@@ -13,22 +13,22 @@ CommandMenus::CommandMenus(QWidget* parent, CommandFilePicker& picker, AuxKeyboa
                            CommandMenuHooks hooks)
     : QObject(parent), picker_(picker), aux_keyboard_(aux_keyboard), hooks_(std::move(hooks))
 {
-    for (const CommandMenu& spec : command_menus())
-        menus_.push_back(build(spec, parent));
+    for (const CommandMenu& table : command_menus())
+        menus_.push_back(build(table, parent));
 }
 
-QMenu* CommandMenus::build(const CommandMenu& spec, QWidget* parent)
+QMenu* CommandMenus::build(const CommandMenu& table, QWidget* parent)
 {
-    auto* menu = new QMenu(spec.caption, parent);
-    menu->setObjectName(spec.name);
-    menu->menuAction()->setObjectName(spec.name + QStringLiteral("_menu"));
-    for (const CommandMenuItem& item : spec.items) {
+    auto* menu = new QMenu(table.caption, parent);
+    menu->setObjectName(table.name);
+    menu->menuAction()->setObjectName(table.name + QStringLiteral("_menu"));
+    for (const CommandMenuItem& item : table.items) {
         QAction* a = menu->addAction(item.caption);
         a->setObjectName(item.name);
         // The table outlives the menus, so its rows can be captured by address.
-        connect(a, &QAction::triggered, this, [this, &spec, &item] { choose(spec, item); });
+        connect(a, &QAction::triggered, this, [this, &table, &item] { choose(table, item); });
     }
-    for (const CommandMenu& sub : spec.submenus)
+    for (const CommandMenu& sub : table.submenus)
         menu->addMenu(build(sub, menu));
     return menu;
 }

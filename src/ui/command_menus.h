@@ -42,7 +42,7 @@ public:
     void choose(const CommandMenu& menu, const CommandMenuItem& item);
 
 private:
-    QMenu* build(const CommandMenu& spec, QWidget* parent);
+    QMenu* build(const CommandMenu& table, QWidget* parent);
     QString text_for(const CommandMenuItem& item);
 
     CommandFilePicker& picker_;

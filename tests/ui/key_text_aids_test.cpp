@@ -35,7 +35,7 @@ using testing::ensure_application;
 using testing::wait_until;
 
 struct DialogCall {
-    FileDialogSpec spec;
+    FileDialogSettings settings;
     QString start_folder, initial_name;
     bool keyboard_open = false;
 };
@@ -63,8 +63,8 @@ protected:
         Icona_text->move(0, 40);
         window.setCentralWidget(central);
 
-        picker.set_open_file_dialog([this](const FileDialogSpec& spec, const QString& start, const QString& initial) {
-            calls.push_back({spec, start, initial, aux.window() && aux.window()->isVisible()});
+        picker.set_open_file_dialog([this](const FileDialogSettings& settings, const QString& start, const QString& initial) {
+            calls.push_back({settings, start, initial, aux.window() && aux.window()->isVisible()});
             return answers.isEmpty() ? QString() : answers.takeFirst();
         });
         menus.add_to(window.menuBar());
@@ -145,7 +145,7 @@ TEST_F(KeyTextAids, FileCommandsAskWithTheirDialogAndStoreTheChoiceRelativeToThe
         ASSERT_TRUE(choose({u"mn_or"_s, u"mn_or_1"_s}));
     EXPECT_EQ(key_text(), u"a{|Sona SONS/ABELLA.WAV}b"_s);
     ASSERT_EQ(calls.size(), 4u);
-    EXPECT_EQ(calls[0].spec.title, u"Fitxers de so"_s);
+    EXPECT_EQ(calls[0].settings.title, u"Fitxers de so"_s);
     EXPECT_EQ(calls[0].initial_name, u"*.WAV"_s);
     EXPECT_EQ(calls[0].start_folder, QDir::currentPath());
 
@@ -342,7 +342,7 @@ TEST_F(KeyTextAids, AuxiliaryKeyboardTypesKeyNamesIntoTheKeyText)
     EXPECT_EQ(key_text(), before);
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].start_folder, u"/opt/orvel"_s);
-    EXPECT_EQ(calls[0].spec.title, u"Fitxer de plantilla"_s);
+    EXPECT_EQ(calls[0].settings.title, u"Fitxer de plantilla"_s);
     answers = {board_folder + u"/plafons/b.orv"_s};
     type_into_key_text(QString(), 0);
     QTest::mouseClick(keyboard->picture(kAuxLoadPicture), Qt::LeftButton);
