@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QTimer>
 
 namespace orvel {
 
@@ -72,6 +73,13 @@ void AuxKeyboard::show_window()
             window_.clear();  // it deletes itself
             set_checked(false);
         };
+        // Gone with the dialog it belonged to: it comes back over the main window.
+        connect(window_, &QObject::destroyed, this, [this] {
+            QTimer::singleShot(0, this, [this] {
+                if (checked() && !window_)
+                    show_window();
+            });
+        });
     }
     window_->show();
 }

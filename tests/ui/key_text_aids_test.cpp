@@ -365,14 +365,14 @@ TEST_F(KeyTextAids, WithAThirdWindowOpenTheKeyboardWritesThere)
 {
     // The global data dialog is modal; its "Tec Aux" button opens the keyboard
     // above it, where it can still be clicked.
-    QDialog global_data(&window);
-    initial_keys = new QLineEdit(&global_data);
-    global_data.setWindowModality(Qt::ApplicationModal);
-    global_data.show();
-    ASSERT_TRUE(wait_until([&] { return QApplication::activeModalWidget() == &global_data; }));
+    auto* global_data = new QDialog(&window);
+    initial_keys = new QLineEdit(global_data);
+    global_data->setWindowModality(Qt::ApplicationModal);
+    global_data->show();
+    ASSERT_TRUE(wait_until([&] { return QApplication::activeModalWidget() == global_data; }));
     aux.open();
     ASSERT_TRUE(wait_until([this] { return aux.window() && aux.window()->isVisible(); }));
-    EXPECT_EQ(aux.window()->parentWidget(), &global_data);
+    EXPECT_EQ(aux.window()->parentWidget(), global_data);
     ASSERT_EQ(TecVirt::open_window_count(), 3);
     QTest::mouseClick(aux.window()->key_button(23), Qt::LeftButton);
     EXPECT_EQ(initial_keys->text(), u"{ENTER}"_s);
@@ -387,7 +387,16 @@ TEST_F(KeyTextAids, WithAThirdWindowOpenTheKeyboardWritesThere)
     builder_parameter = &parameter;
     QTest::mouseClick(aux.window()->key_button(13), Qt::LeftButton);
     EXPECT_EQ(parameter.text(), u"{ESC}"_s);
-    global_data.hide();
+    other.hide();
+
+    // When the dialog goes, the keyboard stays, back over the main window and its key text.
+    delete global_data;
+    initial_keys = nullptr;
+    ASSERT_TRUE(wait_until([this] { return aux.window() && aux.window()->isVisible(); }));
+    EXPECT_EQ(aux.window()->parentWidget(), &window);
+    EXPECT_TRUE(aux.checked());
+    QTest::mouseClick(aux.window()->key_button(0), Qt::LeftButton);
+    EXPECT_EQ(key_text(), u"{F12}"_s);
 }
 
 TEST(TextFieldInsertion, AOneLineFieldKeepsItsSelection)
