@@ -179,6 +179,10 @@ void rec_graf::File1_Click()
         return;
     QImageReader reader(folder_ + QLatin1Char('/') + item->text());
     reader.setDecideFormatFromContent(true);
+    // A large photograph is decoded straight to the preview's size where the format allows.
+    const QSize full = reader.size();
+    if (full.isValid() && (full.width() > Image1_->width() || full.height() > Image1_->height()))
+        reader.setScaledSize(full.scaled(Image1_->size(), Qt::KeepAspectRatio));
     const QImage image = reader.read();
     if (image.isNull())
         return;  // the preview keeps what it showed

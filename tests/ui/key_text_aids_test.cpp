@@ -196,8 +196,8 @@ TEST_F(KeyTextAids, OrdresClosesTheAuxiliaryKeyboardAroundItsDialogAndReopensIt)
         EXPECT_FALSE(m->menuAction()->isEnabled());
 }
 
-// A picture folder: two pictures (one named in capitals), a picture that cannot
-// be read, a text file and a sub-folder.
+// A picture folder: three pictures (one named in capitals, one large), a picture
+// that cannot be read, a text file and a sub-folder.
 void lay_out_pictures(const QString& folder)
 {
     QImage red(40, 20, QImage::Format_RGB32);
@@ -205,6 +205,7 @@ void lay_out_pictures(const QString& folder)
     QDir().mkpath(folder + u"/sub"_s);
     ASSERT_TRUE(red.save(folder + u"/casa.bmp"_s, "BMP"));
     ASSERT_TRUE(red.save(folder + u"/FOTO.JPG"_s, "JPG"));
+    ASSERT_TRUE(red.scaled(3000, 1500).save(folder + u"/gran.jpg"_s, "JPG"));
     testing::write_file(folder + u"/trencat.gif"_s, "not a picture");
     testing::write_file(folder + u"/nota.txt"_s, "text");
 }
@@ -243,14 +244,18 @@ TEST_F(KeyTextAids, PictureBrowserPicksAFileWithAPreview)
         const QString home = QDir::homePath() + u'/';
         EXPECT_EQ(browser.Drive1()->currentData().toString(), img.startsWith(home) ? QDir::homePath() : u"/"_s);
         // Only pictures are listed, whatever the case of their names.
-        EXPECT_EQ(items_of(browser.File1()), (QStringList{u"casa.bmp"_s, u"FOTO.JPG"_s, u"trencat.gif"_s}));
+        EXPECT_EQ(items_of(browser.File1()),
+                  (QStringList{u"casa.bmp"_s, u"FOTO.JPG"_s, u"gran.jpg"_s, u"trencat.gif"_s}));
         EXPECT_TRUE(items_of(browser.Dir1()).contains(u"sub"_s));
         EXPECT_TRUE(items_of(browser.Dir1()).contains(u".."_s));
 
+        // Small and large pictures fill the preview, proportions kept.
+        const QSize filled(browser.Image1()->width(), browser.Image1()->width() / 2);
+        click_item(browser.File1(), u"gran.jpg"_s);
+        EXPECT_EQ(browser.Image1()->pixmap().size(), filled);
         click_item(browser.File1(), u"casa.bmp"_s);
         const QImage shown = browser.Image1()->pixmap().toImage();
-        ASSERT_FALSE(shown.isNull());
-        EXPECT_EQ(shown.width(), 2 * shown.height());  // proportions kept
+        EXPECT_EQ(shown.size(), filled);
         // A file that cannot be read leaves the preview as it was.
         click_item(browser.File1(), u"trencat.gif"_s);
         EXPECT_EQ(browser.Image1()->pixmap().toImage(), shown);
