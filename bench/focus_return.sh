@@ -26,20 +26,7 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 printf '[Orvel]\r\nInterval= 100\r\nmodus= 1\r\ntemps= 0\r\ngruix= 8\r\ncolor= 255\r\naccio1= 3\r\naccio2= 2\r\n' >"$work/MANUAL.USR"
 
 for mode in bare openbox; do
-  n=150
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-  xvfb=$!
-  pids+=($xvfb)
-  export DISPLAY=":$n"
-  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  wm=""
-  if [ "$mode" = openbox ]; then
-    openbox >/dev/null 2>&1 &
-    wm=$!
-    pids+=($wm)
-    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-  fi
+  start_x_server "$mode" focus_return.sh
   python3 - "$orvel" "$work/FOCUS.ORV" "$work/MANUAL.USR" "$mode" <<'PY'
 import ctypes, subprocess, sys, time
 orvel, board, profile, mode = sys.argv[1:]
@@ -100,8 +87,7 @@ def stats(v):
     return f"median {v[len(v)//2]:.1f} ms, worst {v[-1]:.1f} ms" if v else "no figure"
 print(f"{mode:8s} selection to focus back: {stats(back)}; terminal held the focus: {stats(away)} ({len(back)} selections)")
 PY
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null
-  kill "$xvfb" 2>/dev/null
+  stop_x_server
   pkill -f "cat > $work/typed" 2>/dev/null
   rm -f "$XDG_RUNTIME_DIR/orvel.lock"
   sleep 0.3
