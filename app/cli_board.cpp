@@ -142,7 +142,7 @@ Template fresh_template()
 
 int status_for(LoadOutcome outcome)
 {
-    return outcome == LoadOutcome::Read ? kOk : kRefused;
+    return board_was_read(outcome) ? kOk : kRefused;
 }
 
 }  // namespace
@@ -155,8 +155,7 @@ int dump(const QStringList& args)
     }
     Template t = fresh_template();
     StderrMessageBoxes messages;
-    const LoadOutcome outcome = load_template(t, args[0], messages);
-    if (outcome != LoadOutcome::Read)
+    if (!board_was_read(load_template(t, args[0], messages)))
         return kRefused;
     const QByteArray json = board_json(t);
     std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
@@ -173,7 +172,11 @@ int resave(const QStringList& args)
     const QString out = QFileInfo(args[1]).absoluteFilePath();
     Template t = fresh_template();
     StderrMessageBoxes messages;
-    if (load_template(t, args[0], messages) != LoadOutcome::Read)
+    // Writing what a damaged board gave would replace it with less: a read error writes nothing.
+    const LoadOutcome outcome = load_template(t, args[0], messages);
+    if (outcome == LoadOutcome::ReadWithErrors)
+        print_line(stderr, QStringLiteral("Not written: the board was not read whole (") + out + QLatin1Char(')'));
+    if (outcome != LoadOutcome::Read)
         return kRefused;
     const WriteResult written = write_template(t, out);
     if (!written) {
@@ -196,7 +199,7 @@ int check(const QStringList& args)
     Template t = fresh_template();
     CollectingMessages messages;
     const LoadOutcome outcome = load_template(t, args[0], messages);
-    if (outcome != LoadOutcome::Read) {
+    if (!board_was_read(outcome)) {
         for (const QString& text : messages.texts)
             print_line(stderr, text);
         return status_for(outcome);

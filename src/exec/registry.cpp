@@ -136,16 +136,16 @@ QString progid_exe(RegistryStore* store, const QString& id)
     clsid = clsid.trimmed();
     if (clsid.isEmpty())
         return QString();
+    // The path keeps its letter case: on Linux /opt/Editor and /OPT/EDITOR are different files.
     QString server = reg_read(store, hklm,
                               QStringLiteral("SOFTWARE\\Classes\\CLSID\\") + clsid + QStringLiteral("\\LocalServer32"),
-                              QString())
-                         .toUpper();
+                              QString());
     if (server.isEmpty())
         return QString();
     server.chop(1);
     while (server.contains(QLatin1Char('"')))
         server = server.replace(QLatin1Char('"'), QLatin1Char(' ')).trimmed();
-    const qsizetype exe = server.indexOf(QLatin1String(".EXE"));
+    const qsizetype exe = server.indexOf(QLatin1String(".EXE"), 0, Qt::CaseInsensitive);
     // A program registered without ".EXE" (a Linux path) is returned whole.
     return exe < 0 ? server : server.left(exe + 4);
 }

@@ -9,7 +9,10 @@
 #include <charconv>
 #include <cerrno>
 #include <cstdio>
+#include <climits>
+#include <csignal>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <set>
 #include <string_view>
@@ -70,6 +73,17 @@ public:
     explicit Scanner(QIODevice& in) : in_(in) {}
 
     bool io_error() const { return io_error_; }
+
+    // Skips a UTF-8 byte-order mark at the start of the device; true when there was one.
+    bool skip_utf8_bom()
+    {
+        while (buf_.size() - pos_ < 3 && fill()) {
+        }
+        if (buf_.size() - pos_ < 3 || std::memcmp(buf_.constData() + pos_, "\xEF\xBB\xBF", 3) != 0)
+            return false;
+        pos_ += 3;
+        return true;
+    }
 
     // True when no byte is left.
     bool at_end()
@@ -239,11 +253,11 @@ private:
     bool io_error_ = false;
 };
 
-QString decode_text(const QByteArray& bytes, bool quoted)
+QString decode_text(const QByteArray& bytes, bool quoted, bool utf8)
 {
     if (bytes.isEmpty())
         return QString();
-    QString text = cp1252::decode(bytes.constData(), bytes.size());
+    QString text = utf8 ? QString::fromUtf8(bytes) : cp1252::decode(bytes.constData(), bytes.size());
     if (quoted && std::memchr(bytes.constData(), kPilcrowByte, static_cast<size_t>(bytes.size())))
         text.replace(QChar(kPilcrow), QLatin1Char('"'));
     return text;
@@ -311,8 +325,10 @@ NumberResult parse_int16(const char* line, qsizetype size, int16_t& out)
 
 class FieldReader {
 public:
-    FieldReader(Scanner& scanner, const QString& path, MessageBoxes& messages)
-        : scanner_(scanner), path_(path), messages_(messages) {}
+    FieldReader(Scanner& scanner, const QString& path, MessageBoxes& messages, bool utf8)
+        : scanner_(scanner), path_(path), messages_(messages), utf8_(utf8) {}
+
+    bool reported_any() const { return !reported_.empty(); }
 
     void integer(int16_t& field)
     {
@@ -337,7 +353,7 @@ public:
             report(file_error::kPastEndOfFile);
             return;
         }
-        field = decode_text(value, kind == Scanner::Quoted::Value);
+        field = decode_text(value, kind == Scanner::Quoted::Value, utf8_);
     }
 
     void plain(QString& field)
@@ -348,7 +364,7 @@ public:
             report(file_error::kPastEndOfFile);
             return;
         }
-        field = decode_text(Scanner::plain_value(line, size), false);
+        field = decode_text(Scanner::plain_value(line, size), false, utf8_);
     }
 
     void report(int number)
@@ -363,6 +379,7 @@ private:
     Scanner& scanner_;
     const QString& path_;
     MessageBoxes& messages_;
+    const bool utf8_;
     std::set<int> reported_;
 };
 
@@ -562,7 +579,9 @@ LoadOutcome read_template(Template& t, QIODevice& in, const QString& path_for_me
                           MessageBoxes& messages)
 {
     Scanner scanner(in);
-    FieldReader read(scanner, path_for_messages, messages);
+    // Boards are Windows-1252, but one saved as UTF-8 by a text editor says so with a mark.
+    const bool utf8 = scanner.skip_utf8_bom();
+    FieldReader read(scanner, path_for_messages, messages, utf8);
 
     read.integer(t.format_major);
     read.integer(t.format_minor);
@@ -621,7 +640,7 @@ LoadOutcome read_template(Template& t, QIODevice& in, const QString& path_for_me
     }
     if (scanner.io_error())
         read.report(file_error::kDeviceIo);
-    return LoadOutcome::Read;
+    return read.reported_any() ? LoadOutcome::ReadWithErrors : LoadOutcome::Read;
 }
 
 LoadOutcome load_template(Template& t, const QString& path, MessageBoxes& messages)
@@ -635,23 +654,18 @@ LoadOutcome load_template(Template& t, const QString& path, MessageBoxes& messag
     if (path.isEmpty())
         return LoadOutcome::NothingToLoad;
 
-    // Steps 2 to 4: the full name, its folder as `directory` and as the current folder.
-    QString full = resolve_stored_name(path, t.directory);
-    if (full.contains(QChar(0))) {
-        // No file has such a name; the file system is not asked.
-        reset_template(t);
-        messages.show(missatge(kMessageReadError) + full + QLatin1Char(' ') +
-                      QString::number(file_error::kFileNotFound) + QLatin1Char(' ') +
-                      file_error::description(file_error::kFileNotFound));
+    auto report_unopened = [&](const QString& name, int number) {
+        messages.show(missatge(kMessageReadError) + name + QLatin1Char(' ') + QString::number(number) +
+                      QLatin1Char(' ') + file_error::description(number));
         return LoadOutcome::Missing;
-    }
+    };
+
+    // Steps 2 to 4: the full name and its folder.
+    QString full = resolve_stored_name(path, t.directory);
+    if (full.contains(QChar(0)))
+        return report_unopened(full, file_error::kFileNotFound);  // no file has such a name
     full = QFileInfo(full).absoluteFilePath();
     const QString folder = QFileInfo(full).absolutePath();
-    t.directory = folder;
-    if (options.set_current_folder && existing_path(folder) && QFileInfo(folder).isDir())
-        QDir::setCurrent(folder);
-
-    reset_template(t);
 
     if (!ends_with_no_case(full, QStringLiteral(".ORV"))) {
         messages.show(missatge(kMessageFormat), QStringLiteral("Orvel"), MessageIcon::Critical);
@@ -663,18 +677,28 @@ LoadOutcome load_template(Template& t, const QString& path, MessageBoxes& messag
     // Only regular files: a device or a pipe named like a board could block or never end.
     const bool exists = existing_path(full);
     if (!exists || !info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        const int number = !exists         ? file_error::kFileNotFound
-                           : !info.isFile() ? file_error::kPathFileAccess
-                                            : file_error::kPermissionDenied;
-        messages.show(missatge(kMessageReadError) + full + QLatin1Char(' ') + QString::number(number) +
-                      QLatin1Char(' ') + file_error::description(number));
-        return LoadOutcome::Missing;
+        return report_unopened(full, !exists         ? file_error::kFileNotFound
+                                     : !info.isFile() ? file_error::kPathFileAccess
+                                                      : file_error::kPermissionDenied);
     }
 
-    const LoadOutcome outcome = read_template(t, file, full, messages);
+    // The board is read beside the open one, which it replaces only once read.
+    Template loaded = t;
+    reset_template(loaded);
+    loaded.directory = folder;
+    const LoadOutcome outcome = read_template(loaded, file, full, messages);
     file.close();
-    if (outcome == LoadOutcome::Refused)
-        return outcome;
+    // A file that gave errors and not a single area holds no board (a text file named .ORV).
+    if (outcome == LoadOutcome::Refused || (outcome == LoadOutcome::ReadWithErrors && loaded.area_count == 0))
+        return LoadOutcome::Refused;
+
+    // The board now is this file, unchanged since it was read.
+    loaded.file_name = full;
+    loaded.file_time = file_time_text(full);
+    loaded.modified = 0;
+    t = std::move(loaded);
+    if (options.set_current_folder && QFileInfo(folder).isDir())
+        QDir::setCurrent(folder);
 
     // The cover's time, or the message for a cover that is not there.
     if (!t.cover_file.isEmpty()) {
@@ -688,12 +712,7 @@ LoadOutcome load_template(Template& t, const QString& path, MessageBoxes& messag
             messages.show(missatge(kMessageNotFound) + cover);
         }
     }
-
-    // The board now is this file, unchanged since it was read.
-    t.file_name = full;
-    t.file_time = file_time_text(full);
-    t.modified = 0;
-    return LoadOutcome::Read;
+    return outcome;
 }
 
 namespace {
@@ -752,6 +771,52 @@ qsizetype size_bound(const Template& t)
     return bound;
 }
 
+// The file a chain of symbolic links finally names (the name itself when it is no link).
+// A link's relative target resolves against the link's folder. A loop, or more links
+// than the system itself follows, ends the walk at the last name reached.
+QByteArray final_link_target(QByteArray name)
+{
+    constexpr int kMaxLinks = 40;
+    for (int i = 0; i < kMaxLinks; ++i) {
+        char target[PATH_MAX];
+        const ssize_t n = ::readlink(name.constData(), target, sizeof target - 1);
+        if (n < 0)
+            break;
+        const QByteArray next(target, n);
+        if (next.startsWith('/'))
+            name = next;
+        else
+            name = name.left(name.lastIndexOf('/') + 1) + next;
+    }
+    return name;
+}
+
+// Removes ".NAME.PID.XXXXXX" files left by saves of the same file whose process has
+// ended (killed while writing): each may hold a whole board.
+void remove_stale_temporaries(const QByteArray& folder, const QByteArray& prefix)
+{
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (!name.startsWith(prefix))
+            continue;
+        const QList<QByteArray> rest = name.mid(prefix.size()).split('.');
+        bool is_number = false;
+        const long pid = rest.size() == 2 && rest[1].size() == 6 ? rest[0].toLong(&is_number) : 0;
+        if (!is_number || pid <= 0 || pid == ::getpid())
+            continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH)
+            continue;  // that save may still be running
+        const QByteArray full = folder + "/" + name;
+        struct stat st {};
+        if (::lstat(full.constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::getuid())
+            ::unlink(full.constData());
+    }
+    ::closedir(dir);
+}
+
 // A file written beside its target and renamed over it once complete and on disk.
 class AtomicFile : public ByteSink {
 public:
@@ -761,19 +826,19 @@ public:
             error_ = ENOENT;
             return;
         }
-        // Write through a symbolic link to its target, as an editor would.
-        QString target = path;
-        const QFileInfo link(path);
-        if (link.isSymLink() && !link.symLinkTarget().isEmpty())
-            target = link.symLinkTarget();
-        target_name_ = QFile::encodeName(target);
+        // Write through symbolic links to the file they finally name, as an editor would.
+        target_name_ = final_link_target(QFile::encodeName(QFileInfo(path).absoluteFilePath()));
         existed_ = ::stat(target_name_.constData(), &old_stat_) == 0;
         if (existed_ && S_ISDIR(old_stat_.st_mode)) {
             error_ = EISDIR;
             return;
         }
-        folder_ = QFile::encodeName(QFileInfo(target).absolutePath());
-        temp_name_ = folder_ + "/." + QFile::encodeName(QFileInfo(target).fileName()) + ".XXXXXX";
+        const qsizetype slash = target_name_.lastIndexOf('/');
+        folder_ = slash <= 0 ? QByteArray("/") : target_name_.left(slash);
+        // ".NAME.PID.XXXXXX": the process id tells a save in progress from a killed one.
+        const QByteArray temp_prefix = "." + target_name_.mid(slash + 1) + ".";
+        remove_stale_temporaries(folder_, temp_prefix);
+        temp_name_ = folder_ + "/" + temp_prefix + QByteArray::number(::getpid()) + ".XXXXXX";
         fd_ = ::mkstemp(temp_name_.data());
         if (fd_ < 0)
             error_ = errno;
