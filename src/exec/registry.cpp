@@ -168,7 +168,15 @@ void registry_command(ExecContext& ctx, const QString& argument)
     const qsizetype equals = remainder.indexOf(QLatin1Char('='));
     if (equals < 0)
         return;
-    reg_write(ctx.services.registry, root, key, remainder.left(equals), remainder.mid(equals + 1));
+    const QString name = remainder.left(equals);
+    if (reg_write(ctx.services.registry, root, key, name, remainder.mid(equals + 1)) || !ctx.services.registry)
+        return;
+    // A value the store could not take is said, not dropped without a word.
+    const QString problem = ctx.services.registry->last_write_problem();
+    if (!problem.isEmpty() && ctx.services.messages)
+        ctx.services.messages->show(QStringLiteral("No s'ha desat el valor %1 al registre: %2.")
+                                        .arg(name.isEmpty() ? key : name, problem),
+                                    QStringLiteral("Orvel"), MessageIcon::Exclamation);
 }
 
 }  // namespace orvel

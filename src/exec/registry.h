@@ -28,7 +28,8 @@ QString reg_subkeys(RegistryStore* store, const QString& root, const QString& ke
 // registered with, or an empty text.
 QString progid_exe(RegistryStore* store, const QString& id);
 
-// REG [ROOT\key]name=value: shows "REG", then writes; failures stay silent.
+// REG [ROOT\key]name=value: shows "REG", then writes. A malformed command or a missing
+// key writes nothing silently; a value the store itself could not write is reported.
 void registry_command(ExecContext& ctx, const QString& argument);
 
 }  // namespace orvel

@@ -47,7 +47,7 @@ bool prepare_user_settings_file(const Folders& folders)
         return true;
     if (!QDir().mkpath(folders.config))
         return false;
-    const QString shipped = folders.program + QLatin1Char('/') + QLatin1String(kSettingsFileName);
+    const QString shipped = find_in_folder(folders.program, QLatin1String(kSettingsFileName));
     if (QFileInfo(shipped).isFile())
         QFile::copy(shipped, target);
     return true;
@@ -62,7 +62,7 @@ QString settings_file_to_read(const Folders& folders)
 
 QString settings_file_to_write(const Folders& folders)
 {
-    return folders.config + QLatin1Char('/') + QLatin1String(kSettingsFileName);
+    return find_in_folder(folders.config, QLatin1String(kSettingsFileName));
 }
 
 QString profile_number(int value)

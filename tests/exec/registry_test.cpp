@@ -3,6 +3,8 @@
 // and the lookups of subkeys and registered programs.
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -111,6 +113,18 @@ TEST_F(RegistryTest, RegCommandParsesTheBracketedKey)
     EXPECT_EQ(read("Sol"), QString());
     EXPECT_EQ(reg_subkeys(&store, kUser, kKey), QString());
     EXPECT_EQ(reg_subkeys(&store, kUser, QString()), "Software\r");
+
+    // Another process holds the store: the value is not written, and the person is told why.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(SqliteRegistryStore::default_file(folder.path()).toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    messages.texts.clear();
+    registry_command(ctx, "[HKEY_CURRENT_USER\\Software\\X]Nom=nou");
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(messages.texts, QStringList({"REG", "No s'ha desat el valor Nom al registre: un altre programa té el "
+                                                  "registre ocupat."}));
+    EXPECT_EQ(read("Nom"), sz("abc"));
 }
 
 TEST_F(RegistryTest, SubkeysComeInCreationOrderWhateverTheCase)
