@@ -6,10 +6,14 @@
 #include <cstdio>
 
 #include "cli.h"
+#include "exec/board_check_tools.h"
+#include "exec/registry.h"
 #include "model/board_check.h"
+#include "model/catalogue.h"
 #include "model/messages.h"
 #include "model/template_file.h"
 #include "platform/message_boxes.h"
+#include "platform/sqlite_registry_store.h"
 
 namespace orvel::cli {
 
@@ -210,7 +214,14 @@ int check(const QStringList& args)
     for (const QString& text : messages.texts)
         if (!text.startsWith(cover_message_start))
             problems << QStringLiteral("board: ") + text;
-    problems << check_board(t);
+    // Programs are looked for as run mode looks for them: through the catalogue (and the
+    // programs registered in the registry store), on PATH and in the board's folder.
+    Catalogue catalogue;
+    const Folders folders = Folders::from_environment();
+    SqliteRegistryStore registry(SqliteRegistryStore::default_file(folders.data), &messages);
+    load_program_catalogue(catalogue, folders, t.directory,
+                           [&registry](const QString& id) { return progid_exe(&registry, id); });
+    problems << check_board(t, board_check_tools(catalogue, t.directory));
     for (const QString& p : problems)
         print_line(stdout, p);
     std::fflush(stdout);
