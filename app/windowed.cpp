@@ -11,8 +11,8 @@
 #include "model/folders.h"
 #include "model/messages.h"
 #include "real_services.h"
-#include "runtime/main_window.h"
-#include "runtime/qt_message_boxes.h"
+#include "ui/main_window.h"
+#include "ui/qt_message_boxes.h"
 
 namespace orvel::cli {
 

@@ -16,7 +16,7 @@
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
 #include "platform/services.h"
-#include "runtime/main_window.h"
+#include "ui/main_window.h"
 #include "runtime/run_controller.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "fake_board.h"
+#include "support/fake_board.h"
 #include "support/fake_windows.h"
 #include "runtime/board_geometry.h"
 #include "runtime/frame_style.h"

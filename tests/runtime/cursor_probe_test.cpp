@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "fake_board.h"
+#include "support/fake_board.h"
 #include "runtime/area_at_point.h"
 #include "runtime/cursor_probe.h"
 

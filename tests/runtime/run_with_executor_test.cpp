@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "exec/executor.h"
-#include "fake_board.h"
+#include "support/fake_board.h"
 #include "runtime/board_hooks.h"
 #include "runtime/switch_mapping.h"
 #include "support/exec_harness.h"

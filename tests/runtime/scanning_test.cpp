@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fake_board.h"
+#include "support/fake_board.h"
 #include "runtime/scan_order.h"
 #include "runtime/switch_mapping.h"
 

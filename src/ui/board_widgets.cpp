@@ -1,4 +1,4 @@
-#include "runtime/board_widgets.h"
+#include "ui/board_widgets.h"
 
 #include <QEventLoop>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "runtime/area_canvas.h"
+#include "ui/area_canvas.h"
 
 #include <QMouseEvent>
 #include <QPainter>

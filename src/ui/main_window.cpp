@@ -1,4 +1,4 @@
-#include "runtime/main_window.h"
+#include "ui/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,15 +31,15 @@
 #include "platform/services.h"
 #include "platform/sound_output.h"
 #include "platform/window_system.h"
-#include "runtime/area_canvas.h"
+#include "ui/area_canvas.h"
 #include "runtime/board_geometry.h"
 #include "runtime/board_hooks.h"
-#include "runtime/board_widgets.h"
+#include "ui/board_widgets.h"
 #include "runtime/frame_style.h"
 #include "runtime/run_controller.h"
 #include "runtime/scan_order.h"
 #include "runtime/started_programs.h"
-#include "runtime/switch_dialog.h"
+#include "ui/switch_dialog.h"
 
 namespace orvel {
 

@@ -1,4 +1,4 @@
-#include "runtime/switch_dialog.h"
+#include "ui/switch_dialog.h"
 
 #include <QButtonGroup>
 #include <QColorDialog>

@@ -1,4 +1,4 @@
-#include "runtime/qt_message_boxes.h"
+#include "ui/qt_message_boxes.h"
 
 #include <QMessageBox>
 

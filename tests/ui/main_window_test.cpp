@@ -13,13 +13,13 @@
 #include <gtest/gtest.h>
 
 #include "exec/executor.h"
-#include "fake_board.h"
+#include "support/fake_board.h"
 #include "model/template_file.h"
-#include "runtime/area_canvas.h"
+#include "ui/area_canvas.h"
 #include "runtime/board_geometry.h"
-#include "runtime/board_widgets.h"
-#include "runtime/main_window.h"
-#include "runtime/switch_dialog.h"
+#include "ui/board_widgets.h"
+#include "ui/main_window.h"
+#include "ui/switch_dialog.h"
 #include "support/exec_harness.h"
 
 namespace orvel {

@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "fake_board.h"
-#include "runtime/board_widgets.h"
+#include "support/fake_board.h"
+#include "ui/board_widgets.h"
 
 namespace orvel {
 namespace {
