@@ -10,6 +10,7 @@
 
 #include "model/folders.h"
 #include "model/messages.h"
+#include "platform/qt_translations.h"
 #include "real_services.h"
 #include "ui/main_window.h"
 #include "ui/qt_message_boxes.h"
@@ -27,6 +28,8 @@ int windowed(int argc, char** argv)
     qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Orvel"));
+    // The dialogs' own buttons and labels speak Catalan like their titles.
+    install_qt_translations();
 
     const Folders folders = Folders::from_environment();
     QDir().mkpath(folders.state);
