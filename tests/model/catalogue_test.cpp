@@ -112,7 +112,7 @@ TEST_F(CatalogueTest, UnusableCataloguesGiveNothing)
 TEST_F(CatalogueTest, ChoosingProgramsAndMacros)
 {
     put(u"program/MACROS.INI"_s, "[Inici]\r\nversio=MAC1\r\nN_Prog=0\r\n");
-    put(u"config/MACROS.INI"_s, kMacros);  // the user's copy wins
+    put(u"config/macros.ini"_s, kMacros);  // the user's copy wins, in any letter case
     load();
     ASSERT_EQ(catalogue.programs.size(), 5u);
     // Two programs sharing one section show the same macros.

@@ -94,11 +94,32 @@ TEST_F(SettingsTest, IntervalAndSoFromOrvelIni)
     p.Interval = 1;
     read_settings(p, folders, {});
     EXPECT_EQ(p.Interval, 500);
-    // The user's copy wins over the program's.
-    put(u"program/Orvel.INI"_s, "[Orvel]\r\nInterval=300\r\n");
-    put(u"config/Orvel.INI"_s, "[Orvel]\r\nInterval=700\r\n");
+    // The user's copy wins over the program's, in whatever letter case it was copied, and
+    // it is the one that records the last profile.
+    put(u"program/ORVEL.INI"_s, "[Orvel]\r\nInterval=300\r\n");
+    read_settings(p, folders, {});
+    EXPECT_EQ(p.Interval, 300);
+    put(u"config/orvel.ini"_s, "[Orvel]\r\nInterval=700\r\n");
     read_settings(p, folders, {});
     EXPECT_EQ(p.Interval, 700);
+    put(u"profiles/a.usr"_s, "[Orvel]\r\nmodus=1\r\n");
+    ASSERT_EQ(load_user_profile(p, dir.path() + u"/profiles/a.usr"_s, folders, {}), ProfileLoad::Loaded);
+    EXPECT_EQ(QDir(folders.config).entryList(QDir::Files), QStringList{u"orvel.ini"_s});
+    EXPECT_EQ(user_setting(folders.config + u"/orvel.ini"_s, u"usuari"_s), dir.path() + u"/profiles/a.usr"_s);
+}
+
+TEST_F(SettingsTest, TheSingleInstanceLockLivesInAFolderOfTheUsersOwn)
+{
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    folders.state = dir.path() + u"/state"_s;
+    qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
+    EXPECT_EQ(single_instance_lock_file(folders), dir.path() + u"/orvel.lock"_s);
+    // Without a runtime folder: never a fixed name in the shared temporary folder.
+    for (const char* runtime : {"", "relative/run", "/no/such/folder"}) {
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        EXPECT_EQ(single_instance_lock_file(folders), folders.state + u"/orvel.lock"_s) << runtime;
+    }
+    qputenv("XDG_RUNTIME_DIR", saved);
 }
 
 TEST_F(SettingsTest, LastProfileIsLoadedAndRecordedInTheUsersSettings)
