@@ -177,11 +177,10 @@ int resave(const QStringList& args)
     Template t = fresh_template();
     StderrMessageBoxes messages;
     // Writing what a damaged board gave would replace it with less: a read error writes nothing.
-    const LoadOutcome outcome = load_template(t, args[0], messages);
-    if (outcome == LoadOutcome::ReadWithErrors)
+    if (load_template(t, args[0], messages) != LoadOutcome::Read) {
         print_line(stderr, QStringLiteral("Not written: the board was not read whole (") + out + QLatin1Char(')'));
-    if (outcome != LoadOutcome::Read)
         return kRefused;
+    }
     const WriteResult written = write_template(t, out);
     if (!written) {
         print_line(stderr, QStringLiteral("6 Error") + QString::number(written.error_number) +
