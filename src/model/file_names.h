@@ -33,9 +33,6 @@ QString resolve_stored_name(const QString& stored, const QString& base_dir);
 bool existing_path(const QString& path);
 bool existing_file(const QString& path);
 
-// True when resolve_stored_name finds an existing file or folder.
-bool stored_name_exists(const QString& stored, const QString& base_dir);
-
 // Name comparison as the Parts do it: without regard to letter case.
 bool same_file_name(const QString& a, const QString& b);
 // True when name ends with suffix, compared without regard to letter case.
@@ -48,7 +45,5 @@ QString relative_to_folder(const QString& name, const QString& folder);
 
 // The part after the last "/" or "\" (the whole name when there is none).
 QString file_name_part(const QString& name);
-// The part before the last "/" or "\" ("" when there is none; "/" for "/X").
-QString folder_part(const QString& name);
 
 }  // namespace orvel

@@ -231,26 +231,4 @@ void save_user_command(const UserProfile& profile, const QString& chosen, Messag
                                   "han escrit com a \"?\": ") + chosen);
 }
 
-QString command_line_file(const QString& command_line, const QString& extension)
-{
-    if (extension.isEmpty())
-        return QString();
-    const qsizetype at = command_line.indexOf(extension, 0, Qt::CaseInsensitive);
-    if (at < 0)
-        return QString();
-    const qsizetype after = at + extension.size();
-    QChar separator = QLatin1Char(' ');
-    if (after < command_line.size() && command_line[after] == QLatin1Char('"')) {
-        separator = QLatin1Char('"');
-    } else {
-        // A whole command line that names one file is that file, blanks and all.
-        const QString whole = command_line.trimmed();
-        if (whole.endsWith(extension, Qt::CaseInsensitive) && !whole.contains(QChar(0)) && QFileInfo(whole).isFile())
-            return whole;
-    }
-    const qsizetype separator_at = at > 0 ? command_line.lastIndexOf(separator, at - 1) : -1;
-    const qsizetype start = separator_at < 0 ? 0 : separator_at + 1;
-    return command_line.mid(start, after - start).trimmed();
-}
-
 }  // namespace orvel

@@ -249,22 +249,3 @@ TEST_F(SettingsTest, UserMenuCommands)
     ASSERT_EQ(boxes.texts.size(), 1);
     EXPECT_TRUE(boxes.texts[0].endsWith(u"/third.USR"_s));
 }
-
-TEST_F(SettingsTest, FileNamedOnTheCommandLine)
-{
-    // Unquoted blanks split the name unless the whole line names one existing file.
-    const QString with_blanks = put(u"My Boards/x.orv"_s, "2.1\r\n");
-    struct Row {
-        QString line, extension, expected;
-    };
-    for (const Row& r : std::vector<Row>{{u"\"C:\\My Boards\\a.ORV\""_s, u".orv"_s, u"C:\\My Boards\\a.ORV"_s},
-                                         {u"C:\\BOARDS\\A.ORV"_s, u".ORV"_s, u"C:\\BOARDS\\A.ORV"_s},
-                                         {u"C:\\BOARDS\\A.ORV"_s, u".usr"_s, QString()},
-                                         {u"board.orv  joan.usr "_s, u".usr"_s, u"joan.usr"_s},
-                                         {u"board.orv  joan.usr "_s, u".ORV"_s, u"board.orv"_s},
-                                         {u"\"/a b/x.orv\" \"/c d/y.usr\""_s, u".usr"_s, u"/c d/y.usr"_s},
-                                         {u"/a b/x.orv"_s, u".orv"_s, u"b/x.orv"_s},
-                                         {with_blanks, u".ORV"_s, with_blanks}, {QString(), u".usr"_s, QString()},
-                                         {u"x.usr"_s, QString(), QString()}})
-        EXPECT_EQ(command_line_file(r.line, r.extension), r.expected) << r.line.toStdString();
-}
