@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 #include "platform/message_boxes.h"
 
@@ -156,6 +157,11 @@ SqliteRegistryStore::SqliteRegistryStore(const QString& database_file, MessageBo
     if (open_file(database_file, &problem, &unreadable))
         return;
     close();
+    // A store the user may read but not change (a read-only file or folder): its values are
+    // still read, and each write says that it could not be made and why.
+    if (!unreadable && QFileInfo(database_file).isFile() && open_read_only(database_file))
+        return;
+    close();
     QString text;
     if (unreadable && QFileInfo::exists(database_file)) {
         set_aside_unreadable(database_file);
@@ -242,6 +248,17 @@ bool SqliteRegistryStore::open_file(const QString& file, QString* problem, bool*
     }
     const int schema = prepare_schema();
     return schema == SQLITE_OK || failed(schema);
+}
+
+bool SqliteRegistryStore::open_read_only(const QString& file)
+{
+    // Immutable: nothing of the journal has to be made beside a file that cannot change.
+    const QByteArray uri = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()).toEncoded() + "?immutable=1";
+    if (sqlite3_open_v2(uri.constData(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) != SQLITE_OK)
+        return false;
+    sqlite3_extended_result_codes(db_, 1);
+    Query check(statement("SELECT count(*) FROM registry_keys WHERE parent = 0"));
+    return check.step() == SQLITE_ROW && check.int_column(0) > 0;
 }
 
 int SqliteRegistryStore::prepare_schema()

@@ -5,7 +5,8 @@
 // and one table of values. The database runs in WAL mode with synchronous=NORMAL:
 // every write is one committed transaction, so a crash of the program keeps
 // either the whole value or none of it. A database that cannot be read is moved
-// aside (never deleted), the user is told once, and the store starts empty. A write waits
+// aside (never deleted), the user is told once, and the store starts empty. A database
+// that can be read but not written is opened for reading only. A write waits
 // at most a quarter of a second for another process that holds the database.
 #include <QString>
 #include <string>
@@ -47,6 +48,8 @@ private:
     // Opens the database and its tables. On failure, *problem says why and
     // *unreadable tells a damaged file from one that cannot be reached.
     bool open_file(const QString& file, QString* problem, bool* unreadable);
+    // Opens an existing database for reading only; false when it cannot be read.
+    bool open_read_only(const QString& file);
     // SQLITE_OK, or the code of the step that failed.
     int prepare_schema();
     void close();
