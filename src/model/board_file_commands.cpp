@@ -300,10 +300,11 @@ SaveOutcome save_board(OrvelState& state, const QString& chosen, MessageBoxes& m
     // A board without a cover is given one only when its cover is drawn now.
     const bool draws_cover = t.auto_cover == 1 && actions.generate_cover;
     if (t.cover_file.isEmpty() && draws_cover)
-        t.cover_file = file_name_part(unused_file_name(new_folder + QLatin1Char('/') + cover_for_board_without_cover(path)));
+        t.cover_file =
+            file_name_part(unused_file_name(new_folder + QLatin1Char('/') + cover_for_board_without_cover(path)));
 
-    // The Part empties the target before writing; writing a temporary file renamed over
-    // it keeps the old board when anything fails. file_name changes only once saved.
+    // Emptying the target before writing would lose the board on a crash; a temporary file
+    // renamed over it keeps the old board when anything fails. file_name changes only once saved.
     const WriteResult written = write_template(t, path);
     if (!written)
         return fail(written.error_number);

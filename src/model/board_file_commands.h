@@ -3,11 +3,11 @@
 // ("Desfer", copia_seguretat), without their dialogs: the main window shows
 // the dialogs and the pictures and calls these with what the user chose.
 //
-// Linux changes to the Part, on purpose:
+// Where this differs from the Windows program, on purpose:
 //  - Saving writes a temporary file beside the board and renames it over the old one
-//    (write_template); the Part creates the target empty first, so a crash or a full disk
+//    (write_template); the Windows program created the target empty first, so a crash or a full disk
 //    in between lost the board.
-//  - The chosen name keeps the letter case the user typed (the Part upper-cases it);
+//  - The chosen name keeps the letter case the user typed (the Windows program upper-cased it);
 //    a board without a cover gets "NAME.BMP" or "name.bmp" after the case of the board's
 //    own extension. The extension is checked before `directory` changes, so a refused
 //    save leaves the board as it was.

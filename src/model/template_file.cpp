@@ -266,7 +266,7 @@ QString decode_text(const QByteArray& bytes, bool quoted, bool utf8)
 enum class NumberResult { Ok, Mismatch, Overflow };
 
 // A number line: the text up to the first comma, blanks around it skipped; an optional
-// sign, digits and an optional fraction (rounded half to even, as the Parts round).
+// sign, digits and an optional fraction (rounded half to even, as the Windows program rounds).
 // An empty line reads as 0.
 NumberResult parse_int16(const char* line, qsizetype size, int16_t& out)
 {

@@ -52,7 +52,7 @@ struct LoadOptions {
     // Folder against which the cover is looked for; empty: the board's own folder.
     // Undo reads the snapshot from the state folder but resolves against the board's.
     QString references_folder;
-    // Make the board's folder the process's current folder (what the Parts expect).
+    // Make the board's folder the process's current folder (as the Windows program did).
     bool set_current_folder = true;
 };
 
