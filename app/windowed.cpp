@@ -6,11 +6,12 @@
 #include <QDir>
 #include <QLockFile>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 
+#include "model/folders.h"
 #include "model/messages.h"
+#include "platform/qt_translations.h"
 #include "real_services.h"
 #include "termination_signals.h"
 #include "ui/main_window.h"
@@ -19,14 +20,6 @@
 namespace orvel::cli {
 
 namespace {
-// The lock lives in the user's runtime folder; without one, in the temporary folder.
-QString lock_file_path()
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/orvel.lock");
-}
 // How long the second copy's message waits for an answer before it ends by itself.
 constexpr int kAlreadyRunningAnswerMs = 10000;
 
@@ -54,8 +47,12 @@ int windowed(int argc, char** argv)
     TerminationSignals signals;
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Orvel"));
+    // The dialogs' own buttons and labels speak Catalan like their titles.
+    install_qt_translations();
 
-    QLockFile lock(lock_file_path());
+    const Folders folders = Folders::from_environment();
+    QDir().mkpath(folders.state);
+    QLockFile lock(single_instance_lock_file(folders));
     lock.setStaleLockTime(0);
     if (!lock.tryLock(0)) {
         tell_already_running();

@@ -86,7 +86,11 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     run_ = std::make_unique<RunController>(state_, *run_face_, timers_, std::move(actions));
 
     BoardWindowCalls calls;
-    calls.layout_board_window = [this] { layout_board_window(); };
+    // After CARREGA: the caption names the board that now runs.
+    calls.layout_board_window = [this] {
+        show_caption();
+        layout_board_window();
+    };
     calls.set_board_topmost = [this](bool topmost) {
         if (services_.windows && isVisible())
             services_.windows->set_topmost(static_cast<WindowId>(winId()), topmost);
@@ -233,9 +237,11 @@ void MainWindow::Form_Load(const QStringList& arguments)
             board = a;
     }
     if (!profile.isEmpty()) {
+        // A profile that is not there is said once, as any missing file is; the profile
+        // of the settings stays.
         const QString path = QFileInfo(profile).absoluteFilePath();
         if (load_user_profile(state_.profile, path, state_.folders, profile_hooks_) == ProfileLoad::Missing)
-            services_.messages->show(missatge(3) + profile, QStringLiteral("Orvel"), MessageIcon::Exclamation);
+            services_.messages->show(missatge(15) + QLatin1Char('\r') + path);
         timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
     }
     if (board.isEmpty()) {
@@ -249,7 +255,7 @@ void MainWindow::Form_Load(const QStringList& arguments)
     show_board_in_editor();
     show_caption();
     // A board that could not be read stays in the editor rather than running empty.
-    if (outcome == LoadOutcome::Read)
+    if (board_was_read(outcome))
         actApl_Click();
 }
 
@@ -441,7 +447,7 @@ void MainWindow::obrir_Click()
 {
     ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
     const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Carregar el fitxer de plantilla"),
-                                                        state_.folders.program,
+                                                        dialog_start_folder(state_.tmpl),
                                                         QStringLiteral("Teclat Pantalla Windows (*.ORV *.orv)"));
     if (chosen.isEmpty())
         return;
@@ -455,7 +461,7 @@ void MainWindow::desar_Click()
 {
     const Template& t = state_.tmpl;
     const QString preset =
-        t.file_name.compare(kUnnamedTemplate, Qt::CaseInsensitive) == 0 ? t.directory : t.file_name;
+        t.file_name.compare(kUnnamedTemplate, Qt::CaseInsensitive) == 0 ? dialog_start_folder(t) : t.file_name;
     const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrar el fitxer de plantilla"),
                                                         preset, QStringLiteral("Teclat pantalla Windows (*.ORV *.orv)"));
     if (chosen.isEmpty())
@@ -484,7 +490,7 @@ void MainWindow::carregar_usuari_Click()
     run_->pause_for_access_menu();
     ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
     const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Carregar el fitxer de l'usuari"),
-                                                        state_.folders.program,
+                                                        dialog_start_folder(state_.tmpl),
                                                         QStringLiteral("Usuari ORV (*.USR *.usr)"));
     carregar_usuari(chosen);
 }
@@ -508,7 +514,7 @@ void MainWindow::restart_method_with_profile()
 void MainWindow::desar_usuari_Click()
 {
     const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrar el fitxer de l'usuari"),
-                                                        state_.tmpl.directory,
+                                                        dialog_start_folder(state_.tmpl),
                                                         QStringLiteral("Usuari ORV (*.USR *.usr)"));
     save_user_command(state_.profile, chosen_with_extension(chosen, QStringLiteral(".USR")), *services_.messages);
 }
