@@ -61,9 +61,9 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     random_ = std::make_unique<ClockSeededRandom>(
         static_cast<uint64_t>(services_.clock ? services_.clock->now_ms() : 0));
 
-    build_menus();
     run_face_ = new RunFace;
-    editor_ = new EditorFace(state_.tmpl);
+    editor_ = new EditorFace(state_, *services_.messages);
+    build_menus();
     faces_ = new QStackedWidget(this);
     faces_->addWidget(editor_);
     faces_->addWidget(run_face_);
@@ -105,6 +105,10 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     connect(&timers_.Timer2(), &QTimer::timeout, this, [this] { run_->Timer2_Timer(); });
     connect(&timers_.Timer3(), &QTimer::timeout, this, [this] { run_->Timer3_Timer(); });
     run_face_->attach(*run_);
+
+    EditorHooks editor_hooks;
+    editor_hooks.play_sound = [this](const QString& sound) { So_icona(*ctx_, sound); };
+    editor_->set_hooks(std::move(editor_hooks));
 }
 
 MainWindow::~MainWindow()
@@ -137,6 +141,8 @@ void MainWindow::build_menus()
     fitxers_->addSeparator();
     add(fitxers_, QStringLiteral("&Sortir"), "sortir", &MainWindow::sortir_Click);
 
+    // The editor's own menus go with the editor face in run mode.
+    editor_menus_ = {fitxers_action_, bar->addMenu(editor_->view_menu()), bar->addMenu(editor_->edit_menu())};
     usuari_ = bar->addMenu(QStringLiteral("Usuari"));
     usuari_->setObjectName(QStringLiteral("usuari"));
     add(usuari_, QStringLiteral("Usuari &Nou"), "usuari_nou", &MainWindow::usuari_nou_Click);
@@ -155,6 +161,8 @@ void MainWindow::build_menus()
     // The joystick and voice methods are not available in this version.
     Tipus_exploracio_[4]->setEnabled(false);
     Tipus_exploracio_[5]->setEnabled(false);
+
+    editor_menus_.push_back(bar->addMenu(editor_->help_menu()));
 
     // Run mode's own commands, straight on the menu bar.
     finapc_ = bar->addAction(QStringLiteral("&Sortir"));
@@ -218,8 +226,7 @@ void MainWindow::Form_Load(const QStringList& arguments)
     const QString path = QFileInfo(board).absoluteFilePath();
     state_.tmpl.directory = QFileInfo(path).absolutePath();
     const LoadOutcome outcome = load_template(state_.tmpl, path, *services_.messages);
-    load_cover_picture(false);
-    show_board_in_editor();
+    board_loaded();
     show_caption();
     // A board that could not be read stays in the editor rather than running empty.
     if (outcome == LoadOutcome::Read)
@@ -234,6 +241,15 @@ void MainWindow::show_caption()
 void MainWindow::show_board_in_editor()
 {
     editor_->show_board(Imatge_);
+}
+
+void MainWindow::board_loaded()
+{
+    // The board's program is marked in the catalogue: its macros are the ones offered.
+    if (const int program = find_program_entry(state_.catalogue, state_.tmpl.program))
+        choose_program(state_.catalogue, program);
+    load_cover_picture(false);
+    editor_->show_board(Imatge_, false);
 }
 
 void MainWindow::load_cover_picture(bool report_errors)
@@ -269,7 +285,8 @@ void MainWindow::actApl_Click()
 
 void MainWindow::complete_run_mode()
 {
-    fitxers_action_->setVisible(false);
+    for (QAction* menu : editor_menus_)
+        menu->setVisible(false);
     finapc_->setVisible(true);
     f_obrir_->setVisible(true);
     if (!run_mode_)
@@ -321,7 +338,8 @@ void MainWindow::finapc_Click()
         state_.open_midi.clear();
     }
     close_started_programs(*ctx_);
-    fitxers_action_->setVisible(true);
+    for (QAction* menu : editor_menus_)
+        menu->setVisible(true);
     finapc_->setVisible(false);
     f_obrir_->setVisible(false);
     run_->set_board_shown(false);
@@ -389,7 +407,8 @@ void MainWindow::nou_Click()
     new_board(state_, *services_.messages, actions);
     Imatge_ = QImage();
     show_caption();
-    show_board_in_editor();
+    // The first area of the empty board is drawn at once.
+    editor_->show_board(Imatge_, true);
 }
 
 void MainWindow::obrir_Click()
@@ -401,9 +420,8 @@ void MainWindow::obrir_Click()
     if (chosen.isEmpty())
         return;
     open_board(state_, chosen, *services_.messages);
-    load_cover_picture(false);
+    board_loaded();
     show_caption();
-    show_board_in_editor();
 }
 
 void MainWindow::desar_Click()
@@ -422,6 +440,7 @@ void MainWindow::desar_Click()
 void MainWindow::sortir_Click()
 {
     ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
+    asked_before_leaving_ = true;
     close();
 }
 
@@ -453,6 +472,10 @@ void MainWindow::desar_usuari_Click()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Closing the window from its title bar loses no unsaved board either.
+    if (!run_mode_ && !asked_before_leaving_)
+        ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
+    asked_before_leaving_ = false;
     timers_.stop_all();
     run_->set_board_shown(false);
     event->accept();

@@ -9,6 +9,7 @@
 #include <QRect>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "exec/exec_context.h"
 #include "model/orvel_state.h"
@@ -85,6 +86,7 @@ private:
     void complete_run_mode();
     void show_caption();
     void show_board_in_editor();
+    void board_loaded();
     void tick_access_method(int16_t modus);
     void load_cover_picture(bool report_errors);
     void leave_run_mode_and_quit();
@@ -106,6 +108,7 @@ private:
     QMenu* usuari_ = nullptr;
     QMenu* accessibilitat_ = nullptr;
     QAction* fitxers_action_ = nullptr;
+    std::vector<QAction*> editor_menus_;  // "&Fitxers", "&Veure", "&Edició", "&Ajuda"
     QAction* finapc_ = nullptr;
     QAction* f_obrir_ = nullptr;
     std::array<QAction*, kAccessMethodItems> Tipus_exploracio_{};
@@ -119,6 +122,7 @@ private:
     bool run_mode_ = false;
     QRect editor_rect_;
     bool executing_ = false;  // an area is running
+    bool asked_before_leaving_ = false;  // "&Sortir" asked already
 };
 
 }  // namespace orvel
