@@ -85,7 +85,7 @@ void AreaCanvas::paint_layer()
             painter.drawRect(outline(board_.area(i)));
     if (selected_ >= 1 && selected_ <= count) {
         painter.setPen(QPen(QColor(0, 0, 200), 2));
-        painter.setBrush(QBrush(QColor(0, 0, 200), Qt::DiagCrossPattern));
+        painter.setBrush(QBrush(QColor(0, 0, 200, 110), Qt::DiagCrossPattern));
         painter.drawRect(outline(board_.area(selected_)));
     }
     layer_stale_ = false;

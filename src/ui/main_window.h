@@ -71,6 +71,7 @@ public:
     QTimer& Timer1() { return timers_.Timer1(); }
     QTimer& Timer3() { return timers_.Timer3(); }
     AreaCanvas* canvas() const;
+    EditorFace* editor() const { return editor_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -152,7 +152,7 @@ TEST_F(MainWindowTest, EditorMenusCarryTheirCaptionsAndRunModeCommandsAreHidden)
 
 TEST_F(MainWindowTest, ACanvasClickSelectsTheHighestAreaThereAndShowsItsData)
 {
-    auto w = start({board, QStringLiteral("unused.usr")});
+    auto w = start({board});
     w->finapc_Click();
     ASSERT_FALSE(w->in_run_mode());
     AreaCanvas* canvas = w->canvas();

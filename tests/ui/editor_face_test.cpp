@@ -1,0 +1,246 @@
+// The editor face of the real main window, offscreen, driven by mouse and key
+// events: a board drawn, subdivided, filled, undone, saved and read back; the
+// edge scrollbars, the join and asking before an unsaved board is lost.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "model/messages.h"
+#include "model/template_file.h"
+#include "support/exec_harness.h"
+#include "support/fake_board.h"
+#include "ui/area_canvas.h"
+#include "ui/area_panel.h"
+#include "ui/editor_face.h"
+#include "ui/main_window.h"
+
+namespace orvel {
+namespace {
+
+using testing::ensure_application;
+using testing::ExecHarness;
+
+class EditorFaceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensure_application();
+        ASSERT_TRUE(dir.isValid());
+        for (const char* var : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_HOME"})
+            qputenv(var, dir.filePath(QString::fromLatin1(var)).toLocal8Bit());
+        w = std::make_unique<MainWindow>(h.services);
+        w->Form_Load({});
+        w->show();
+    }
+
+    template <class T>
+    T* child(const char* name)
+    {
+        T* found = w->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    void mouse(QEvent::Type type, QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+               Qt::MouseButton button = Qt::LeftButton)
+    {
+        AreaCanvas* canvas = w->canvas();
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent e(type, QPointF(at), canvas->mapToGlobal(QPointF(at)),
+                      type == QEvent::MouseMove ? Qt::NoButton : button, held, modifiers);
+        QApplication::sendEvent(canvas, &e);
+    }
+    void drag(QPoint from, QPoint to)
+    {
+        mouse(QEvent::MouseButtonPress, from);
+        mouse(QEvent::MouseMove, (from + to) / 2);
+        mouse(QEvent::MouseMove, to);
+        mouse(QEvent::MouseButtonRelease, to);
+    }
+    void click(QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        mouse(QEvent::MouseButtonPress, at, modifiers);
+        mouse(QEvent::MouseButtonRelease, at, modifiers);
+    }
+    static void type(QWidget* target, const QString& text)
+    {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(target, &press);
+        }
+    }
+    // Runs `answer` on the modal dialog the next action opens.
+    static void when_dialog_opens(std::function<void(QWidget*)> answer)
+    {
+        QTimer::singleShot(0, [answer = std::move(answer)] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            answer(modal);
+        });
+    }
+    void trigger(const char* action) { child<QAction>(action)->trigger(); }
+    const Template& board() { return w->state().tmpl; }
+    static QRect rect_of(const Area& a) { return QRect(QPoint(a.Xi, a.Yi), QPoint(a.Xf, a.Yf)); }
+
+    QTemporaryDir dir;
+    ExecHarness h;
+    std::unique_ptr<MainWindow> w;
+};
+
+TEST_F(EditorFaceTest, ABoardIsDrawnSubdividedFilledUndoneSavedAndReadBackFieldForField)
+{
+    // A new board draws its root band at once: from near the top-left corner, mostly down.
+    drag(QPoint(12, 9), QPoint(600, 440));
+    ASSERT_EQ(board().area_count, 1);
+    EXPECT_EQ(rect_of(board().area(1)), QRect(QPoint(0, 0), QPoint(600, 445)));
+    EXPECT_EQ(child<QLabel>("MsgArea")->text(), QStringLiteral("1/1 àrees"));
+
+    // "&Subdividir àrea" with 3 rows and 2 columns.
+    when_dialog_opens([](QWidget* dialog) {
+        dialog->findChild<QScrollBar*>(QStringLiteral("ScrollV"))->setValue(8);  // 10 - 8 + 1 = 3
+        dialog->findChild<QScrollBar*>(QStringLiteral("ScrollH"))->setValue(9);  // 2
+        EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("TxV"))->text(), QStringLiteral("3"));
+        dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    });
+    trigger("MnuQuad");
+    ASSERT_EQ(board().area_count, 7);
+    EXPECT_EQ(rect_of(board().area(7)), QRect(QPoint(300, 296), QPoint(600, 444)));
+    EXPECT_EQ(child<QLabel>("MsgArea")->text(), QStringLiteral("7/7 àrees"));
+
+    // Cell 5 (second row, right): keys typed, then a key name pasted at the caret from "&Edició".
+    click(QPoint(450, 200));
+    ASSERT_EQ(board().current_area, 5);
+    auto* keys = child<QPlainTextEdit>("TxText");
+    type(keys, QStringLiteral("ab"));
+    QTextCursor caret = keys->textCursor();
+    caret.setPosition(1);
+    keys->setTextCursor(caret);
+    QApplication::clipboard()->setText(QStringLiteral("{ENTER}"));
+    trigger("mn_copiar_1");
+    EXPECT_EQ(board().area(5).keys, QStringLiteral("a{ENTER}b"));
+    child<QLineEdit>("So_Text")->setText(QStringLiteral("Hola"));
+    child<QLineEdit>("Icona_text")->setText(QStringLiteral("img/hola.png"));
+    child<QRadioButton>("Option1_1")->click();
+    child<QLineEdit>("TxApp")->setText(QStringLiteral("dibuix.bmp"));
+
+    // Cell 6: a change, undone: the snapshot of the click brings the empty cell back.
+    click(QPoint(100, 350));
+    ASSERT_EQ(board().current_area, 6);
+    type(keys, QStringLiteral("zz"));
+    EXPECT_EQ(board().area(6).keys, QStringLiteral("zz"));
+    trigger("mn_copiar_2");
+    EXPECT_EQ(board().area(6).keys, QString());
+    EXPECT_EQ(keys->toPlainText(), QString());
+    EXPECT_EQ(board().area(5).keys, QStringLiteral("a{ENTER}b"));
+
+    // "&Desar ..." through its dialog.
+    const QString path = dir.filePath(QStringLiteral("TRES.ORV"));
+    when_dialog_opens([path](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        files->selectFile(path);
+        QMetaObject::invokeMethod(files, "accept", Qt::DirectConnection);
+    });
+    trigger("desar");
+    EXPECT_EQ(board().modified, 0);
+    Template read;
+    ASSERT_EQ(load_template(read, path, h.messages), LoadOutcome::Read);
+    ASSERT_EQ(read.area_count, board().area_count);
+    for (int i = 1; i <= read.area_count; ++i)
+        EXPECT_EQ(read.area(i), board().area(i)) << "area " << i;
+    const Area& cell = read.area(5);
+    EXPECT_EQ(rect_of(cell), QRect(QPoint(300, 148), QPoint(600, 296)));
+    EXPECT_EQ(cell.parent, 1);
+    EXPECT_EQ(cell.sound_file, QStringLiteral("Hola"));
+    EXPECT_EQ(cell.icon_file, QStringLiteral("img/hola.png"));
+    EXPECT_EQ(cell.clip_type, 1);
+    EXPECT_EQ(cell.clip_file, QStringLiteral("dibuix.bmp"));
+    EXPECT_EQ(read.area(1).is_group, -1);
+}
+
+TEST_F(EditorFaceTest, ScrollbarsKeepTheRootsFixedEdgesAndCarryTheSubAreasWhenTheyLoseTheFocus)
+{
+    drag(QPoint(12, 9), QPoint(400, 440));  // left band 0..400 x 0..445: only Xf moves
+    auto* xi = child<QScrollBar>("ScrollX0");
+    auto* xf = child<QScrollBar>("scrollx1");
+    xi->setValue(50);
+    EXPECT_EQ(xi->value(), 0);
+    EXPECT_EQ(board().area(1).Xi, 0);
+
+    trigger("AfegirArea");  // a child of the root
+    drag(QPoint(100, 100), QPoint(200, 200));
+    ASSERT_EQ(board().area_count, 2);
+    click(QPoint(300, 300));  // the root again
+    ASSERT_EQ(board().current_area, 1);
+    QFocusEvent in(QEvent::FocusIn);
+    QApplication::sendEvent(xf, &in);
+    xf->setValue(200);  // the band halves
+    EXPECT_EQ(board().area(1).Xf, 200);
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(xf, &out);
+    EXPECT_EQ(rect_of(board().area(2)), QRect(QPoint(50, 100), QPoint(100, 200)));
+    // The snapshot taken as the scrollbar got the focus undoes the whole move.
+    trigger("mn_copiar_2");
+    EXPECT_EQ(board().area(1).Xf, 400);
+    EXPECT_EQ(rect_of(board().area(2)), QRect(QPoint(100, 100), QPoint(200, 200)));
+}
+
+TEST_F(EditorFaceTest, CtrlClickJoinsNeighboursAPlainClickDropsTheJoinAndDeleteKeepsTheRoot)
+{
+    drag(QPoint(12, 9), QPoint(600, 440));
+    when_dialog_opens([](QWidget* dialog) {
+        dialog->findChild<QScrollBar*>(QStringLiteral("ScrollH"))->setValue(8);  // 3 columns, 1 row
+        dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    });
+    trigger("MnuQuad");
+    ASSERT_EQ(board().area_count, 4);
+    click(QPoint(100, 100));  // cell 2
+    click(QPoint(300, 100), Qt::ControlModifier);
+    EXPECT_EQ(board().current_area, 5);  // the join area
+    EXPECT_EQ(rect_of(board().area(5)), QRect(QPoint(0, 0), QPoint(400, 445)));
+    click(QPoint(500, 100));
+    EXPECT_EQ(board().area_count, 4);
+    EXPECT_EQ(board().current_area, 4);
+
+    // Delete: the root and a group are kept (a beep), a cell goes.
+    const int before = board().area_count;
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(w->canvas(), &del);
+    EXPECT_EQ(board().area_count, before - 1);
+    w->editor()->show_area(1);
+    QApplication::sendEvent(w->canvas(), &del);
+    EXPECT_EQ(board().area_count, before - 1);
+}
+
+TEST_F(EditorFaceTest, UnsavedChangesAreAskedAboutBeforeANewBoardOrClosing)
+{
+    drag(QPoint(12, 9), QPoint(600, 440));
+    ASSERT_EQ(board().modified, -1);
+    const QString question = missatge(5);
+    trigger("nou");  // answered No: the board is replaced
+    EXPECT_EQ(h.messages.texts.count(question), 1);
+    EXPECT_EQ(board().area_count, 0);
+    drag(QPoint(12, 9), QPoint(600, 440));
+    w->close();
+    EXPECT_EQ(h.messages.texts.count(question), 2);
+    // "Quant al Orvel..." names the program and its version.
+    trigger("MnuAbout");
+    EXPECT_TRUE(h.messages.texts.last().contains(QStringLiteral("Orvel v 2.03")));
+    EXPECT_EQ(h.messages.titles.last(), QStringLiteral("Quant a Orvel"));
+}
+
+}  // namespace
+}  // namespace orvel
