@@ -23,6 +23,7 @@ QScrollBar* count_scroll(const char* name, QLabel* shown)
     scroll->setAccessibleName(QLatin1String(name));
     scroll->setRange(1, kMaxCells);
     scroll->setValue(kMaxCells);
+    scroll->setFocusPolicy(Qt::StrongFocus);  // the arrow keys change the count
     shown->setText(QStringLiteral("1"));
     QObject::connect(scroll, &QScrollBar::valueChanged, shown,
                      [shown](int position) { shown->setText(QString::number(kMaxCells - position + 1)); });
@@ -63,6 +64,7 @@ Quadricula::Quadricula(QWidget* parent) : QDialog(parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     grid->addWidget(ok, 2, 0);
     grid->addWidget(cancel, 2, 1, 1, 2);
+    ScrollV_->setFocus(Qt::OtherFocusReason);
 }
 
 int Quadricula::rows() const
