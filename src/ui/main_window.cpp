@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 
 #include "exec/board_commands.h"
@@ -65,7 +66,13 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     editor_ = new EditorFace(state_, *services_.messages);
     build_menus();
     faces_ = new QStackedWidget(this);
-    faces_->addWidget(editor_);
+    // On a small or strongly scaled screen the editor scrolls inside a window that fits.
+    editor_scroll_ = new QScrollArea;
+    editor_scroll_->setObjectName(QStringLiteral("editor_scroll"));
+    editor_scroll_->setWidget(editor_);
+    editor_scroll_->setWidgetResizable(true);
+    editor_scroll_->setFrameShape(QFrame::NoFrame);
+    faces_->addWidget(editor_scroll_);
     faces_->addWidget(run_face_);
     run_face_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     setCentralWidget(faces_);
@@ -221,6 +228,7 @@ void MainWindow::Form_Load(const QStringList& arguments)
     }
     if (board.isEmpty()) {
         nou_Click();
+        fit_editor_to_screen();
         return;
     }
     const QString path = QFileInfo(board).absoluteFilePath();
@@ -231,6 +239,19 @@ void MainWindow::Form_Load(const QStringList& arguments)
     // A board that could not be read stays in the editor rather than running empty.
     if (outcome == LoadOutcome::Read)
         actApl_Click();
+}
+
+void MainWindow::fit_editor_to_screen()
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize wanted = editor_->sizeHint() + QSize(0, menuBar()->sizeHint().height());
+    const QRect room = screen->availableGeometry();
+    const QSize frame = frameGeometry().size() - geometry().size();  // the window manager's borders
+    const QSize room_left = room.size() - frame;
+    // A size the person gave the editor before run mode is kept when it still fits.
+    resize(editor_rect_.isValid() ? size().boundedTo(room_left) : wanted.boundedTo(room_left));
 }
 
 void MainWindow::show_caption()
@@ -293,7 +314,7 @@ void MainWindow::complete_run_mode()
         editor_rect_ = geometry();
     run_mode_ = true;
     // The hidden editor must not hold the board window at its own size.
-    editor_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    editor_scroll_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     run_face_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     faces_->setCurrentWidget(run_face_);
     run_face_->set_active(true);
@@ -347,10 +368,11 @@ void MainWindow::finapc_Click()
     run_face_->set_active(false);
     run_face_->release_size();
     run_face_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    editor_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    faces_->setCurrentWidget(editor_);
+    editor_scroll_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    faces_->setCurrentWidget(editor_scroll_);
     if (editor_rect_.isValid())
         setGeometry(editor_rect_);
+    fit_editor_to_screen();
     timers_.Timer2().stop();
     timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
     run_->stop_highlight();

@@ -21,6 +21,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QScrollArea;
 class QStackedWidget;
 
 namespace orvel {
@@ -88,6 +89,7 @@ private:
     void show_caption();
     void show_board_in_editor();
     void board_loaded();
+    void fit_editor_to_screen();
     void tick_access_method(int16_t modus);
     void load_cover_picture(bool report_errors);
     void leave_run_mode_and_quit();
@@ -116,6 +118,7 @@ private:
 
     QStackedWidget* faces_ = nullptr;
     EditorFace* editor_ = nullptr;
+    QScrollArea* editor_scroll_ = nullptr;
     RunFace* run_face_ = nullptr;
     QImage Imatge_;    // the cover, shown by both faces
     QString shown_cover_;  // board folder and cover name of the picture on the board
