@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -240,6 +242,58 @@ TEST_F(EditorFaceTest, UnsavedChangesAreAskedAboutBeforeANewBoardOrClosing)
     trigger("MnuAbout");
     EXPECT_TRUE(h.messages.texts.last().contains(QStringLiteral("Orvel v 2.03")));
     EXPECT_EQ(h.messages.titles.last(), QStringLiteral("Quant a Orvel"));
+}
+
+TEST_F(EditorFaceTest, SymbolFilesAreStoredRelativeToTheBoardAndTheViewersRefuseWhatTheyCannotShow)
+{
+    QTemporaryDir data;
+    QDir(data.path()).mkpath(QStringLiteral("img"));
+    QDir(data.path()).mkpath(QStringLiteral("help"));
+    for (const char* name : {"img/gat.bmp", "img/gos.jpg", "help/index.html"}) {
+        QFile f(data.filePath(QLatin1String(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    w->state().tmpl.directory = data.path();
+    w->state().folders.program = data.path();
+    QStringList opened, played;
+    EditorHooks hooks;
+    hooks.open_file = [&](const QString& path) { opened << path; return true; };
+    hooks.play_sound = [&](const QString& sound) { played << sound; };
+    hooks.choose_picture = [&](const QString&) { return std::optional<QString>(data.filePath("img/gat.bmp")); };
+    hooks.choose_sound = [&](const QString&) { return std::optional<QString>(QStringLiteral("/elsewhere/miau.wav")); };
+    w->editor()->set_hooks(hooks);
+
+    drag(QPoint(12, 9), QPoint(600, 440));
+    w->state().tmpl.cover_outdated = 0;
+    child<QPushButton>("Icona_buscar")->click();
+    EXPECT_EQ(board().area(1).icon_file, QStringLiteral("img/gat.bmp"));
+    EXPECT_EQ(board().cover_outdated, -1);
+    child<QPushButton>("So_buscar")->click();
+    EXPECT_EQ(board().area(1).sound_file, QStringLiteral("/elsewhere/miau.wav"));
+    child<QPushButton>("So_escoltar")->click();
+    EXPECT_EQ(played, QStringList{QStringLiteral("/elsewhere/miau.wav")});
+
+    child<QPushButton>("Icona_veure")->click();
+    EXPECT_EQ(opened, QStringList{data.filePath("img/gat.bmp")});
+    h.messages.texts.clear();
+    child<QLineEdit>("Icona_text")->setText(QStringLiteral("img/gos.jpg"));
+    child<QPushButton>("Icona_veure")->click();
+    EXPECT_EQ(h.messages.texts, QStringList{missatge(1)});
+    EXPECT_EQ(opened.size(), 1);
+    // An empty clipboard file shows nothing and says nothing.
+    child<QPushButton>("VeureClip")->click();
+    EXPECT_EQ(h.messages.texts.size(), 1);
+
+    trigger("hlpIndex");
+    EXPECT_EQ(opened.last(), data.filePath("help/index.html"));
+
+    // A board of format minor 0 has no clipboard-file controls; others show them.
+    w->state().tmpl.format_minor = 0;
+    w->editor()->show_board(QImage());
+    EXPECT_FALSE(child<QLineEdit>("TxApp")->isVisibleTo(w.get()));
+    w->state().tmpl.format_minor = 2;
+    w->editor()->show_board(QImage());
+    EXPECT_TRUE(child<QLineEdit>("TxApp")->isVisibleTo(w.get()));
 }
 
 }  // namespace
