@@ -296,5 +296,29 @@ TEST_F(EditorFaceTest, SymbolFilesAreStoredRelativeToTheBoardAndTheViewersRefuse
     EXPECT_TRUE(child<QLineEdit>("TxApp")->isVisibleTo(w.get()));
 }
 
+TEST_F(EditorFaceTest, ALoadedBoardMarksItsProgramInTheCatalogueAndOffersItsMacros)
+{
+    const QString config = dir.filePath(QStringLiteral("XDG_CONFIG_HOME/orvel"));
+    QDir().mkpath(config);
+    QFile ini(config + QStringLiteral("/MACROS.INI"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Inici]\r\nversio=MAC1\r\nN_Prog=2\r\n1PROG=Full\r\n1codi=FULL\r\n1cami=C:\\P\\FULL.EXE\r\n"
+              "2PROG=Editor\r\n2codi=ED\r\n2cami=C:\\P\\EDITOR.EXE\r\n"
+              "[ED]\r\nN_macro=1\r\n1titol=Negreta\r\n1tecles=^b\r\n");
+    ini.close();
+    Template t;
+    t.program = QStringLiteral("c:\\progs\\editor.exe");
+    add_area(t, testing::root_area());
+    const QString board = dir.filePath(QStringLiteral("ED.ORV"));
+    ASSERT_TRUE(write_template(t, board));
+
+    MainWindow loaded(h.services);
+    loaded.Form_Load({board});
+    const Catalogue& catalogue = loaded.state().catalogue;
+    EXPECT_EQ(catalogue.macros_title, QStringLiteral("Editor"));
+    ASSERT_EQ(catalogue.macros.size(), 1u);
+    EXPECT_EQ(catalogue.macros[0].keys, QStringLiteral("^b"));
+}
+
 }  // namespace
 }  // namespace orvel
