@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -106,6 +107,7 @@ AreaPanel::AreaPanel(QWidget* parent) : QWidget(parent)
     TxText_->setObjectName(QStringLiteral("TxText"));
     TxText_->setAccessibleName(QStringLiteral("Tecles"));
     TxText_->setTabChangesFocus(true);
+    TxText_->installEventFilter(this);
     TxText_->setMinimumHeight(60);
     connect(TxText_, &QPlainTextEdit::textChanged, this, [this] {
         if (!updating_ && field_changed)
@@ -208,7 +210,8 @@ Area AreaPanel::read_record(const Area& stored) const
     a.clip_file = a.clip_type != stored.clip_type ? QString() : TxApp_->text();
     a.sound_file = So_Text_->text();
     a.icon_file = Icona_text_->text();
-    a.keys = TxText_->toPlainText();
+    // A key text is one line of the board file: Enter is written "{ENTER}", never a line break.
+    a.keys = TxText_->toPlainText().remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
     a.repeat_reading = ChRepe_->isChecked() ? 1 : 0;
     return a;
 }
@@ -235,6 +238,11 @@ void AreaPanel::set_edge_value(Edge edge, int value)
 
 bool AreaPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == TxText_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
         for (size_t i = 0; i < 4; ++i)
             if (watched == scrolls_[i] && edge_focus)

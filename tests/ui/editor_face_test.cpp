@@ -127,10 +127,12 @@ TEST_F(EditorFaceTest, ABoardIsDrawnSubdividedFilledUndoneSavedAndReadBackFieldF
     ASSERT_EQ(board().current_area, 5);
     auto* keys = child<QPlainTextEdit>("TxText");
     type(keys, QStringLiteral("ab"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(keys, &enter);  // no line break: the board file holds one line per key text
     QTextCursor caret = keys->textCursor();
     caret.setPosition(1);
     keys->setTextCursor(caret);
-    QApplication::clipboard()->setText(QStringLiteral("{ENTER}"));
+    QApplication::clipboard()->setText(QStringLiteral("{ENTER}\n"));
     trigger("mn_copiar_1");
     EXPECT_EQ(board().area(5).keys, QStringLiteral("a{ENTER}b"));
     child<QLineEdit>("So_Text")->setText(QStringLiteral("Hola"));
