@@ -23,6 +23,7 @@
 #include "model/messages.h"
 #include "model/template_file.h"
 #include "support/exec_harness.h"
+#include "support/test_files.h"
 #include "support/fake_board.h"
 #include "ui/area_canvas.h"
 #include "ui/area_panel.h"
@@ -41,8 +42,7 @@ protected:
     {
         ensure_application();
         ASSERT_TRUE(dir.isValid());
-        for (const char* var : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_HOME"})
-            qputenv(var, dir.filePath(QString::fromLatin1(var)).toLocal8Bit());
+        testing::use_private_user_folders(QDir(dir.path()));
         w = std::make_unique<MainWindow>(h.services);
         w->Form_Load({});
         w->show();

@@ -22,6 +22,7 @@
 #include "ui/main_window.h"
 #include "ui/switch_dialog.h"
 #include "support/exec_harness.h"
+#include "support/test_files.h"
 
 namespace orvel {
 namespace {
@@ -40,8 +41,7 @@ protected:
     {
         ensure_application();
         ASSERT_TRUE(dir.isValid());
-        for (const char* var : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_HOME"})
-            qputenv(var, dir.filePath(QString::fromLatin1(var)).toLocal8Bit());
+        testing::use_private_user_folders(QDir(dir.path()));
         Template t;
         for (const Area& a : {root_area(0, 0, 400, 300), with_keys(rect_area(20, 20, 180, 140), "a"),
                               with_keys(rect_area(220, 20, 380, 140), "b"), with_keys(rect_area(20, 160, 180, 280), "c")})
