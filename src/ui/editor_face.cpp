@@ -270,6 +270,7 @@ void EditorFace::TSArea_MouseUp(int x, int y)
         return;
     canvas_->band_changed(before);
     if (result == TrackResult::Appended) {
+        board_.cover_outdated = -1;  // the cover shows every area
         set_draw_mode(false);
         show_area(board_.area_count);
     }

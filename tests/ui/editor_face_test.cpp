@@ -202,6 +202,40 @@ TEST_F(EditorFaceTest, ScrollbarsKeepTheRootsFixedEdgesAndCarryTheSubAreasWhenTh
     EXPECT_EQ(rect_of(board().area(2)), QRect(QPoint(100, 100), QPoint(200, 200)));
 }
 
+TEST_F(EditorFaceTest, ResizeDialogResetsPercentagesOutOfRangeAndAdjustGrowsIntoFreeSpace)
+{
+    drag(QPoint(12, 9), QPoint(600, 440));  // root 0..600 x 0..445
+    trigger("AfegirArea");
+    drag(QPoint(100, 100), QPoint(300, 300));
+    ASSERT_EQ(board().current_area, 2);
+    trigger("AfegirArea");
+    drag(QPoint(150, 150), QPoint(250, 250));
+    ASSERT_EQ(board().area_count, 3);
+    w->editor()->show_area(2);
+
+    when_dialog_opens([](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("Hor"))->setText(QStringLiteral("50"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("ver"))->setText(QStringLiteral("250"));  // read as 100
+        dialog->findChild<QPushButton*>(QStringLiteral("buto_0"))->click();
+    });
+    trigger("RedimArea");
+    EXPECT_EQ(rect_of(board().area(2)), QRect(QPoint(100, 100), QPoint(200, 300)));
+    EXPECT_EQ(rect_of(board().area(3)), QRect(QPoint(125, 150), QPoint(175, 250)));
+
+    // "Cancelar" changes nothing; "Ajustar àrees" then fills the root around area 2.
+    when_dialog_opens([](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("Hor"))->setText(QStringLiteral("10"));
+        dialog->findChild<QPushButton*>(QStringLiteral("buto_1"))->click();
+    });
+    trigger("RedimArea");
+    EXPECT_EQ(rect_of(board().area(2)), QRect(QPoint(100, 100), QPoint(200, 300)));
+    trigger("AjustArea");
+    EXPECT_EQ(rect_of(board().area(2)), QRect(QPoint(0, 0), QPoint(600, 445)));
+    // One step of undo brings the adjusted area back.
+    trigger("mn_copiar_2");
+    EXPECT_EQ(rect_of(board().area(2)), QRect(QPoint(100, 100), QPoint(200, 300)));
+}
+
 TEST_F(EditorFaceTest, CtrlClickJoinsNeighboursAPlainClickDropsTheJoinAndDeleteKeepsTheRoot)
 {
     drag(QPoint(12, 9), QPoint(600, 440));
