@@ -223,6 +223,15 @@ void EditorFace::store_area_fields(bool refresh)
     board_.modified = -1;
 }
 
+void EditorFace::finish_editing()
+{
+    if (join_base_ != 0) {
+        drop_join(board_, join_base_);
+        show_area(board_.current_area);
+    }
+    set_draw_mode(false);
+}
+
 // ---- The canvas ----
 
 void EditorFace::TSArea_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)

@@ -44,6 +44,9 @@ public:
     void show_board(const QImage& cover, std::optional<bool> drawing = std::nullopt);
     void show_area(int index);
     void store_area_fields(bool refresh);
+    // Before the board is saved or run: a join's temporary records go and drawing
+    // mode ends, so neither is written to the file nor run as areas.
+    void finish_editing();
 
     // The canvas's mouse, as the rules take it.
     void TSArea_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);

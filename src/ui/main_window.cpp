@@ -292,6 +292,7 @@ void MainWindow::actApl_Click()
     Template& t = state_.tmpl;
     if (t.area_count == 0)
         return;
+    editor_->finish_editing();
     if (t.modified)
         ask_save_changes(t, *services_.messages, [this] { desar_Click(); });
     if (!t.directory.isEmpty())
@@ -448,6 +449,7 @@ void MainWindow::obrir_Click()
 
 void MainWindow::desar_Click()
 {
+    editor_->finish_editing();
     const Template& t = state_.tmpl;
     const QString preset =
         t.file_name.compare(kUnnamedTemplate, Qt::CaseInsensitive) == 0 ? t.directory : t.file_name;

@@ -252,6 +252,13 @@ TEST_F(EditorFaceTest, CtrlClickJoinsNeighboursAPlainClickDropsTheJoinAndDeleteK
     click(QPoint(500, 100));
     EXPECT_EQ(board().area_count, 4);
     EXPECT_EQ(board().current_area, 4);
+    // A join is never run as areas: entering run mode ends it.
+    click(QPoint(100, 100), Qt::ControlModifier);
+    ASSERT_GT(board().area_count, 4);
+    w->actApl_Click();
+    EXPECT_EQ(board().area_count, 4);
+    w->finapc_Click();
+    w->editor()->show_area(4);
 
     // Delete: the root and a group are kept (a beep), a cell goes.
     const int before = board().area_count;
