@@ -255,8 +255,11 @@ void EditorFace::TSArea_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers 
         return;
     }
     drop_join(board_, join_base_);
+    // The click may have landed on one of the join's records, gone now: the area
+    // under the pointer is looked up again among those that stay.
+    const int kept = hit <= board_.area_count ? hit : area_at_point(board_, x, y);
     take_snapshot();
-    show_area(hit);
+    show_area(kept);
     panel_->key_text()->setFocus(Qt::MouseFocusReason);
 }
 

@@ -249,8 +249,11 @@ TEST_F(EditorFaceTest, CtrlClickJoinsNeighboursAPlainClickDropsTheJoinAndDeleteK
     click(QPoint(300, 100), Qt::ControlModifier);
     EXPECT_EQ(board().current_area, 5);  // the join area
     EXPECT_EQ(rect_of(board().area(5)), QRect(QPoint(0, 0), QPoint(400, 445)));
-    click(QPoint(500, 100));
+    // A plain click inside the join lands on its records; once they go, the cell there is selected.
+    click(QPoint(300, 100));
     EXPECT_EQ(board().area_count, 4);
+    EXPECT_EQ(board().current_area, 3);
+    click(QPoint(500, 100));
     EXPECT_EQ(board().current_area, 4);
     // A join is never run as areas: entering run mode ends it.
     click(QPoint(100, 100), Qt::ControlModifier);
