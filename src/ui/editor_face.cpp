@@ -321,16 +321,21 @@ void EditorFace::EliminarArea_Click()
 
 void EditorFace::NextArea_Click()
 {
-    if (const auto next = next_area(board_))
+    // Stepping selects like a click does: the snapshot comes before the area's fields change.
+    if (const auto next = next_area(board_)) {
+        take_snapshot();
         show_area(*next);
+    }
     else
         QApplication::beep();
 }
 
 void EditorFace::PrevArea_Click()
 {
-    if (const auto previous = previous_area(board_))
+    if (const auto previous = previous_area(board_)) {
+        take_snapshot();
         show_area(*previous);
+    }
     else
         QApplication::beep();
 }

@@ -150,6 +150,15 @@ TEST_F(EditorFaceTest, ABoardIsDrawnSubdividedFilledUndoneSavedAndReadBackFieldF
     EXPECT_EQ(keys->toPlainText(), QString());
     EXPECT_EQ(board().area(5).keys, QStringLiteral("a{ENTER}b"));
 
+    // Stepping takes the snapshot too: a change after ">" is undone alone.
+    type(keys, QStringLiteral("x"));
+    child<QPushButton>("NextArea")->click();
+    ASSERT_EQ(board().current_area, 7);
+    type(keys, QStringLiteral("q"));
+    trigger("mn_copiar_2");
+    EXPECT_EQ(board().area(7).keys, QString());
+    EXPECT_EQ(board().area(6).keys, QStringLiteral("x"));
+
     // "&Desar ..." through its dialog.
     const QString path = dir.filePath(QStringLiteral("TRES.ORV"));
     when_dialog_opens([path](QWidget* dialog) {
