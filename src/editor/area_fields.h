@@ -1,13 +1,13 @@
 #pragma once
 // The area panel's rules, without a display: file names stored relative to the
-// board's folder, text inserted at the caret, and what the "Veure" buttons may open.
+// board's folder and text inserted at the caret.
 #include <QString>
 
 namespace orvel {
 
 // A chosen file's name as the board stores it: relative to the board's folder when
-// it lies inside it (folders compared without regard to letter case, "/" or "\"
-// separating folders; the stored name uses "/"), otherwise unchanged.
+// it lies inside it (the model's relative_to_folder: letter case ignored, "/" or
+// "\" separating folders, two drive letters never the same folder), else unchanged.
 QString relative_path(const QString& file_name, const QString& board_folder);
 
 struct CaretText {
@@ -18,11 +18,5 @@ struct CaretText {
 // `insert` placed at the caret (clamped into the text): the text before the caret,
 // the insertion, then the rest. A selection is not replaced.
 CaretText insert_at_caret(const QString& text, int caret, const QString& insert);
-
-// The "Veure" buttons open .PCX and .BMP pictures (both fields) and .WRI and .TXT
-// texts (the clipboard file) in the desktop's default application; other kinds are
-// refused with "No es pot activar el fitxer de l'imatge".
-enum class ViewerKind { VisualSymbol, ClipboardFile };
-bool viewer_accepts(ViewerKind kind, const QString& file_name);
 
 }  // namespace orvel

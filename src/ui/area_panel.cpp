@@ -102,7 +102,9 @@ AreaPanel::AreaPanel(QWidget* parent) : QWidget(parent)
     }
     column->addLayout(edges);
 
-    column->addWidget(new QLabel(QStringLiteral("Tecles:")));
+    key_text_row_ = new QHBoxLayout;
+    key_text_row_->addWidget(new QLabel(QStringLiteral("Tecles:")), 1);
+    column->addLayout(key_text_row_);
     TxText_ = new QPlainTextEdit;
     TxText_->setObjectName(QStringLiteral("TxText"));
     TxText_->setAccessibleName(QStringLiteral("Tecles"));
@@ -219,6 +221,11 @@ Area AreaPanel::read_record(const Area& stored) const
 void AreaPanel::lay_out_for_format(int format_minor)
 {
     clipboard_controls_->setVisible(format_minor != 0);
+}
+
+void AreaPanel::add_key_text_aid(QWidget* aid)
+{
+    key_text_row_->addWidget(aid);
 }
 
 int AreaPanel::edge_value(Edge edge) const

@@ -13,6 +13,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -34,6 +35,9 @@ public:
     // The key-text box ends above the clipboard-file controls, or covers them on
     // boards of format minor 0.
     void lay_out_for_format(int format_minor);
+
+    // A control beside "Tecles:" that helps writing the key text.
+    void add_key_text_aid(QWidget* aid);
 
     int edge_value(Edge edge) const;
     void set_edge_value(Edge edge, int value);
@@ -60,6 +64,7 @@ private:
     QLabel* MsgArea_ = nullptr;
     std::array<QScrollBar*, 4> scrolls_{};  // ScrollX0, scrollx1, ScrollY0, ScrollY1
     std::array<QLineEdit*, 4> boxes_{};     // TxX0, TxX1, TxY0, TxY1
+    QHBoxLayout* key_text_row_ = nullptr;
     QPlainTextEdit* TxText_ = nullptr;
     QLineEdit* Icona_text_ = nullptr;
     QLineEdit* So_Text_ = nullptr;

@@ -13,6 +13,7 @@
 #include <QTextCursor>
 #include <QUrl>
 
+#include "editor/area_fields.h"
 #include "editor/geometry_tools.h"
 #include "model/board_file_commands.h"
 #include "model/file_names.h"
@@ -109,12 +110,16 @@ void EditorFace::wire_panel()
         view_file(panel_->clipboard_file()->text(), ViewerKind::ClipboardFile);
     };
     panel_->choose_sound = [this] {
+        close_aux_keyboard();
         if (const auto file = hooks_.choose_sound(board_.directory))
             panel_->sound_symbol()->setText(relative_path(*file, board_.directory));
     };
     panel_->play_sound = [this] {
         const QString sound = panel_->sound_symbol()->text();
-        if (!sound.isEmpty() && hooks_.play_sound)
+        if (sound.isEmpty())
+            return;
+        close_aux_keyboard();
+        if (hooks_.play_sound)
             hooks_.play_sound(sound);
     };
 }
@@ -416,8 +421,15 @@ void EditorFace::edge_focus(bool gained)
 
 // ---- Files of the area ----
 
+void EditorFace::close_aux_keyboard()
+{
+    if (hooks_.close_aux_keyboard)
+        hooks_.close_aux_keyboard();
+}
+
 void EditorFace::choose_picture()
 {
+    close_aux_keyboard();
     const QString current = panel_->visual_symbol()->text();
     QString folder = board_.directory;
     if (is_absolute_stored_name(current))
@@ -430,6 +442,7 @@ void EditorFace::view_file(const QString& name, ViewerKind kind)
 {
     if (name.isEmpty())
         return;
+    close_aux_keyboard();
     const QString path = resolve_stored_name(name, board_.directory);
     if (!viewer_accepts(kind, name) || !QFileInfo::exists(path) || !hooks_.open_file(path))
         messages_.show(missatge(1), QStringLiteral("Orvel"), MessageIcon::Exclamation);

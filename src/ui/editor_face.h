@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "editor/area_editing.h"
-#include "editor/area_fields.h"
+#include "editor/file_viewers.h"
 #include "model/orvel_state.h"
 
 class QMenu;
@@ -29,6 +29,8 @@ struct EditorHooks {
     // A picture chosen for the visual symbol, starting in `folder`; nothing when cancelled.
     std::function<std::optional<QString>(const QString& folder)> choose_picture;
     std::function<std::optional<QString>(const QString& folder)> choose_sound;
+    // Before a chooser or viewer opens: the auxiliary keyboard goes.
+    std::function<void()> close_aux_keyboard;
 };
 
 class EditorFace : public QWidget {
@@ -38,6 +40,7 @@ public:
     ~EditorFace() override;
 
     void set_hooks(EditorHooks hooks);
+    const EditorHooks& hooks() const { return hooks_; }
 
     // A board was loaded, made anew or left in run mode: the face shows it whole.
     // `drawing` switches drawing mode on (the new-board command) or off.
@@ -86,6 +89,7 @@ private:
     void edge_focus(bool gained);
     void choose_picture();
     void view_file(const QString& name, ViewerKind kind);
+    void close_aux_keyboard();
 
     OrvelState& state_;
     Template& board_;

@@ -37,6 +37,7 @@
 #include "runtime/started_programs.h"
 #include "ui/area_canvas.h"
 #include "ui/board_widgets.h"
+#include "ui/editor_aids.h"
 #include "ui/editor_face.h"
 #include "ui/switch_dialog.h"
 
@@ -64,6 +65,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
 
     run_face_ = new RunFace;
     editor_ = new EditorFace(state_, *services_.messages);
+    aids_ = new EditorAids(this, *editor_, state_);
     build_menus();
     faces_ = new QStackedWidget(this);
     // On a small or strongly scaled screen the editor scrolls inside a window that fits.
@@ -113,7 +115,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     connect(&timers_.Timer3(), &QTimer::timeout, this, [this] { run_->Timer3_Timer(); });
     run_face_->attach(*run_);
 
-    EditorHooks editor_hooks;
+    EditorHooks editor_hooks = editor_->hooks();
     editor_hooks.play_sound = [this](const QString& sound) { So_icona(*ctx_, sound); };
     editor_->set_hooks(std::move(editor_hooks));
 }
@@ -150,6 +152,8 @@ void MainWindow::build_menus()
 
     // The editor's own menus go with the editor face in run mode.
     editor_menus_ = {fitxers_action_, bar->addMenu(editor_->view_menu()), bar->addMenu(editor_->edit_menu())};
+    for (QMenu* menu : aids_->menus())
+        editor_menus_.push_back(bar->addMenu(menu));
     usuari_ = bar->addMenu(QStringLiteral("Usuari"));
     usuari_->setObjectName(QStringLiteral("usuari"));
     add(usuari_, QStringLiteral("Usuari &Nou"), "usuari_nou", &MainWindow::usuari_nou_Click);
@@ -199,6 +203,7 @@ void MainWindow::Form_Load(const QStringList& arguments)
     RegistryStore* registry = services_.registry;
     load_program_catalogue(state_.catalogue, state_.folders, QDir::currentPath(),
                            [registry](const QString& id) { return progid_exe(registry, id); });
+    aids_->catalogue_read();
     state_.tmpl.directory = state_.folders.program;
     new_user(state_.profile);
     read_settings(state_.profile, state_.folders, profile_hooks_);
@@ -267,8 +272,7 @@ void MainWindow::show_board_in_editor()
 void MainWindow::board_loaded()
 {
     // The board's program is marked in the catalogue: its macros are the ones offered.
-    if (const int program = find_program_entry(state_.catalogue, state_.tmpl.program))
-        choose_program(state_.catalogue, program);
+    aids_->board_loaded(state_.tmpl.program);
     load_cover_picture(false);
     editor_->show_board(Imatge_, false);
 }

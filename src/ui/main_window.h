@@ -28,6 +28,7 @@ namespace orvel {
 
 class AreaCanvas;
 class BoardHooks;
+class EditorAids;
 class EditorFace;
 class RunController;
 class OutsideCommands;
@@ -118,6 +119,7 @@ private:
 
     QStackedWidget* faces_ = nullptr;
     EditorFace* editor_ = nullptr;
+    EditorAids* aids_ = nullptr;  // command menus, macros, auxiliary keyboard, picture browser
     QScrollArea* editor_scroll_ = nullptr;
     RunFace* run_face_ = nullptr;
     QImage Imatge_;    // the cover, shown by both faces

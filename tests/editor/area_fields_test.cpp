@@ -1,5 +1,4 @@
-// The area panel's rules: names relative to the board's folder, insertion at the
-// caret and what the "Veure" buttons accept.
+// The area panel's rules: names relative to the board's folder and insertion at the caret.
 #include <gtest/gtest.h>
 
 #include "editor/area_fields.h"
@@ -52,17 +51,6 @@ TEST(InsertAtCaret, PlacesTheTextAtTheCaretAndMovesTheCaretPastIt)
     }
     // Characters beyond Latin-1 count as one each.
     EXPECT_EQ(insert_at_caret(QStringLiteral("àç"), 1, QStringLiteral("€")).text, QStringLiteral("à€ç"));
-}
-
-TEST(ViewerAccepts, PicturesForTheSymbolAndTextsToForTheClipboardFile)
-{
-    for (auto [name, picture, clipboard] :
-         {std::tuple{"A.BMP", true, true}, {"a.pcx", true, true}, {"A.JPG", false, false},
-          {"NOTA.TXT", false, true}, {"carta.wri", false, true}, {"x", false, false}})
-    {
-        EXPECT_EQ(viewer_accepts(ViewerKind::VisualSymbol, QString::fromLatin1(name)), picture) << name;
-        EXPECT_EQ(viewer_accepts(ViewerKind::ClipboardFile, QString::fromLatin1(name)), clipboard) << name;
-    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // edge scrollbars, the join and asking before an unsaved board is lost.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -373,6 +375,56 @@ TEST_F(EditorFaceTest, ALoadedBoardMarksItsProgramInTheCatalogueAndOffersItsMacr
     EXPECT_EQ(catalogue.macros_title, QStringLiteral("Editor"));
     ASSERT_EQ(catalogue.macros.size(), 1u);
     EXPECT_EQ(catalogue.macros[0].keys, QStringLiteral("^b"));
+}
+
+TEST_F(EditorFaceTest, ThePictureBrowserAndTheCommandMenusFillTheAreaBeingEdited)
+{
+    QTemporaryDir data;
+    QImage(8, 8, QImage::Format_RGB32).save(data.filePath(QStringLiteral("gat.bmp")));
+    w->state().tmpl.directory = data.path();
+    drag(QPoint(12, 9), QPoint(600, 440));
+
+    // "Fitxer..." of the visual symbol opens the picture browser on the board's folder.
+    when_dialog_opens([](QWidget* dialog) {
+        auto* browser = qobject_cast<QDialog*>(dialog);
+        ASSERT_NE(browser, nullptr);
+        EXPECT_EQ(browser->objectName(), QStringLiteral("rec_graf"));
+        auto* files = browser->findChild<QListWidget*>(QStringLiteral("File1"));
+        ASSERT_NE(files, nullptr);
+        ASSERT_EQ(files->count(), 1);
+        files->setCurrentRow(0);
+        browser->findChild<QPushButton*>(QStringLiteral("Command1_0"))->click();
+    });
+    child<QPushButton>("Icona_buscar")->click();
+    EXPECT_EQ(board().area(1).icon_file, QStringLiteral("gat.bmp"));
+
+    // Every item of the command menus inserts its text at the key text's caret.
+    auto* keys = child<QPlainTextEdit>("TxText");
+    keys->setPlainText(QStringLiteral("ab"));
+    QTextCursor caret = keys->textCursor();
+    caret.setPosition(1);
+    keys->setTextCursor(caret);
+    QMenu* memoria = child<QMenu>("mn_mem");
+    QAction* first = nullptr;
+    for (QAction* a : memoria->actions())
+        if (!a->isSeparator() && !a->menu()) {
+            first = a;
+            break;
+        }
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->text(), QStringLiteral("Posa a memoria"));
+    first->trigger();
+    EXPECT_EQ(board().area(1).keys, QStringLiteral("a{|CM }{|M+ abcd }b"));
+
+    // "Tec. Aux." and "&Teclat auxiliar" open the auxiliary keyboard together; a chooser closes it.
+    child<QCheckBox>("Check_tecAux")->click();
+    EXPECT_TRUE(child<QAction>("tecAux")->isChecked());
+    EXPECT_NE(w->findChild<QWidget*>(QStringLiteral("TecVirt")), nullptr);
+    when_dialog_opens([](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "reject", Qt::DirectConnection); });
+    child<QPushButton>("Icona_buscar")->click();
+    EXPECT_FALSE(child<QAction>("tecAux")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>("Check_tecAux")->isChecked());
+    EXPECT_EQ(board().area(1).icon_file, QStringLiteral("gat.bmp"));  // a cancelled browser changes nothing
 }
 
 }  // namespace
