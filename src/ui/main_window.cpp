@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 
 #include "exec/board_commands.h"
@@ -36,6 +37,7 @@
 #include "runtime/started_programs.h"
 #include "ui/area_canvas.h"
 #include "ui/board_widgets.h"
+#include "ui/editor_aids.h"
 #include "ui/editor_face.h"
 #include "ui/switch_dialog.h"
 
@@ -61,15 +63,22 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     random_ = std::make_unique<ClockSeededRandom>(
         static_cast<uint64_t>(services_.clock ? services_.clock->now_ms() : 0));
 
-    build_menus();
     run_face_ = new RunFace;
-    editor_ = new EditorFace(state_.tmpl);
+    editor_ = new EditorFace(state_, *services_.messages);
+    aids_ = new EditorAids(this, *editor_, state_);
+    build_menus();
     faces_ = new QStackedWidget(this);
-    faces_->addWidget(editor_);
+    // On a small or strongly scaled screen the editor scrolls inside a window that fits.
+    editor_scroll_ = new QScrollArea;
+    editor_scroll_->setObjectName(QStringLiteral("editor_scroll"));
+    editor_scroll_->setWidget(editor_);
+    editor_scroll_->setWidgetResizable(true);
+    editor_scroll_->setFrameShape(QFrame::NoFrame);
+    faces_->addWidget(editor_scroll_);
     faces_->addWidget(run_face_);
     run_face_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     setCentralWidget(faces_);
-    editor_->sound_active_clicked = [this](bool active) { So_actiu_->setChecked(active); };
+    editor_->sound_active_changed = [this](bool active) { So_actiu_->setChecked(active); };
 
     RunActions actions;
     actions.execute_area = [this](int area) {
@@ -113,6 +122,10 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     connect(&timers_.Timer2(), &QTimer::timeout, this, [this] { run_->Timer2_Timer(); });
     connect(&timers_.Timer3(), &QTimer::timeout, this, [this] { run_->Timer3_Timer(); });
     run_face_->attach(*run_);
+
+    EditorHooks editor_hooks = editor_->hooks();
+    editor_hooks.play_sound = [this](const QString& sound) { So_icona(*ctx_, sound); };
+    editor_->set_hooks(std::move(editor_hooks));
 }
 
 MainWindow::~MainWindow()
@@ -145,10 +158,12 @@ void MainWindow::build_menus()
     fitxers_->addSeparator();
     add(fitxers_, QStringLiteral("&Sortir"), "sortir", &MainWindow::sortir_Click);
 
+    // The editor's own menus go with the editor face in run mode.
+    editor_menus_ = {fitxers_action_, bar->addMenu(editor_->view_menu()), bar->addMenu(editor_->edit_menu())};
+    for (QMenu* menu : aids_->menus())
+        editor_menus_.push_back(bar->addMenu(menu));
     // "&So actiu" and the editor's "So actiu" check box show the same board setting.
-    veure_ = bar->addMenu(QStringLiteral("&Veure"));
-    veure_->setObjectName(QStringLiteral("veure"));
-    So_actiu_ = veure_->addAction(QStringLiteral("&So actiu"));
+    So_actiu_ = editor_->view_menu()->addAction(QStringLiteral("&So actiu"));
     So_actiu_->setObjectName(QStringLiteral("So_actiu"));
     So_actiu_->setCheckable(true);
     connect(So_actiu_, &QAction::triggered, this, [this](bool checked) {
@@ -174,6 +189,8 @@ void MainWindow::build_menus()
     // The joystick and voice methods are not available in this version.
     Tipus_exploracio_[4]->setEnabled(false);
     Tipus_exploracio_[5]->setEnabled(false);
+
+    editor_menus_.push_back(bar->addMenu(editor_->help_menu()));
 
     // Run mode's own commands, straight on the menu bar.
     finapc_ = bar->addAction(QStringLiteral("&Sortir"));
@@ -215,6 +232,7 @@ void MainWindow::Form_Load(const QStringList& arguments)
     RegistryStore* registry = services_.registry;
     load_program_catalogue(state_.catalogue, state_.folders, QDir::currentPath(),
                            [registry](const QString& id) { return progid_exe(registry, id); });
+    aids_->catalogue_read();
     state_.tmpl.directory = state_.folders.program;
     new_user(state_.profile);
     read_settings(state_.profile, state_.folders, profile_hooks_);
@@ -246,17 +264,30 @@ void MainWindow::Form_Load(const QStringList& arguments)
     }
     if (board.isEmpty()) {
         nou_Click();
+        fit_editor_to_screen();
         return;
     }
     const QString path = QFileInfo(board).absoluteFilePath();
     state_.tmpl.directory = QFileInfo(path).absolutePath();
     const LoadOutcome outcome = load_template(state_.tmpl, path, *services_.messages);
-    load_cover_picture(false);
-    show_board_in_editor();
+    board_loaded();
     show_caption();
     // A board that could not be read stays in the editor rather than running empty.
     if (board_was_read(outcome))
         actApl_Click();
+}
+
+void MainWindow::fit_editor_to_screen()
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize wanted = editor_->sizeHint() + QSize(0, menuBar()->sizeHint().height());
+    const QRect room = screen->availableGeometry();
+    const QSize frame = frameGeometry().size() - geometry().size();  // the window manager's borders
+    const QSize room_left = room.size() - frame;
+    // A size the person gave the editor before run mode is kept when it still fits.
+    resize(editor_rect_.isValid() ? size().boundedTo(room_left) : wanted.boundedTo(room_left));
 }
 
 void MainWindow::show_caption()
@@ -268,6 +299,14 @@ void MainWindow::show_board_in_editor()
 {
     editor_->show_board(Imatge_);
     So_actiu_->setChecked(state_.tmpl.sound_active != 0);
+}
+
+void MainWindow::board_loaded()
+{
+    // The board's program is marked in the catalogue: its macros are the ones offered.
+    aids_->board_loaded(state_.tmpl.program);
+    load_cover_picture(false);
+    editor_->show_board(Imatge_, false);
 }
 
 void MainWindow::load_cover_picture(bool report_errors)
@@ -289,6 +328,7 @@ void MainWindow::actApl_Click()
     Template& t = state_.tmpl;
     if (t.area_count == 0)
         return;
+    editor_->finish_editing();
     if (t.modified)
         ask_save_changes(t, *services_.messages, [this] { desar_Click(); });
     if (!t.directory.isEmpty())
@@ -303,8 +343,8 @@ void MainWindow::actApl_Click()
 
 void MainWindow::complete_run_mode()
 {
-    fitxers_action_->setVisible(false);
-    veure_->menuAction()->setVisible(false);
+    for (QAction* menu : editor_menus_)
+        menu->setVisible(false);
     editor_->show_sound_active(state_.tmpl.sound_active != 0);
     So_actiu_->setChecked(state_.tmpl.sound_active != 0);
     finapc_->setVisible(true);
@@ -315,7 +355,7 @@ void MainWindow::complete_run_mode()
         editor_rect_ = isVisible() ? QRect(pos(), size()) : QRect();
     run_mode_ = true;
     // The hidden editor must not hold the board window at its own size.
-    editor_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    editor_scroll_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     run_face_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     faces_->setCurrentWidget(run_face_);
     run_face_->set_active(true);
@@ -364,8 +404,8 @@ void MainWindow::finapc_Click()
         state_.open_midi.clear();
     }
     close_started_programs(*ctx_);
-    fitxers_action_->setVisible(true);
-    veure_->menuAction()->setVisible(true);
+    for (QAction* menu : editor_menus_)
+        menu->setVisible(true);
     finapc_->setVisible(false);
     f_obrir_->setVisible(false);
     run_->set_board_shown(false);
@@ -373,17 +413,17 @@ void MainWindow::finapc_Click()
     run_face_->set_active(false);
     run_face_->release_size();
     run_face_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    editor_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    faces_->setCurrentWidget(editor_);
+    editor_scroll_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    faces_->setCurrentWidget(editor_scroll_);
     // Back where the editor was, its frame (title bar included) placed as it was;
-    // an editor never shown before opens at its own size in the screen's corner.
+    // an editor never shown before opens in the screen's corner.
     if (editor_rect_.isValid()) {
         resize(editor_rect_.size());
         move(editor_rect_.topLeft());
     } else {
-        resize(editor_->sizeHint().expandedTo(QSize(640, 480)));
         move(0, 0);
     }
+    fit_editor_to_screen();
     timers_.Timer2().stop();
     timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
     run_->stop_highlight();
@@ -440,7 +480,8 @@ void MainWindow::nou_Click()
     new_board(state_, *services_.messages, actions);
     Imatge_ = QImage();
     show_caption();
-    show_board_in_editor();
+    // The first area of the empty board is drawn at once.
+    editor_->show_board(Imatge_, true);
 }
 
 void MainWindow::obrir_Click()
@@ -452,13 +493,13 @@ void MainWindow::obrir_Click()
     if (chosen.isEmpty())
         return;
     open_board(state_, chosen, *services_.messages);
-    load_cover_picture(false);
+    board_loaded();
     show_caption();
-    show_board_in_editor();
 }
 
 void MainWindow::desar_Click()
 {
+    editor_->finish_editing();
     const Template& t = state_.tmpl;
     const QString preset =
         t.file_name.compare(kUnnamedTemplate, Qt::CaseInsensitive) == 0 ? dialog_start_folder(t) : t.file_name;
@@ -473,6 +514,7 @@ void MainWindow::desar_Click()
 void MainWindow::sortir_Click()
 {
     ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
+    asked_before_leaving_ = true;
     close();
 }
 
@@ -523,6 +565,10 @@ void MainWindow::desar_usuari_Click()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Closing the window from its title bar loses no unsaved board either.
+    if (!run_mode_ && !asked_before_leaving_)
+        ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
+    asked_before_leaving_ = false;
     timers_.stop_all();
     run_->set_board_shown(false);
     event->accept();
