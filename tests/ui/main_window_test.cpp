@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@
 #include "ui/main_window.h"
 #include "ui/switch_dialog.h"
 #include "support/exec_harness.h"
+#include "support/test_files.h"
 
 namespace orvel {
 namespace {
@@ -39,8 +41,7 @@ protected:
     {
         ensure_application();
         ASSERT_TRUE(dir.isValid());
-        for (const char* var : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_HOME"})
-            qputenv(var, dir.filePath(QString::fromLatin1(var)).toLocal8Bit());
+        testing::use_private_user_folders(QDir(dir.path()));
         Template t;
         for (const Area& a : {root_area(0, 0, 400, 300), with_keys(rect_area(20, 20, 180, 140), "a"),
                               with_keys(rect_area(220, 20, 380, 140), "b"), with_keys(rect_area(20, 160, 180, 280), "c")})
@@ -122,7 +123,9 @@ TEST_F(MainWindowTest, EditorMenusCarryTheirCaptionsAndRunModeCommandsAreHidden)
     auto w = start({});
     EXPECT_FALSE(w->in_run_mode());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Orvel - ") + kUnnamedTemplate);
-    EXPECT_EQ(visible_menus(*w), (QStringList{"&Fitxers", "Usuari", "&Accessibilitat"}));
+    EXPECT_EQ(visible_menus(*w),
+              (QStringList{"&Fitxers", "&Veure", "&Edició", "Ordres", "Macros", "Ratolí", "Memoria", "Usuari",
+                           "&Accessibilitat", "&Ajuda"}));
 
     const std::vector<std::pair<const char*, const char*>> items = {
         {"nou", "&Nou"}, {"obrir", "&Obrir ..."}, {"desar", "&Desar ..."}, {"actApl", "&Activar"},
@@ -150,22 +153,23 @@ TEST_F(MainWindowTest, EditorMenusCarryTheirCaptionsAndRunModeCommandsAreHidden)
 
 TEST_F(MainWindowTest, ACanvasClickSelectsTheHighestAreaThereAndShowsItsData)
 {
-    auto w = start({});
-    ASSERT_EQ(load_template(w->state().tmpl, board, *h.services.messages), LoadOutcome::Read);
+    auto w = start({board});
+    w->finapc_Click();
+    ASSERT_FALSE(w->in_run_mode());
     AreaCanvas* canvas = w->canvas();
     press(canvas, QPoint(250, 60));
     EXPECT_EQ(canvas->selected(), 3);
     EXPECT_EQ(w->state().tmpl.current_area, 3);
-    auto* data = w->findChild<QLabel*>(QStringLiteral("area_data"));
-    ASSERT_NE(data, nullptr);
-    EXPECT_TRUE(data->text().startsWith(QStringLiteral("Àrea 3\n"))) << data->text().toStdString();
-    EXPECT_TRUE(data->text().contains(QStringLiteral("Tecles: b")));
-    // Where only the root lies, the root is selected; outside it nothing is.
+    auto* counter = w->findChild<QLabel*>(QStringLiteral("MsgArea"));
+    ASSERT_NE(counter, nullptr);
+    EXPECT_EQ(counter->text(), QStringLiteral("3/4 àrees"));
+    EXPECT_EQ(w->findChild<QPlainTextEdit*>(QStringLiteral("TxText"))->toPlainText(), QStringLiteral("b"));
+    // Where only the root lies, the root is selected; outside every area the selection stays.
     press(canvas, QPoint(200, 150));
     EXPECT_EQ(canvas->selected(), 1);
     press(canvas, QPoint(500, 400));
-    EXPECT_EQ(canvas->selected(), 0);
-    EXPECT_TRUE(data->text().isEmpty());
+    EXPECT_EQ(canvas->selected(), 1);
+    EXPECT_EQ(counter->text(), QStringLiteral("1/4 àrees"));
 }
 
 TEST_F(MainWindowTest, KeyboardCursorsMoveTheFrameAndEnterTypesAtTheNextTick)
