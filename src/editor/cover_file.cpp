@@ -39,10 +39,18 @@ WriteResult generate_cover(Template& t, PictureCache& pictures)
         result.error_text = file_error::description(result.error_number);
         return result;
     }
-    t.cover_file = bitmap_cover_name(t.cover_file);
-    const QString path = resolve_stored_name(t.cover_file, t.directory);
+    // A cover renamed to a bitmap never replaces a picture of that name that the board
+    // does not own: it takes a free name beside it.
+    QString name = t.cover_file;
+    QString path = resolve_stored_name(name, t.directory);
+    const QString bitmap = bitmap_cover_name(name);
+    if (bitmap != name) {
+        path = unused_file_name(resolve_stored_name(bitmap, t.directory));
+        name = bitmap.left(bitmap.size() - file_name_part(bitmap).size()) + file_name_part(path);
+    }
     result = write_file_atomically(path, bytes);
     if (result) {
+        t.cover_file = name;
         t.cover_time = file_time_text(path);
         t.cover_outdated = 0;
     }
@@ -55,7 +63,8 @@ NewCoverTarget new_cover_target(const Template& t)
     if (!t.cover_file.isEmpty())
         target.path = resolve_stored_name(t.cover_file, t.directory);
     else
-        target.path = folder_part(t.file_name) + QLatin1Char('/') + cover_for_board_without_cover(t.file_name);
+        target.path = t.file_name.left(t.file_name.size() - file_name_part(t.file_name).size()) +
+                      cover_for_board_without_cover(t.file_name);
     target.ask_for_name = existing_path(target.path) && file_time_text(target.path) != t.cover_time;
     return target;
 }

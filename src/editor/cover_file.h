@@ -15,9 +15,10 @@ class PictureCache;
 QString bitmap_cover_name(const QString& cover_file);
 
 // generate_cover: draws every area on a fresh cover and writes it as a 24-bit BMP
-// named cover_file (renamed to a bitmap name first, see above), relative names under
-// `directory`, through a temporary file renamed over the old one. On success cover_time
-// becomes the file's time and cover_outdated 0. Nothing is written for a board without
+// named cover_file, relative names under `directory`, through a temporary file renamed
+// over the old one. A name that is not a bitmap's is renamed as above, to a free
+// "STEM-N.BMP" when another file has that name. On success cover_file holds the name
+// written, cover_time the file's time and cover_outdated 0. Nothing is written for a board without
 // a cover name or without a drawable area 1.
 WriteResult generate_cover(Template& t, PictureCache& pictures);
 

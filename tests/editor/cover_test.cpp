@@ -162,18 +162,23 @@ TEST_F(CoverTest, GenerationWritesA24BitBitmapAndKeepsTheBitmapName)
     add_area(t, box(10, 20, 60, 70, "red.bmp"));
     t.cover_file = QStringLiteral("CARA.GIF");
     testing::write_file(dir.filePath("CARA.GIF"), "GIF89a old");
+    testing::write_file(dir.filePath("CARA.BMP"), "someone else's picture");
     t.cover_outdated = -1;
 
     const WriteResult written = generate_cover(t, pictures);
     ASSERT_TRUE(written) << written.error_text.toStdString();
-    EXPECT_EQ(t.cover_file, QStringLiteral("CARA.BMP"));
+    EXPECT_EQ(t.cover_file, QStringLiteral("CARA-2.BMP"));
     EXPECT_EQ(testing::read_file(dir.filePath("CARA.GIF")), QByteArray("GIF89a old"));
-    const QByteArray bytes = testing::read_file(dir.filePath("CARA.BMP"));
+    EXPECT_EQ(testing::read_file(dir.filePath("CARA.BMP")), QByteArray("someone else's picture"));
+    const QByteArray bytes = testing::read_file(dir.filePath("CARA-2.BMP"));
     ASSERT_GT(bytes.size(), 30);
     EXPECT_EQ(bytes.left(2), QByteArray("BM"));
     EXPECT_EQ(uchar(bytes[28]) | uchar(bytes[29]) << 8, 24);  // bits per pixel
-    EXPECT_EQ(QImage(dir.filePath("CARA.BMP")).convertToFormat(QImage::Format_RGB32), render_cover(t, pictures));
-    EXPECT_EQ(t.cover_time, file_time_text(dir.filePath("CARA.BMP")));
+    EXPECT_EQ(QImage(dir.filePath("CARA-2.BMP")).convertToFormat(QImage::Format_RGB32), render_cover(t, pictures));
+    EXPECT_EQ(t.cover_time, file_time_text(dir.filePath("CARA-2.BMP")));
+    // Generating again writes over the board's own bitmap.
+    ASSERT_TRUE(generate_cover(t, pictures));
+    EXPECT_EQ(t.cover_file, QStringLiteral("CARA-2.BMP"));
     EXPECT_EQ(t.cover_outdated, 0);
     EXPECT_TRUE(QDir(dir.path()).entryList({"*.tmp", ".*"}, QDir::Files | QDir::Hidden).isEmpty());
 
