@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "editor/cover_commands.h"
 #include "editor/cover_file.h"
 #include "editor/cover_layout.h"
 #include "editor/picture_cache.h"
@@ -281,6 +282,77 @@ TEST_F(CoverTest, SavingABoardThatDrawsItsCoverWritesTheCoverItNames)
     EXPECT_EQ(read.cover_file, state.tmpl.cover_file);
     EXPECT_EQ(read.cover_time, state.tmpl.cover_time);
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('|').toStdString();
+}
+
+// "&Nova" and "&Editar" driven as the menu does, with the dialogs and the paint program
+// recorded.
+TEST_F(CoverTest, NovaAndEditarProtectACoverPaintedOutside)
+{
+    add_area(t, box(10, 20, 110, 80, {}, "Hola"));
+    testing::RecordingMessages messages;
+    QStringList opened, asked;
+    std::optional<QString> answer;
+    CoverCommandHooks hooks;
+    hooks.save = [&] { ASSERT_TRUE(write_template(t, dir.filePath("TECLAT.ORV"))); t.file_name = dir.filePath("TECLAT.ORV"); t.file_time = file_time_text(t.file_name); };
+    hooks.choose_cover_name = [&](const QString& folder, const QString& proposed) {
+        asked << folder + '|' + proposed;
+        return answer;
+    };
+    hooks.open_in_paint = [&](const QString& path) {
+        opened << path;
+        return true;
+    };
+
+    // An unnamed board is saved first; the cover takes the board's name.
+    ASSERT_TRUE(CaratulaDesar_Click(t, pictures, hooks, messages));
+    EXPECT_EQ(t.cover_file, QStringLiteral("TECLAT.BMP"));
+    EXPECT_EQ(opened, QStringList{dir.filePath("TECLAT.BMP")});
+    Template on_disk;
+    ASSERT_EQ(load_template(on_disk, t.file_name, messages), LoadOutcome::Read);
+    EXPECT_EQ(on_disk.cover_file, QStringLiteral("TECLAT.BMP"));  // the board records its cover
+
+    // Untouched since drawn: "&Editar" opens it, a second "&Nova" overwrites silently.
+    ASSERT_TRUE(CaratulaEditar_Click(t, pictures, hooks, messages));
+    ASSERT_TRUE(CaratulaDesar_Click(t, pictures, hooks, messages));
+    EXPECT_TRUE(asked.isEmpty());
+
+    // Painted over: "&Nova" asks for a name; cancelling changes nothing.
+    const QByteArray painted = "painted by hand";
+    testing::write_file(dir.filePath("TECLAT.BMP"), painted);
+    QFile file(dir.filePath("TECLAT.BMP"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    file.close();
+    t.cover_outdated = -1;  // "&Editar" of changed areas draws a new cover too
+    EXPECT_FALSE(CaratulaEditar_Click(t, pictures, hooks, messages));
+    EXPECT_EQ(asked, QStringList{dir.path() + "|TECLAT.BMP"});
+    EXPECT_EQ(t.cover_file, QStringLiteral("TECLAT.BMP"));
+    EXPECT_EQ(testing::read_file(dir.filePath("TECLAT.BMP")), painted);
+
+    answer = QStringLiteral("/somewhere/else/NOU.BMP");  // the name is kept, the folder is the board's
+    ASSERT_TRUE(CaratulaDesar_Click(t, pictures, hooks, messages));
+    EXPECT_EQ(t.cover_file, QStringLiteral("NOU.BMP"));
+    EXPECT_EQ(testing::read_file(dir.filePath("TECLAT.BMP")), painted);
+    EXPECT_EQ(QImage(dir.filePath("NOU.BMP")).size(), QSize(200, 120));
+    EXPECT_EQ(opened.last(), dir.filePath("NOU.BMP"));
+
+    // A paint program that cannot be started is reported.
+    hooks.open_in_paint = [](const QString&) { return false; };
+    EXPECT_FALSE(CaratulaEditar_Click(t, pictures, hooks, messages));
+    ASSERT_FALSE(messages.texts.isEmpty());
+    EXPECT_TRUE(messages.texts.last().startsWith("4 Error ")) << messages.texts.last().toStdString();
+}
+
+TEST_F(CoverTest, NovaGivesNoCoverToABoardLeftUnnamed)
+{
+    testing::RecordingMessages messages;
+    CoverCommandHooks hooks;
+    int saves = 0;
+    hooks.save = [&] { ++saves; };
+    EXPECT_FALSE(CaratulaDesar_Click(t, pictures, hooks, messages));
+    EXPECT_EQ(saves, 1);
+    EXPECT_TRUE(t.cover_file.isEmpty());
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
 }  // namespace
