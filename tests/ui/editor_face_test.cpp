@@ -184,6 +184,12 @@ TEST_F(EditorFaceTest, ABoardIsDrawnSubdividedFilledUndoneSavedAndReadBackFieldF
     EXPECT_EQ(cell.clip_type, 1);
     EXPECT_EQ(cell.clip_file, QStringLiteral("dibuix.bmp"));
     EXPECT_EQ(read.area(1).is_group, -1);
+    // A new board draws its cover: the save wrote the cover it names, the size of area 1.
+    ASSERT_EQ(read.auto_cover, 1);
+    ASSERT_FALSE(read.cover_file.isEmpty());
+    const QImage cover(dir.filePath(read.cover_file));
+    EXPECT_EQ(cover.size(), rect_of(read.area(1)).size() - QSize(1, 1));
+    EXPECT_TRUE(h.messages.texts.isEmpty()) << h.messages.texts.join('|').toStdString();
 }
 
 TEST_F(EditorFaceTest, ScrollbarsKeepTheRootsFixedEdgesAndCarryTheSubAreasWhenTheyLoseTheFocus)
