@@ -8,6 +8,7 @@ int dump(const QStringList& args);     // --dump BOARD.ORV
 int resave(const QStringList& args);   // --resave IN.ORV OUT.ORV
 int check(const QStringList& args);    // --check BOARD.ORV
 int execute(const QStringList& args);  // --execute BOARD.ORV [N ...]
+int cover(const QStringList& args);    // --cover BOARD.ORV OUT.BMP
 
 // Exit statuses shared by the headless modes.
 constexpr int kOk = 0;
