@@ -293,13 +293,20 @@ void MainWindow::board_loaded()
 {
     // The board's program is marked in the catalogue: its macros are the ones offered.
     aids_->board_loaded(state_.tmpl.program);
+    unreadable_cover_reported_.clear();
     load_cover_picture(false);
     editor_->show_board(Imatge_, false);
 }
 
 void MainWindow::load_cover_picture(bool report_errors)
 {
-    Imatge_ = orvel::load_cover_picture(state_.tmpl, *services_.messages, report_errors);
+    // A cover that cannot be read is said once; the board then runs with its areas alone.
+    const Template& t = state_.tmpl;
+    const QString cover = t.directory + QLatin1Char('|') + t.cover_file;
+    const bool report = report_errors && cover != unreadable_cover_reported_;
+    Imatge_ = orvel::load_cover_picture(t, *services_.messages, report);
+    if (report && Imatge_.isNull())
+        unreadable_cover_reported_ = cover;
 }
 
 void MainWindow::tick_access_method(int16_t modus)

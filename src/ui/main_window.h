@@ -127,6 +127,7 @@ private:
     RunFace* run_face_ = nullptr;
     QImage Imatge_;    // the cover, shown by both faces
     QString shown_cover_;  // board folder and cover name of the picture on the board
+    QString unreadable_cover_reported_;  // the same for a cover said to be unreadable
 
     bool run_mode_ = false;
     QRect editor_rect_;
