@@ -100,10 +100,18 @@ void CoverMenu::leaving_area(int n)
     if (t.auto_cover == 0 || n < 1 || n > t.area_count)
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QImage blank = blank_cover(t);
-    if (lamina_.size() != blank.size())
-        lamina_ = render_cover(t, pictures_);  // the whole cover the first time, or after a resize
-    caratulaCrear_num(lamina_, t, n, pictures_);
+    // Only the piece of the area left is redrawn, unless the kept cover shows another
+    // board or other areas changed since (undo, a loaded board, the geometry tools).
+    bool others_changed = lamina_.size() != blank_cover(t).size() || drawn_folder_ != t.directory ||
+                          drawn_areas_.size() != t.areas.size();
+    for (size_t i = 1; !others_changed && i < t.areas.size(); ++i)
+        others_changed = static_cast<int>(i) != n && !(drawn_areas_[i] == t.areas[i]);
+    if (others_changed)
+        lamina_ = render_cover(t, pictures_);
+    else
+        caratulaCrear_num(lamina_, t, n, pictures_);
+    drawn_areas_ = t.areas;
+    drawn_folder_ = t.directory;
     QGuiApplication::restoreOverrideCursor();
     if (cover_changed)
         cover_changed(lamina_);
@@ -116,6 +124,8 @@ void CoverMenu::show_generated()
     if (written.isNull())
         return;
     lamina_ = written.convertToFormat(QImage::Format_RGB32);
+    drawn_areas_ = t.areas;
+    drawn_folder_ = t.directory;
     if (cover_changed)
         cover_changed(lamina_);
 }

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QMenu>
 #include <functional>
+#include <vector>
 
 #include "editor/picture_cache.h"
 #include "model/orvel_state.h"
@@ -38,6 +39,8 @@ private:
     MessageBoxes& messages_;
     PictureCache pictures_;
     QImage lamina_;  // the cover being kept up to date while editing
+    std::vector<Area> drawn_areas_;  // the areas as lamina_ shows them
+    QString drawn_folder_;           // the folder their pictures were found in
 };
 
 // The paint program named in Orvel.INI ("EditorImatges" of section "Orvel"); "" for the
