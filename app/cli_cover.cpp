@@ -20,11 +20,7 @@ int cover(const QStringList& args)
         return kUsage;
     }
     // Captions need the font database, not a display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "orvel";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    const auto app = gui_application("offscreen");
 
     const QString out = QFileInfo(args[1]).absoluteFilePath();  // loading changes the current folder
     Template t;
