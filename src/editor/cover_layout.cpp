@@ -14,12 +14,6 @@ namespace {
 constexpr int kCaptionPoints = 20;
 constexpr int kDotsPerMeterAt96Dpi = 3780;
 
-// Area n's rectangle relative to area 1.
-QRect relative_rect(const Area& a, const Area& root)
-{
-    return QRect(QPoint(a.Xi - root.Xi, a.Yi - root.Yi), QPoint(a.Xf - root.Xi, a.Yf - root.Yi));
-}
-
 // The outline from (x0, y0) to (x1, y1), both corners included.
 void draw_outline(QPainter& painter, int x0, int y0, int x1, int y1)
 {
@@ -64,8 +58,7 @@ CoverContent cover_content(const Area& a)
 
 QRect picture_rect(const Area& a, const Area& root)
 {
-    const QRect r = relative_rect(a, root);
-    const int x0 = r.left(), y0 = r.top(), x1 = a.Xf - root.Xi, y1 = a.Yf - root.Yi;
+    const int x0 = a.Xi - root.Xi, y0 = a.Yi - root.Yi, x1 = a.Xf - root.Xi, y1 = a.Yf - root.Yi;
     int width = (x1 - x0) - 2;
     if (a.Xf == root.Xf)
         --width;
@@ -110,7 +103,9 @@ void draw_cover_area(QPainter& painter, const Template& t, int n, PictureCache& 
     const CoverContent content = cover_content(a);
     if (!content.picture.isEmpty()) {
         // A picture that cannot be read leaves the rectangle empty; the outline is drawn.
-        const QImage picture = pictures.picture(resolve_stored_name(content.picture, t.directory));
+        // No area is larger than the cover, so no picture needs more pixels than it has.
+        const QImage picture = pictures.picture(resolve_stored_name(content.picture, t.directory),
+                                                QSize(root.Xf - root.Xi, root.Yf - root.Yi));
         const QRect target = picture_rect(a, root);
         if (!picture.isNull() && target.width() > 0 && target.height() > 0) {
             // The last two rows and columns of the symbol are left out, as the Windows

@@ -6,15 +6,17 @@
 
 namespace orvel {
 
-QImage PictureCache::picture(const QString& path)
+QImage PictureCache::picture(const QString& path, QSize largest)
 {
     const QFileInfo info(path);
     const QDateTime modified = info.lastModified();
     const qint64 size = info.size();
     auto found = entries_.find(path);
-    if (found != entries_.end() && found->modified == modified && found->size == size)
+    if (found != entries_.end() && found->modified == modified && found->size == size &&
+        (!found->largest.isValid() ||
+         (largest.isValid() && largest.boundedTo(found->largest) == largest)))
         return found->image;
-    Entry entry{modified, size, info.isFile() ? read_picture(path, nullptr) : QImage()};
+    Entry entry{modified, size, largest, info.isFile() ? read_picture(path, nullptr, largest) : QImage()};
     ++decoded_;
     return entries_.insert(path, std::move(entry))->image;
 }

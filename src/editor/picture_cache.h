@@ -11,8 +11,10 @@ namespace orvel {
 
 class PictureCache {
 public:
-    // The decoded picture at path, or a null image when it cannot be read.
-    QImage picture(const QString& path);
+    // The decoded picture at path, or a null image when it cannot be read. A picture
+    // larger than `largest` is decoded at most that size (held in memory for the whole
+    // generation, a photograph would cost tens of megabytes); an invalid size: whole.
+    QImage picture(const QString& path, QSize largest = QSize());
     // How many files were decoded (not served from the cache) so far.
     int decoded() const { return decoded_; }
 
@@ -20,6 +22,7 @@ private:
     struct Entry {
         QDateTime modified;
         qint64 size = -1;
+        QSize largest;  // the bound it was decoded under
         QImage image;
     };
     QHash<QString, Entry> entries_;

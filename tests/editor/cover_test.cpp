@@ -37,12 +37,12 @@ Area box(int xi, int yi, int xf, int yf, const QString& icon = {}, const QString
 
 // A picture of one colour whose last two rows and columns are blue: the cover leaves
 // them out, so no blue may reach it.
-void write_symbol(const QString& path, QColor colour, int size = 12)
+void write_symbol(const QString& path, QColor colour, int size = 12, const char* format = "BMP")
 {
     QImage image(size, size, QImage::Format_RGB32);
     image.fill(Qt::blue);
     QPainter(&image).fillRect(0, 0, size - 2, size - 2, colour);
-    ASSERT_TRUE(image.save(path, "BMP"));
+    ASSERT_TRUE(image.save(path, format));
 }
 
 bool dark(QRgb p) { return qGray(p) < 128; }
@@ -218,6 +218,21 @@ TEST_F(CoverTest, PicturesAreDecodedOncePerFileAndTimeStamp)
     const QImage cover = render_cover(t, pictures);
     EXPECT_EQ(pictures.decoded(), 2);
     EXPECT_EQ(cover.pixel(3, 5), qRgb(0, 255, 0));
+
+    // A photograph larger than the cover is decoded at the cover's size, and fills its area.
+    write_symbol(dir.filePath("big.jpg"), Qt::yellow, 2400, "JPG");
+    Template photo = t;
+    photo.area_count = 1;
+    photo.areas.resize(2);
+    add_area(photo, box(10, 20, 210, 140, "BIG.JPG"));
+    const QImage with_photo = render_cover(photo, pictures);
+    EXPECT_EQ(pictures.picture(dir.filePath("big.jpg"), QSize(200, 120)).size(), QSize(200, 120));
+    EXPECT_EQ(pictures.decoded(), 3);
+    const QRgb middle = with_photo.pixel(100, 60), corner = with_photo.pixel(195, 115);
+    EXPECT_GT(qRed(middle), 240);
+    EXPECT_GT(qGreen(middle), 240);
+    EXPECT_LT(qBlue(middle), 30);
+    EXPECT_LT(qBlue(corner), 30);
 }
 
 TEST_F(CoverTest, LeavingAnAreaRedrawsOnlyItsPieceWhenTheBoardDrawsItsCover)
