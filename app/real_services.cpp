@@ -6,6 +6,7 @@
 #include "platform/message_boxes.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_process_launcher.h"
+#include "platform/sdl/sdl_joystick.h"
 #include "platform/speech_and_sound.h"
 #include "platform/sqlite_registry_store.h"
 #include "platform/x11/x11_display.h"
@@ -48,6 +49,10 @@ RealServices::RealServices(MessageBoxes& messages)
     registry_ = std::make_unique<SqliteRegistryStore>(
         SqliteRegistryStore::default_file(Folders::from_environment().data), &messages);
     services_.registry = registry_.get();
+
+    joystick_ = std::make_unique<SdlJoystick>();
+    if (joystick_->is_open())
+        services_.joystick = joystick_.get();
 }
 
 RealServices::~RealServices() = default;

@@ -19,6 +19,7 @@ class QtProcessLauncher;
 class QtClipboard;
 class SpeechAndSound;
 class SqliteRegistryStore;
+class SdlJoystick;
 
 class RealServices {
 public:
@@ -58,6 +59,9 @@ private:
 
     // The registry store: an SQLite database in the user's data folder.
     std::unique_ptr<SqliteRegistryStore> registry_;
+
+    // Joysticks (SDL2).
+    std::unique_ptr<SdlJoystick> joystick_;
 
     QString error_;
     Services services_;

@@ -21,11 +21,6 @@ const char* const kOptionCaptions[kSwitchOptionCount] = {
     "Clic esquerra",   "Doble clic esquerra", "Clic dret", "Doble clic dret",
 };
 constexpr int kKeyboardOptions = 4;  // options 0..3 are keys, 4..8 the mouse
-
-double color_number(const QColor& c)
-{
-    return c.red() + c.green() * 256.0 + c.blue() * 65536.0;
-}
 }  // namespace
 
 usr::usr(UserProfile& profile, int pulsador, const QString& caption, QWidget* parent)
@@ -164,7 +159,7 @@ void usr::Command1_Click()
     const QColor chosen =
         QColorDialog::getColor(QColor(rgb.red, rgb.green, rgb.blue), this, QStringLiteral("Color del marc"));
     if (chosen.isValid())
-        set_frame_color(color_number(chosen));
+        set_frame_color(color_number_from_rgb({chosen.red(), chosen.green(), chosen.blue()}));
 }
 
 }  // namespace orvel
