@@ -6,15 +6,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHBoxLayout>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 
 #include "exec/board_commands.h"
 #include "exec/executor.h"
@@ -31,32 +28,21 @@
 #include "platform/services.h"
 #include "platform/sound_output.h"
 #include "platform/window_system.h"
-#include "ui/area_canvas.h"
 #include "runtime/board_geometry.h"
 #include "runtime/board_hooks.h"
-#include "ui/board_widgets.h"
-#include "runtime/frame_style.h"
+#include "runtime/cover_picture.h"
 #include "runtime/run_controller.h"
 #include "runtime/scan_order.h"
 #include "runtime/started_programs.h"
+#include "ui/area_canvas.h"
+#include "ui/board_widgets.h"
+#include "ui/editor_face.h"
 #include "ui/switch_dialog.h"
 
 namespace orvel {
 
 namespace {
-constexpr int kFocusKeeperMs = 100;
-constexpr int kDesignStepMs = 1000;
 constexpr int kLongestKeyHoldMs = 400;
-// Qt reads pictures by their contents; a name on a Windows board may still say .BMP.
-QImage read_picture(const QString& path, QString* error)
-{
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    QImage image = reader.read();
-    if (image.isNull() && error)
-        *error = reader.errorString();
-    return image;
-}
 
 QString chosen_with_extension(const QString& chosen, const QString& extension)
 {
@@ -75,19 +61,13 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     random_ = std::make_unique<ClockSeededRandom>(
         static_cast<uint64_t>(services_.clock ? services_.clock->now_ms() : 0));
 
-    Timer1_.setObjectName(QStringLiteral("Timer1"));
-    Timer2_.setObjectName(QStringLiteral("Timer2"));
-    Timer3_.setObjectName(QStringLiteral("Timer3"));
-    Timer2_.setInterval(kFocusKeeperMs);
-    Timer3_.setInterval(kDesignStepMs);
-
     build_menus();
-    build_board_face();
-    build_editor_face();
+    run_face_ = new RunFace;
+    editor_ = new EditorFace(state_.tmpl);
     faces_ = new QStackedWidget(this);
     faces_->addWidget(editor_);
-    faces_->addWidget(Picture3_);
-    Picture3_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    faces_->addWidget(run_face_);
+    run_face_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     setCentralWidget(faces_);
 
     RunActions actions;
@@ -95,13 +75,13 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
         // A selection made by a key press (manual scanning runs it at once) waits
         // for the key's release, or the same key typed into the target is lost.
         executing_ = true;
-        Tauvirt_->wait_for_key_release(kLongestKeyHoldMs);
+        run_face_->Tauvirt()->wait_for_key_release(kLongestKeyHoldMs);
         execute_area(*ctx_, area);
         executing_ = false;
     };
     actions.announce = [this](const QString& text) { So_icona(*ctx_, text); };
     actions.printable_text = [](const QString& keys) { return printable_text(keys); };
-    run_ = std::make_unique<RunController>(state_, *this, *this, std::move(actions));
+    run_ = std::make_unique<RunController>(state_, *run_face_, timers_, std::move(actions));
 
     BoardWindowCalls calls;
     calls.layout_board_window = [this] { layout_board_window(); };
@@ -109,35 +89,32 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
         if (services_.windows && isVisible())
             services_.windows->set_topmost(static_cast<WindowId>(winId()), topmost);
     };
-    calls.repaint_board = [this] { Tauvirt_->update(); };
+    calls.repaint_board = [this] { run_face_->Tauvirt()->update(); };
     calls.leave_run_mode_and_quit = [this] { leave_run_mode_and_quit(); };
-    hooks_ = std::make_unique<BoardHooks>(*run_, state_, *this, *this, services_.windows, std::move(calls));
+    hooks_ = std::make_unique<BoardHooks>(*run_, state_, *run_face_, timers_, services_.windows, std::move(calls));
     ctx_ = std::make_unique<ExecContext>(ExecContext{state_, services_, *hooks_, nullptr, random_.get()});
     outside_ = std::make_unique<BoardCommands>(*ctx_);
     ctx_->outside = outside_.get();
 
     // Waiting for a key's release and typing handle events: a tick arriving then
     // would run the same pending area a second time.
-    connect(&Timer1_, &QTimer::timeout, this, [this] {
+    connect(&timers_.Timer1(), &QTimer::timeout, this, [this] {
         if (!executing_)
             run_->Timer1_Timer();
     });
-    connect(&Timer2_, &QTimer::timeout, this, [this] { run_->Timer2_Timer(); });
-    connect(&Timer3_, &QTimer::timeout, this, [this] { run_->Timer3_Timer(); });
-
-    Tauvirt_->key_down = [this](int code) { run_->Tauvirt_KeyDown(code); };
-    Tauvirt_->key_press = [this](QChar c) { run_->Tauvirt_KeyPress(c); };
-    Tauvirt_->mouse_down = [this](int button, double x, double y) { run_->Tauvirt_MouseDown(button, x, y); };
-    Tauvirt_->mouse_move = [this](double x, double y) { run_->Tauvirt_MouseMove(x, y); };
-    Tauvirt_->click = [this] { run_->Tauvirt_Click(); };
-    Tauvirt_->double_click = [this] { run_->Tauvirt_DblClick(); };
+    connect(&timers_.Timer2(), &QTimer::timeout, this, [this] { run_->Timer2_Timer(); });
+    connect(&timers_.Timer3(), &QTimer::timeout, this, [this] { run_->Timer3_Timer(); });
+    run_face_->attach(*run_);
 }
 
 MainWindow::~MainWindow()
 {
-    Timer1_.stop();
-    Timer2_.stop();
-    Timer3_.stop();
+    timers_.stop_all();
+}
+
+AreaCanvas* MainWindow::canvas() const
+{
+    return editor_->canvas();
 }
 
 void MainWindow::build_menus()
@@ -190,51 +167,6 @@ void MainWindow::build_menus()
     f_obrir_->setVisible(false);
 }
 
-void MainWindow::build_editor_face()
-{
-    editor_ = new QWidget;
-    auto* layout = new QHBoxLayout(editor_);
-    canvas_ = new AreaCanvas(state_.tmpl);
-    canvas_->setObjectName(QStringLiteral("canvas"));
-    canvas_->area_clicked = [this](int area) {
-        state_.tmpl.current_area = static_cast<int16_t>(area);
-        show_area(area);
-    };
-    layout->addWidget(canvas_, 0, Qt::AlignTop);
-
-    auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("fitxa_area"));
-    auto* column = new QVBoxLayout(panel);
-    area_counter_ = new QLabel;
-    area_counter_->setObjectName(QStringLiteral("area_counter"));
-    area_data_ = new QLabel;
-    area_data_->setObjectName(QStringLiteral("area_data"));
-    area_data_->setTextFormat(Qt::PlainText);
-    area_data_->setWordWrap(true);
-    area_data_->setMinimumWidth(220);
-    area_data_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    column->addWidget(area_counter_);
-    column->addWidget(area_data_);
-    column->addStretch();
-    layout->addWidget(panel, 1);
-}
-
-void MainWindow::build_board_face()
-{
-    Picture3_ = new QWidget;
-    Picture3_->setObjectName(QStringLiteral("Picture3"));
-    auto* layout = new QVBoxLayout(Picture3_);
-    layout->setContentsMargins(0, 0, 0, 0);
-    Tauvirt_ = new BoardSurface;
-    Tauvirt_->setObjectName(QStringLiteral("Tauvirt"));
-    layout->addWidget(Tauvirt_);
-    lamvirt_ = new CoverImage(Tauvirt_);
-    lamvirt_->setObjectName(QStringLiteral("lamvirt"));
-    marc_ = std::make_unique<HighlightFrame>(Tauvirt_);
-    const Rgb design = rgb_from_color_number(kDesignFrameColor);
-    marc_->set_style(kDesignFrameWidth, QColor(design.red, design.green, design.blue));
-}
-
 QSize MainWindow::screen_pixels() const
 {
     if (services_.windows) {
@@ -257,8 +189,8 @@ void MainWindow::Form_Load(const QStringList& arguments)
     read_settings(state_.profile, state_.folders, profile_hooks_);
     tick_access_method(state_.profile.modus);
     state_.tmpl.file_name = kUnnamedTemplate;
-    Timer1_.setInterval(execution_interval_ms(state_.profile.Interval));
-    Timer1_.start();
+    timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
+    timers_.Timer1().start();
     state_.tmpl.current_area = 0;
     state_.tmpl.area_count = 0;
     state_.tmpl.auto_cover = 1;
@@ -277,7 +209,7 @@ void MainWindow::Form_Load(const QStringList& arguments)
         const QString path = QFileInfo(profile).absoluteFilePath();
         if (load_user_profile(state_.profile, path, state_.folders, profile_hooks_) == ProfileLoad::Missing)
             services_.messages->show(missatge(3) + profile, QStringLiteral("Orvel"), MessageIcon::Exclamation);
-        Timer1_.setInterval(execution_interval_ms(state_.profile.Interval));
+        timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
     }
     if (board.isEmpty()) {
         nou_Click();
@@ -301,49 +233,12 @@ void MainWindow::show_caption()
 
 void MainWindow::show_board_in_editor()
 {
-    area_counter_->setText(QStringLiteral("Àrees: %1").arg(state_.tmpl.area_count));
-    canvas_->set_cover(Imatge_);
-    canvas_->set_selected(state_.tmpl.current_area);
-    show_area(state_.tmpl.current_area);
-}
-
-void MainWindow::show_area(int index)
-{
-    const Template& t = state_.tmpl;
-    if (index < 1 || index > t.area_count || index >= static_cast<int>(t.areas.size())) {
-        area_data_->setText(QString());
-        canvas_->set_selected(0);
-        return;
-    }
-    const Area& a = t.area(index);
-    area_data_->setText(QStringLiteral("Àrea %1\nPosició: %2, %3 - %4, %5\nPare: %6%7\nTecles: %8\n"
-                                       "So: %9\nIcona: %10\nFitxer: %11")
-                            .arg(index)
-                            .arg(a.Xi)
-                            .arg(a.Yi)
-                            .arg(a.Xf)
-                            .arg(a.Yf)
-                            .arg(a.parent)
-                            .arg(a.is_group ? QStringLiteral(" (grup)") : QString())
-                            .arg(a.keys, a.sound_file, a.icon_file, a.clip_file));
-    canvas_->set_selected(index);
+    editor_->show_board(Imatge_);
 }
 
 void MainWindow::load_cover_picture(bool report_errors)
 {
-    Imatge_ = QImage();
-    const Template& t = state_.tmpl;
-    if (t.cover_file.isEmpty())
-        return;
-    const QString path = resolve_stored_name(t.cover_file, t.directory);
-    // A missing cover was already reported by the board reader.
-    if (!QFileInfo::exists(path))
-        return;
-    QString error;
-    Imatge_ = read_picture(path, &error);
-    if (Imatge_.isNull() && report_errors)
-        services_.messages->show(missatge(3) + t.cover_file + QStringLiteral(" 481 ") + error,
-                                 QStringLiteral("Orvel"), MessageIcon::Critical);
+    Imatge_ = orvel::load_cover_picture(state_.tmpl, *services_.messages, report_errors);
 }
 
 void MainWindow::tick_access_method(int16_t modus)
@@ -382,10 +277,11 @@ void MainWindow::complete_run_mode()
     run_mode_ = true;
     // The hidden editor must not hold the board window at its own size.
     editor_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    Picture3_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    faces_->setCurrentWidget(Picture3_);
+    run_face_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    faces_->setCurrentWidget(run_face_);
+    run_face_->set_active(true);
     layout_board_window();
-    Timer1_.setInterval(execution_interval_ms(state_.profile.Interval));
+    timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
     run_->set_board_shown(true);
     run_startup_actions(*ctx_);
 }
@@ -398,40 +294,22 @@ void MainWindow::layout_board_window()
     const BoardScale scale = run_->scale();
     const Area& root = t.area(1);
     const QRect window_rect = board_window_rect(root, scale);
-    // The board itself gets exactly the root area's size on the screen, so the
-    // stretched cover and the frame's board coordinates coincide; the menu bar
-    // (and the window manager's title) take the band above it.
-    const QSize board(std::max(1, static_cast<int>(std::lround((root.Xf - root.Xi) * scale.ratio_x))),
-                      std::max(1, static_cast<int>(std::lround((root.Yf - root.Yi) * scale.ratio_y))));
-    Picture3_->show();
     // A board loaded by a command in run mode brings its own cover.
     const QString cover = t.directory + QLatin1Char('|') + t.cover_file;
     if (cover != shown_cover_) {
         load_cover_picture(true);
-        lamvirt_->set_picture(Imatge_);
+        run_face_->set_cover(Imatge_);
         shown_cover_ = cover;
     }
-    lamvirt_->setGeometry(0, 0, board.width(), board.height());
-    std::vector<CoverImage::Outline> outlines;
-    for (int i = 2; i <= t.area_count && i < static_cast<int>(t.areas.size()); ++i) {
-        const Area& a = t.area(i);
-        if (const auto r = frame_rect(a, root, scale)) {
-            QString label = printable_text(a.keys).trimmed();
-            if (label.isEmpty() && !a.sound_file.contains(QLatin1String(".WAV"), Qt::CaseInsensitive))
-                label = a.sound_file;
-            outlines.push_back({*r, label, a.is_group != 0});
-        }
-    }
-    lamvirt_->set_outlines(std::move(outlines));
-    Tauvirt_->setFixedSize(board);
+    // The menu bar (and the window manager's title) take the band above the board.
+    const QSize board = run_face_->lay_out(t, scale);
     const int menu_height = menuBar()->sizeHint().height();
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(board.width(), board.height() + menu_height);
     move(window_rect.topLeft());
     show();
-    if (marc_->is_visible())
-        marc_->show_at(marc_->rect());
+    run_face_->refresh_frame();
 }
 
 void MainWindow::finapc_Click()
@@ -448,15 +326,15 @@ void MainWindow::finapc_Click()
     f_obrir_->setVisible(false);
     run_->set_board_shown(false);
     run_mode_ = false;
-    Tauvirt_->setMinimumSize(0, 0);
-    Tauvirt_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    Picture3_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    run_face_->set_active(false);
+    run_face_->release_size();
+    run_face_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     editor_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     faces_->setCurrentWidget(editor_);
     if (editor_rect_.isValid())
         setGeometry(editor_rect_);
-    Timer2_.stop();
-    Timer1_.setInterval(execution_interval_ms(state_.profile.Interval));
+    timers_.Timer2().stop();
+    timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
     run_->stop_highlight();
     state_.tmpl.current_area = 0;
     show_board_in_editor();
@@ -499,81 +377,6 @@ void MainWindow::open_switch_dialog(int pulsador, const QString& caption)
     usr dialog(state_.profile, pulsador, caption, this);
     dialog.exec();
     tick_access_method(state_.profile.modus);
-}
-
-// ---- BoardView ----
-
-void MainWindow::show_frame(const QRect& board_rect)
-{
-    marc_->show_at(board_rect);
-}
-
-void MainWindow::hide_frame()
-{
-    marc_->hide();
-}
-
-void MainWindow::set_frame_style(int border_width, double color)
-{
-    const Rgb rgb = rgb_from_color_number(color);
-    marc_->set_style(border_width, QColor(rgb.red, rgb.green, rgb.blue));
-}
-
-void MainWindow::focus_board()
-{
-    if (!run_mode_ || !isVisible())
-        return;
-    if (!isActiveWindow())
-        activateWindow();
-    if (!Tauvirt_->hasFocus())
-        Tauvirt_->setFocus(Qt::OtherFocusReason);
-}
-
-void MainWindow::set_pointer(PointerShape shape)
-{
-    switch (shape) {
-    case PointerShape::Hourglass: setCursor(Qt::WaitCursor); break;
-    case PointerShape::Icon: setCursor(Qt::PointingHandCursor); break;
-    case PointerShape::Default: unsetCursor(); break;
-    }
-}
-
-void MainWindow::beep()
-{
-    QApplication::beep();
-}
-
-// ---- RunTimers ----
-
-void MainWindow::set_execution_interval(int milliseconds)
-{
-    Timer1_.setInterval(milliseconds);
-}
-
-void MainWindow::set_focus_keeper_running(bool running)
-{
-    if (!running)
-        Timer2_.stop();
-    else if (!Timer2_.isActive())
-        Timer2_.start();
-}
-
-void MainWindow::set_step_interval(int milliseconds)
-{
-    Timer3_.setInterval(milliseconds);
-}
-
-void MainWindow::set_step_running(bool running)
-{
-    if (!running)
-        Timer3_.stop();
-    else if (!Timer3_.isActive())
-        Timer3_.start();
-}
-
-bool MainWindow::step_running() const
-{
-    return Timer3_.isActive();
 }
 
 // ---- Fitxers and Usuari ----
@@ -635,7 +438,7 @@ void MainWindow::carregar_usuari_Click()
                                                         state_.folders.program,
                                                         QStringLiteral("Usuari ORV (*.USR *.usr)"));
     load_user_command(state_.profile, chosen, state_.folders, profile_hooks_, *services_.messages);
-    Timer1_.setInterval(execution_interval_ms(state_.profile.Interval));
+    timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
 }
 
 void MainWindow::desar_usuari_Click()
@@ -650,9 +453,7 @@ void MainWindow::desar_usuari_Click()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    Timer1_.stop();
-    Timer2_.stop();
-    Timer3_.stop();
+    timers_.stop_all();
     run_->set_board_shown(false);
     event->accept();
 }
@@ -660,7 +461,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Backspace)
-        beep();
+        run_face_->beep();
     QMainWindow::keyPressEvent(event);
 }
 

@@ -1,14 +1,12 @@
 #pragma once
-// The program's one window. It opens as the editor (menus, the canvas with the
-// cover and the areas' outlines, the area counter and the selected area's
-// data) and becomes the board in run mode: the editor's menus and panels go,
-// the window takes the root area's size on the screen, the cover is stretched
-// over it and the access method moves the highlight frame. Everything it does
-// is forwarded to RunController and the command logic; the window only shows.
+// The program's one window. It opens on its editor face and turns to its run
+// face in run mode: the editor's menus go, the window takes the root area's
+// size on the screen and the access method moves the highlight frame. The
+// window holds the menus, start-up and the switch between the faces; what it
+// does is forwarded to RunController and the command logic.
 #include <QImage>
 #include <QMainWindow>
 #include <QRect>
-#include <QTimer>
 #include <array>
 #include <memory>
 
@@ -16,7 +14,8 @@
 #include "model/orvel_state.h"
 #include "model/settings.h"
 #include "runtime/access_method_menu.h"
-#include "runtime/board_view.h"
+#include "runtime/run_timer_set.h"
+#include "ui/run_face.h"
 
 class QAction;
 class QLabel;
@@ -27,14 +26,12 @@ namespace orvel {
 
 class AreaCanvas;
 class BoardHooks;
-class BoardSurface;
-class CoverImage;
-class HighlightFrame;
+class EditorFace;
 class RunController;
 class OutsideCommands;
 class RandomSource;
 
-class MainWindow : public QMainWindow, public BoardView, public RunTimers, private AccessMethodDialogs {
+class MainWindow : public QMainWindow, private AccessMethodDialogs {
 public:
     // `services` (with their message boxes) outlive the window.
     explicit MainWindow(Services& services, QWidget* parent = nullptr);
@@ -68,26 +65,11 @@ public:
     bool in_run_mode() const { return run_mode_; }
     OrvelState& state() { return state_; }
     RunController& run() { return *run_; }
-    BoardSurface* Tauvirt() const { return Tauvirt_; }
-    const HighlightFrame& marc() const { return *marc_; }
-    QTimer& Timer1() { return Timer1_; }
-    QTimer& Timer3() { return Timer3_; }
-    AreaCanvas* canvas() const { return canvas_; }
-
-    // BoardView
-    void show_frame(const QRect& board_rect) override;
-    void hide_frame() override;
-    void set_frame_style(int border_width, double color) override;
-    void focus_board() override;
-    void set_pointer(PointerShape shape) override;
-    void beep() override;
-
-    // RunTimers
-    void set_execution_interval(int milliseconds) override;
-    void set_focus_keeper_running(bool running) override;
-    void set_step_interval(int milliseconds) override;
-    void set_step_running(bool running) override;
-    bool step_running() const override;
+    BoardSurface* Tauvirt() const { return run_face_->Tauvirt(); }
+    const HighlightFrame& marc() const { return run_face_->marc(); }
+    QTimer& Timer1() { return timers_.Timer1(); }
+    QTimer& Timer3() { return timers_.Timer3(); }
+    AreaCanvas* canvas() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -100,11 +82,8 @@ private:
     void choose_voice() override {}
 
     void build_menus();
-    void build_editor_face();
-    void build_board_face();
     void complete_run_mode();
     void show_caption();
-    void show_area(int index);
     void show_board_in_editor();
     void tick_access_method(int16_t modus);
     void load_cover_picture(bool report_errors);
@@ -120,9 +99,7 @@ private:
     std::unique_ptr<ExecContext> ctx_;
     std::unique_ptr<OutsideCommands> outside_;
 
-    QTimer Timer1_;  // execution tick
-    QTimer Timer2_;  // focus keeper
-    QTimer Timer3_;  // scanning step
+    RunTimerSet timers_;
 
     // Menus of the editor face and of run mode.
     QMenu* fitxers_ = nullptr;
@@ -134,17 +111,9 @@ private:
     std::array<QAction*, kAccessMethodItems> Tipus_exploracio_{};
 
     QStackedWidget* faces_ = nullptr;
-    // Editor face.
-    QWidget* editor_ = nullptr;
-    AreaCanvas* canvas_ = nullptr;
-    QLabel* area_counter_ = nullptr;
-    QLabel* area_data_ = nullptr;
-    // Board face: Picture3 holds Tauvirt, which holds lamvirt and marc.
-    QWidget* Picture3_ = nullptr;
-    BoardSurface* Tauvirt_ = nullptr;
-    CoverImage* lamvirt_ = nullptr;
-    std::unique_ptr<HighlightFrame> marc_;
-    QImage Imatge_;
+    EditorFace* editor_ = nullptr;
+    RunFace* run_face_ = nullptr;
+    QImage Imatge_;    // the cover, shown by both faces
     QString shown_cover_;  // board folder and cover name of the picture on the board
 
     bool run_mode_ = false;

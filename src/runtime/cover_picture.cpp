@@ -1,0 +1,37 @@
+#include "runtime/cover_picture.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+#include "model/file_names.h"
+#include "model/messages.h"
+#include "platform/message_boxes.h"
+
+namespace orvel {
+
+QImage read_picture(const QString& path, QString* error)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    QImage image = reader.read();
+    if (image.isNull() && error)
+        *error = reader.errorString();
+    return image;
+}
+
+QImage load_cover_picture(const Template& t, MessageBoxes& messages, bool report_errors)
+{
+    if (t.cover_file.isEmpty())
+        return {};
+    const QString path = resolve_stored_name(t.cover_file, t.directory);
+    if (!QFileInfo::exists(path))
+        return {};
+    QString error;
+    QImage image = read_picture(path, &error);
+    if (image.isNull() && report_errors)
+        messages.show(missatge(3) + t.cover_file + QStringLiteral(" 481 ") + error, QStringLiteral("Orvel"),
+                      MessageIcon::Critical);
+    return image;
+}
+
+}  // namespace orvel
