@@ -31,12 +31,14 @@
 #include "runtime/board_geometry.h"
 #include "runtime/board_hooks.h"
 #include "runtime/cover_picture.h"
+#include "runtime/joystick_access.h"
 #include "runtime/run_controller.h"
 #include "runtime/scan_order.h"
 #include "runtime/started_programs.h"
 #include "ui/area_canvas.h"
 #include "ui/board_widgets.h"
 #include "ui/editor_face.h"
+#include "ui/joystick_dialog.h"
 #include "ui/switch_dialog.h"
 
 namespace orvel {
@@ -57,6 +59,8 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     setObjectName(QStringLiteral("PlantForm"));
     state_.folders = Folders::from_environment();
     profile_hooks_.show_access_method = [this](int16_t modus) { tick_access_method(modus); };
+    joystick_ = std::make_unique<JoystickAccess>(state_.profile, services_.joystick, services_.mouse);
+    profile_hooks_.detect_joystick = [this](int id) { joystick_->joystick_detect(id); };
 
     random_ = std::make_unique<ClockSeededRandom>(
         static_cast<uint64_t>(services_.clock ? services_.clock->now_ms() : 0));
@@ -81,6 +85,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     };
     actions.announce = [this](const QString& text) { So_icona(*ctx_, text); };
     actions.printable_text = [](const QString& keys) { return printable_text(keys); };
+    actions.joystick_step = [this] { joystick_->joystick_step([this](int key) { run_->Tauvirt_KeyDown(key); }); };
     run_ = std::make_unique<RunController>(state_, *run_face_, timers_, std::move(actions));
 
     BoardWindowCalls calls;
@@ -152,8 +157,7 @@ void MainWindow::build_menus()
         connect(a, &QAction::triggered, this, [this, i] { Tipus_exploracio_Click(i); });
         Tipus_exploracio_[static_cast<size_t>(i)] = a;
     }
-    // The joystick and voice methods are not available in this version.
-    Tipus_exploracio_[4]->setEnabled(false);
+    // The voice method is not available in this version.
     Tipus_exploracio_[5]->setEnabled(false);
 
     // Run mode's own commands, straight on the menu bar.
@@ -370,6 +374,14 @@ void MainWindow::Tipus_exploracio_Click(int index)
     tick_access_method(state_.profile.modus);
     if (run_mode_)
         run_->restart_access_method();
+}
+
+void MainWindow::choose_joystick()
+{
+    joystick_->choose_joystick();
+    USR_JOYSTIC dialog(state_.profile, this);
+    dialog.exec();
+    tick_access_method(state_.profile.modus);
 }
 
 void MainWindow::open_switch_dialog(int pulsador, const QString& caption)

@@ -27,6 +27,7 @@ namespace orvel {
 class AreaCanvas;
 class BoardHooks;
 class EditorFace;
+class JoystickAccess;
 class RunController;
 class OutsideCommands;
 class RandomSource;
@@ -78,7 +79,7 @@ protected:
 private:
     // AccessMethodDialogs
     void open_switch_dialog(int pulsador, const QString& caption) override;
-    void choose_joystick() override {}
+    void choose_joystick() override;
     void choose_voice() override {}
 
     void build_menus();
@@ -98,6 +99,7 @@ private:
     std::unique_ptr<BoardHooks> hooks_;
     std::unique_ptr<ExecContext> ctx_;
     std::unique_ptr<OutsideCommands> outside_;
+    std::unique_ptr<JoystickAccess> joystick_;
 
     RunTimerSet timers_;
 
