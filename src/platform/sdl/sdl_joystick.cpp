@@ -11,6 +11,10 @@ uint32_t joystick_axis_position(int16_t sdl_value)
 
 SdlJoystick::SdlJoystick()
 {
+    // Joysticks bring up SDL's event system, whose own SIGINT and SIGTERM
+    // handlers would turn those signals into events nobody reads: Orvel could
+    // then no longer be ended by them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
         error_ = QString::fromUtf8(SDL_GetError());
         return;

@@ -87,6 +87,7 @@ const bool plugged_in = [] {
     const char* path = std::getenv("ORVEL_E2E_JOYSTICK_FIFO");
     if (!path || !*path)
         return false;
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0)
         return false;
     SDL_VirtualJoystickDesc desc;
