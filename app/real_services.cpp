@@ -7,6 +7,7 @@
 #include "platform/qt_clipboard.h"
 #include "platform/qt_process_launcher.h"
 #include "platform/sdl/sdl_joystick.h"
+#include "platform/sdl/sdl_sound_input.h"
 #include "platform/speech_and_sound.h"
 #include "platform/sqlite_registry_store.h"
 #include "platform/x11/x11_display.h"
@@ -53,6 +54,9 @@ RealServices::RealServices(MessageBoxes& messages)
     joystick_ = std::make_unique<SdlJoystick>();
     if (joystick_->is_open())
         services_.joystick = joystick_.get();
+
+    sound_input_ = std::make_unique<SdlSoundInput>();
+    services_.sound_input = sound_input_.get();
 }
 
 RealServices::~RealServices() = default;

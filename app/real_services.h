@@ -20,6 +20,7 @@ class QtClipboard;
 class SpeechAndSound;
 class SqliteRegistryStore;
 class SdlJoystick;
+class SdlSoundInput;
 
 class RealServices {
 public:
@@ -62,6 +63,9 @@ private:
 
     // Joysticks (SDL2).
     std::unique_ptr<SdlJoystick> joystick_;
+
+    // The microphone (SDL2 capture).
+    std::unique_ptr<SdlSoundInput> sound_input_;
 
     QString error_;
     Services services_;

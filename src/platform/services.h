@@ -17,6 +17,7 @@ class SpeechEngine;    // the six speech-engine operations (platform/speech_engi
 class TextReader;      // the outside reader of text files (platform/text_reader.h)
 class RegistryStore;   // roots, keys and typed values (platform/registry_store.h)
 class JoystickDevice;  // joystick positions and buttons (platform/joystick_device.h)
+class SoundInput;      // the microphone (platform/sound_input.h)
 
 struct Services {
     MessageBoxes* messages = nullptr;
@@ -31,6 +32,7 @@ struct Services {
     TextReader* text_reader = nullptr;
     RegistryStore* registry = nullptr;
     JoystickDevice* joystick = nullptr;
+    SoundInput* sound_input = nullptr;
 };
 
 }  // namespace orvel

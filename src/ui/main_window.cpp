@@ -33,6 +33,9 @@
 #include "runtime/cover_picture.h"
 #include "runtime/joystick_access.h"
 #include "runtime/run_controller.h"
+#include "runtime/voice/speech_recognition_engine.h"
+#include "runtime/voice/word_file.h"
+#include "runtime/voice_control.h"
 #include "runtime/scan_order.h"
 #include "runtime/started_programs.h"
 #include "ui/area_canvas.h"
@@ -40,6 +43,8 @@
 #include "ui/editor_face.h"
 #include "ui/joystick_dialog.h"
 #include "ui/switch_dialog.h"
+#include "ui/voice_dialog.h"
+#include "ui/voice_engine_windows.h"
 
 namespace orvel {
 
@@ -87,6 +92,21 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     actions.printable_text = [](const QString& keys) { return printable_text(keys); };
     actions.joystick_step = [this] { joystick_->joystick_step([this](int key) { run_->Tauvirt_KeyDown(key); }); };
     run_ = std::make_unique<RunController>(state_, *run_face_, timers_, std::move(actions));
+
+    // Without a sound input there is no recognition engine: training stays off.
+    if (services_.sound_input) {
+        voice_windows_ = std::make_unique<QtVoiceEngineWindows>(this, *services_.messages);
+        voice_engine_ = std::make_unique<SpeechRecognitionEngine>(
+            services_.sound_input, voice_windows_.get(), default_word_file(state_.folders),
+            [this](int word) { voice_->voice_message_handler(word); });
+    }
+    VoiceCalls voice_calls;
+    voice_calls.act_butons = [this](int code, const QString& text) { run_->act_butons(code, text); };
+    voice_calls.key_down = [this](int key) { run_->Tauvirt_KeyDown(key); };
+    voice_calls.show_message = [this](const QString& text) {
+        services_.messages->show(text, QStringLiteral("Orvel"), MessageIcon::Exclamation);
+    };
+    voice_ = std::make_unique<VoiceControl>(state_.profile, voice_engine_.get(), std::move(voice_calls));
 
     BoardWindowCalls calls;
     calls.layout_board_window = [this] { layout_board_window(); };
@@ -157,8 +177,6 @@ void MainWindow::build_menus()
         connect(a, &QAction::triggered, this, [this, i] { Tipus_exploracio_Click(i); });
         Tipus_exploracio_[static_cast<size_t>(i)] = a;
     }
-    // The voice method is not available in this version.
-    Tipus_exploracio_[5]->setEnabled(false);
 
     // Run mode's own commands, straight on the menu bar.
     finapc_ = bar->addAction(QStringLiteral("&Sortir"));
@@ -269,6 +287,7 @@ void MainWindow::actApl_Click()
     run_->Form_Activate(screen_pixels());
     complete_run_mode();
     run_->start_access_method();
+    voice_->start_listening();
 }
 
 void MainWindow::complete_run_mode()
@@ -320,6 +339,7 @@ void MainWindow::finapc_Click()
 {
     if (!run_mode_)
         return;
+    voice_->stop_listening();
     if (services_.sound && !state_.open_midi.isEmpty()) {
         services_.sound->stop_music();
         state_.open_midi.clear();
@@ -369,11 +389,22 @@ void MainWindow::f_obrir_Click()
 
 void MainWindow::Tipus_exploracio_Click(int index)
 {
+    voice_->stop_listening();
     run_->pause_for_access_menu();
     choose_access_method(index, state_.profile, *this);
     tick_access_method(state_.profile.modus);
-    if (run_mode_)
+    if (run_mode_) {
         run_->restart_access_method();
+        voice_->start_listening();
+    }
+}
+
+void MainWindow::choose_voice()
+{
+    voice_->choose_voice();
+    veu dialog(*voice_, state_.profile, this);
+    dialog.exec();
+    tick_access_method(state_.profile.modus);
 }
 
 void MainWindow::choose_joystick()

@@ -28,6 +28,9 @@ class AreaCanvas;
 class BoardHooks;
 class EditorFace;
 class JoystickAccess;
+class SpeechRecognitionEngine;
+class VoiceControl;
+class VoiceEngineWindows;
 class RunController;
 class OutsideCommands;
 class RandomSource;
@@ -80,7 +83,7 @@ private:
     // AccessMethodDialogs
     void open_switch_dialog(int pulsador, const QString& caption) override;
     void choose_joystick() override;
-    void choose_voice() override {}
+    void choose_voice() override;
 
     void build_menus();
     void complete_run_mode();
@@ -100,6 +103,9 @@ private:
     std::unique_ptr<ExecContext> ctx_;
     std::unique_ptr<OutsideCommands> outside_;
     std::unique_ptr<JoystickAccess> joystick_;
+    std::unique_ptr<VoiceEngineWindows> voice_windows_;
+    std::unique_ptr<SpeechRecognitionEngine> voice_engine_;
+    std::unique_ptr<VoiceControl> voice_;
 
     RunTimerSet timers_;
 
