@@ -97,7 +97,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     if (services_.sound_input) {
         voice_windows_ = std::make_unique<QtVoiceEngineWindows>(this, *services_.messages);
         voice_engine_ = std::make_unique<SpeechRecognitionEngine>(
-            services_.sound_input, voice_windows_.get(), default_word_file(state_.folders),
+            services_.sound_input, voice_windows_.get(), [this] { return default_word_file(state_.folders); },
             [this](int word) { voice_->voice_message_handler(word); });
     }
     VoiceCalls voice_calls;

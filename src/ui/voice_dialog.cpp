@@ -59,8 +59,11 @@ veu::veu(VoiceControl& voice, UserProfile& profile, QWidget* parent)
     guardar_ = button("&Guardar...", "CommandGuardar");
     millorar_ = button(" &Millorar...", "CommandVeureLesFuncions");
     volum_ = button("Control del &volum", "CommandControlDelVolum");
-    for (QPushButton* b : {entrenament_, guardar_, millorar_, volum_})
+    for (QPushButton* b : {entrenament_, guardar_, millorar_, volum_}) {
+        // Enter always means "Acceptar", even after one of these was used.
+        b->setAutoDefault(false);
         engine_row->addWidget(b);
+    }
     connect(entrenament_, &QPushButton::clicked, this, [this] { CommandEntrenament_Click(); });
     connect(guardar_, &QPushButton::clicked, this, [this] { CommandGuardar_Click(); });
     connect(millorar_, &QPushButton::clicked, this, [this] { CommandVeureLesFuncions_Click(); });

@@ -70,7 +70,7 @@ TEST(VoiceDialog, EngineButtonsFollowTheEngineAndTheOrderChoice)
     }
     FakeSoundInput mic;
     RecordingWindows windows;
-    SpeechRecognitionEngine engine(&mic, &windows, QStringLiteral("/nonexistent/X.VEU"), {});
+    SpeechRecognitionEngine engine(&mic, &windows, [] { return QStringLiteral("/nonexistent/X.VEU"); }, {});
     VoiceControl voice(profile, &engine, {});
     voice.choose_voice();
     veu d(voice, profile);
@@ -102,7 +102,7 @@ TEST(VoiceEngineWindows, TrainingLevelAndDistancesShowTheEngine)
     ensure_application();
     FakeSoundInput mic;
     RecordingWindows windows;
-    SpeechRecognitionEngine engine(&mic, &windows, QStringLiteral("/nonexistent/X.VEU"), {});
+    SpeechRecognitionEngine engine(&mic, &windows, [] { return QStringLiteral("/nonexistent/X.VEU"); }, {});
     ASSERT_EQ(engine.IniciarUnitReconeixementDeSons(2, QStringLiteral("dreta,esquerra")), 0);
 
     VoiceTrainingWindow training(engine);

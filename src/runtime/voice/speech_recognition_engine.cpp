@@ -13,7 +13,8 @@ constexpr int kWatchdogMs = 500;
 constexpr int kLongestTenths = 14;
 }  // namespace
 
-SpeechRecognitionEngine::SpeechRecognitionEngine(SoundInput* input, VoiceEngineWindows* windows, QString word_file,
+SpeechRecognitionEngine::SpeechRecognitionEngine(SoundInput* input, VoiceEngineWindows* windows,
+                                                 std::function<QString()> word_file,
                                                  std::function<void(int)> post_message)
     : input_(input),
       windows_(windows),
@@ -39,8 +40,9 @@ int SpeechRecognitionEngine::IniciarUnitReconeixementDeSons(int16_t word_count, 
         return 1;
     list = list.mid(0, word_count);
     matcher_.set_words(list);
-    if (QFileInfo::exists(word_file_))
-        load_words(word_file_);
+    const QString file = word_file_ ? word_file_() : QString();
+    if (!file.isEmpty() && QFileInfo::exists(file))
+        load_words(file);
     if (!input_ || !input_->start([this](const int16_t* s, size_t n) {
             // The sound system's thread: queue the samples and wake this thread once.
             std::lock_guard lock(inbox_mutex_);
@@ -92,7 +94,7 @@ void SpeechRecognitionEngine::GuardarFitxerReconeixementDeParaules()
 {
     if (!windows_)
         return;
-    const QString chosen = windows_->choose_word_file(word_file_);
+    const QString chosen = windows_->choose_word_file(word_file_ ? word_file_() : QString());
     if (!chosen.isEmpty())
         save_words(chosen);
 }

@@ -36,8 +36,9 @@ public:
 class SpeechRecognitionEngine : public QObject {
 public:
     // `post_message` receives each recognised word's index (or -1) on the
-    // user-interface thread. `word_file` is the person's file of trained words.
-    SpeechRecognitionEngine(SoundInput* input, VoiceEngineWindows* windows, QString word_file,
+    // user-interface thread. `word_file` names the file of trained words of
+    // the person using Orvel at the time the engine starts.
+    SpeechRecognitionEngine(SoundInput* input, VoiceEngineWindows* windows, std::function<QString()> word_file,
                             std::function<void(int word)> post_message);
     ~SpeechRecognitionEngine() override;
 
@@ -79,7 +80,7 @@ private:
 
     SoundInput* input_;
     VoiceEngineWindows* windows_;
-    QString word_file_;
+    std::function<QString()> word_file_;
     std::function<void(int)> post_message_;
     MfccExtractor mfcc_;
     WordMatcher matcher_;

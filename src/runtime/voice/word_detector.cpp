@@ -42,6 +42,15 @@ void WordDetector::frame(const int16_t* samples)
     if (frames_seen_ == 1)
         noise_db_ = db;
 
+    if (!in_word_ && cut_) {
+        const bool quiet = db < noise_db_ + kStayAboveNoise || db < kQuietestSpeech;
+        quiet_run_ = quiet ? quiet_run_ + 1 : 0;
+        if (quiet_run_ >= kShortQuietFrames) {
+            cut_ = false;
+            quiet_run_ = 0;
+        }
+        return;
+    }
     if (!in_word_) {
         const bool loud = db > noise_db_ + kStartAboveNoise && db > kQuietestSpeech;
         loud_run_ = loud ? loud_run_ + 1 : 0;
@@ -73,8 +82,10 @@ void WordDetector::frame(const int16_t* samples)
         offered_ = false;
     }
     if (word_frames_ >= longest_frames_ || quiet_run_ >= kLongQuietFrames) {
+        const bool cut = quiet_run_ < kLongQuietFrames;
         offer_word(true);
         end_word();
+        cut_ = cut;
     } else if (quiet_run_ >= kShortQuietFrames && !offered_) {
         offered_ = true;
         if (offer_word(false))

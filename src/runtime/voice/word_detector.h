@@ -52,6 +52,7 @@ private:
     int word_frames_ = 0;
     int frames_seen_ = 0;
     bool offered_ = false;  // offered once during the present quiet
+    bool cut_ = false;      // a word was cut at its longest: the rest of it is no new word
     double noise_db_ = -70;
     double last_db_ = -100;
 };

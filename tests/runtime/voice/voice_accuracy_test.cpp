@@ -101,7 +101,7 @@ TEST(VoiceAccuracy, HeldOutOrdersAreRecognisedAndOtherWordsRejected)
 
     SdlSoundInput microphone;
     std::vector<int> answers;
-    SpeechRecognitionEngine engine(&microphone, nullptr, dir.filePath(QStringLiteral("NONE.VEU")),
+    SpeechRecognitionEngine engine(&microphone, nullptr, {},
                                    [&](int word) { answers.push_back(word); });
     size_t trained = 0;
     std::function<void(bool)> next_example = [&](bool taken) {

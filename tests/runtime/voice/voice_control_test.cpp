@@ -160,7 +160,7 @@ TEST(VoiceEngineStart, NoMicrophoneIsReportedAndLengthsAreClamped)
     UserProfile profile;
     FakeSoundInput mic;
     RecordingEngineWindows windows;
-    SpeechRecognitionEngine engine(&mic, &windows, QStringLiteral("/nonexistent/A.VEU"), {});
+    SpeechRecognitionEngine engine(&mic, &windows, [] { return QStringLiteral("/nonexistent/A.VEU"); }, {});
     QStringList messages;
     VoiceControl voice(profile, &engine, VoiceCalls{{}, {}, [&](const QString& t) { messages << t; }});
     voice.Option1_Click(1);

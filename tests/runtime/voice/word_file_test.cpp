@@ -79,7 +79,7 @@ TEST(WordFile, EngineKeepsItsWordsWhenAFileIsBrokenAndSavesOverTheOldOneWhole)
     ASSERT_TRUE(write_word_file(path, two_words(), &why));
     FakeSoundInput mic;
     MessageWindows windows;
-    SpeechRecognitionEngine engine(&mic, &windows, path, {});
+    SpeechRecognitionEngine engine(&mic, &windows, [&] { return path; }, {});
     // Starting on the same list reads the person's file.
     ASSERT_EQ(engine.IniciarUnitReconeixementDeSons(2, QStringLiteral("AVANÇAR,TEST")), 0);
     EXPECT_TRUE(engine.matcher().trained());
