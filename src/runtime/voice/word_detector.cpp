@@ -13,6 +13,7 @@ constexpr int kStartFrames = 3;
 constexpr int kPrerollFrames = 8;
 constexpr int kShortestWordFrames = 12;
 constexpr double kNoiseFollow = 0.05;
+constexpr int kBackgroundRiseFrames = 300;  // 3 s
 }  // namespace
 
 WordDetector::WordDetector(WordHandler on_word, int longest_ms)
@@ -43,10 +44,19 @@ void WordDetector::frame(const int16_t* samples)
         noise_db_ = db;
 
     if (!in_word_ && cut_) {
-        const bool quiet = db < noise_db_ + kStayAboveNoise || db < kQuietestSpeech;
-        quiet_run_ = quiet ? quiet_run_ + 1 : 0;
-        if (quiet_run_ >= kShortQuietFrames) {
+        // After a cut, no new word starts until the level has stayed below a
+        // word's start for a while; the background may have risen meanwhile.
+        const bool loud = db > noise_db_ + kStartAboveNoise && db > kQuietestSpeech;
+        quiet_run_ = loud ? 0 : quiet_run_ + 1;
+        if (!loud)
+            noise_db_ = db < noise_db_ ? db : noise_db_ + kNoiseFollow * (db - noise_db_);
+        // A level that stays up this long is the new background (a fan was
+        // switched on), not a word: listening resumes over it.
+        if (++cut_frames_ >= kBackgroundRiseFrames)
+            noise_db_ = db;
+        if (quiet_run_ >= kShortQuietFrames || cut_frames_ >= kBackgroundRiseFrames) {
             cut_ = false;
+            cut_frames_ = 0;
             quiet_run_ = 0;
         }
         return;

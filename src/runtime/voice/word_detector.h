@@ -53,6 +53,7 @@ private:
     int frames_seen_ = 0;
     bool offered_ = false;  // offered once during the present quiet
     bool cut_ = false;      // a word was cut at its longest: the rest of it is no new word
+    int cut_frames_ = 0;
     double noise_db_ = -70;
     double last_db_ = -100;
 };
