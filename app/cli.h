@@ -13,5 +13,6 @@ int execute(const QStringList& args);  // --execute BOARD.ORV [N ...]
 constexpr int kOk = 0;
 constexpr int kRefused = 1;
 constexpr int kUsage = 2;
+constexpr int kNotTyped = 3;  // --execute: keys failed or were not read by the target in time
 
 }  // namespace orvel::cli

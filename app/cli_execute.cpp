@@ -140,12 +140,17 @@ int execute(const QStringList& args)
     }
     if (hooks.quit_requested)
         close_started_programs(ctx);
-    if (services.keys)
-        services.keys->wait_until_processed();
+    // The target reads every key before the keycodes lent for them are given back.
+    if (services.keys && !services.keys->finish())
+        ++state.key_runs_failed;
     // Speech and sounds are heard to their end; music stops.
     real.finish_sounds();
     serve_pending_pastes();
     // Started programs are left running (detached), unless the board closed them.
+    if (state.key_runs_failed > 0) {
+        print_error(QStringLiteral("%1 run(s) of keys were not typed as written").arg(state.key_runs_failed));
+        return kNotTyped;
+    }
     return kOk;
 }
 

@@ -25,7 +25,7 @@ public:
         characters += notation.size();
         return 0;
     }
-    void wait_until_processed() override {}
+    bool wait_until_processed() override { return true; }
     int64_t characters = 0;
 };
 

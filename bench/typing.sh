@@ -7,6 +7,7 @@ set -uo pipefail
 build=${ORVEL_BUILD:-build}
 driver="$build/bench/bench_typing"
 . "$(dirname "$0")/lib/session.sh"
+. "$(dirname "$0")/../tests/e2e/lib/editor.sh"
 require_tools typing.sh Xvfb xterm xdotool openbox python3
 [ -x "$driver" ] || { echo "typing.sh: $driver not built, skipped"; exit 0; }
 
@@ -45,24 +46,6 @@ wait_wm_idle() {  # until the window manager has used no CPU for half a second (
     previous=$current
     sleep 0.5
   done
-}
-
-compare() {  # expected actual -> "lost wrong"
-  python3 - "$1" "$2" <<'PY'
-import sys, difflib
-want = open(sys.argv[1], encoding="utf-8").read()
-try:
-    got = open(sys.argv[2], encoding="utf-8", errors="replace").read()
-except FileNotFoundError:
-    got = ""
-lost = wrong = 0
-for op, a1, a2, b1, b2 in difflib.SequenceMatcher(None, want, got, autojunk=False).get_opcodes():
-    if op == "delete": lost += a2 - a1
-    elif op == "replace":
-        wrong += min(a2 - a1, b2 - b1); lost += max(0, (a2 - a1) - (b2 - b1))
-    elif op == "insert": wrong += b2 - b1
-print(lost, wrong)
-PY
 }
 
 run_one() {  # mode tool text
@@ -105,7 +88,7 @@ run_one() {  # mode tool text
   xdotool key --clearmodifiers ctrl+d; sleep 0.1; xdotool key ctrl+d
   for _ in $(seq 100); do kill -0 "$xterm_pid" 2>/dev/null || break; sleep 0.05; done
   kill "$xterm_pid" 2>/dev/null; wait "$xterm_pid" 2>/dev/null
-  read -r lost wrong < <(compare "$work/$text.txt" "$out")
+  read -r lost wrong < <(text_difference "$work/$text.txt" "$out")
   awk -v m="$mode" -v t="$tool" -v x="$text" -v s="$start" -v f="$finished" -v l="$lost" -v w="$wrong" \
       -v c0="$cpu_before" -v c1="$cpu_after" \
       'BEGIN { d = f - s; printf "%-8s %-16s %-8s %8.2f s %8.0f chars/s  lost %4d  wrong %4d  wm cpu %6.2f s\n",
@@ -113,23 +96,12 @@ run_one() {  # mode tool text
 }
 
 for mode in ${TYPING_MODES:-bare openbox}; do
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-  server=$!; pids+=("$server")
-  for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.05; done
-  [ -s "$work/display" ] || { echo "typing.sh: Xvfb did not start"; exit 1; }
-  export DISPLAY=":$(head -1 "$work/display")"
-  wm_pid=""
-  if [ "$mode" = openbox ]; then
-    openbox --sm-disable >/dev/null 2>&1 & wm_pid=$!; pids+=("$wm_pid")
-    sleep 1.5
-  fi
+  start_x_server "$mode" typing.sh
   setxkbmap us
   for text in catalan ascii; do
     for tool in ${TYPING_TOOLS:-orvel xdotool-delay0 xdotool-default}; do
       run_one "$mode" "$tool" "$text"
     done
   done
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
-  kill "$server" 2>/dev/null; wait "$server" 2>/dev/null
-  rm -f "$work/display"
+  stop_x_server
 done

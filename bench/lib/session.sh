@@ -21,3 +21,25 @@ cleanup_scratch() {
   wait 2>/dev/null
   rm -rf "$work"
 }
+
+# start_x_server MODE NAME: Xvfb on a free display (DISPLAY exported), with openbox
+# when MODE is openbox; sets server and wm_pid (empty without a window manager).
+start_x_server() {
+  local mode="$1" name="$2"
+  rm -f "$work/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+  server=$!; pids+=("$server")
+  for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.05; done
+  [ -s "$work/display" ] || { echo "$name: Xvfb did not start"; exit 1; }
+  export DISPLAY=":$(head -1 "$work/display")"
+  wm_pid=""
+  if [ "$mode" = openbox ]; then
+    openbox --sm-disable >/dev/null 2>&1 & wm_pid=$!; pids+=("$wm_pid")
+    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+  fi
+}
+
+stop_x_server() {
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+  kill "$server" 2>/dev/null; wait "$server" 2>/dev/null
+}

@@ -78,6 +78,7 @@ bool send_run(ExecContext& ctx, const QString& run)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (ctx.services.windows && !ctx.services.windows->activate(ctx.state.target_window)) {
         show_code(ctx, kActivationFailedCode);
+        ++ctx.state.key_runs_failed;
         return true;
     }
     if (!ctx.services.keys)
@@ -85,7 +86,10 @@ bool send_run(ExecContext& ctx, const QString& run)
     const int code = ctx.services.keys->send_keys(run);
     if (code != 0)
         show_code(ctx, code);
-    ctx.services.keys->wait_until_processed();
+    // Waited for even after a failure: part of the run may have been typed.
+    const bool read = ctx.services.keys->wait_until_processed();
+    if (code != 0 || !read)
+        ++ctx.state.key_runs_failed;
     return true;
 }
 

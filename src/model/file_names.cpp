@@ -119,6 +119,10 @@ QString relative_to_folder(const QString& name, const QString& folder)
 {
     if (name.isEmpty() || folder.isEmpty() || !is_absolute_stored_name(name))
         return name;
+    // Both map a drive letter to "/", but C:\T and D:\T are different folders.
+    if (starts_with_drive(name) && starts_with_drive(folder) &&
+        name[0].toUpper() != folder[0].toUpper())
+        return name;
     const QString full = translate_stored_name(name, QString());
     QString base = translate_stored_name(folder, QString());
     if (base == QLatin1String("/"))

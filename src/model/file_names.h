@@ -43,7 +43,8 @@ bool ends_with_no_case(const QString& name, const QString& suffix);
 
 // The name (an absolute path, "/" or "\" separated) made relative to folder when it lies
 // inside it (compared without regard to letter case), with "/" separators; otherwise the
-// name unchanged. This is how names chosen by the user are stored in a board.
+// name unchanged. This is how names chosen by the user are stored in a board. Two
+// different drive letters are never the same folder.
 QString relative_to_folder(const QString& name, const QString& folder);
 
 // The part after the last "/" or "\" (the whole name when there is none).

@@ -31,6 +31,8 @@ struct OrvelState {
     int key_text_depth = 0;
     int commands_run = 0;
     bool execution_stopped = false;
+    // Runs of keys that failed or that the target did not read in time, since start.
+    int key_runs_failed = 0;
 
     // Scanning state shared between run mode and the commands that change it.
     int16_t scan_level = 1;

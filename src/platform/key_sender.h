@@ -13,8 +13,12 @@ public:
     // for an unknown key name or a malformed group; nothing of a run that fails
     // to parse is typed. Every key and modifier pressed is released before it returns.
     virtual int send_keys(const QString& notation) = 0;
-    // Returns once the target has had the chance to process everything sent so far.
-    virtual void wait_until_processed() = 0;
+    // Returns once the target has read everything sent so far; false when it did
+    // not within a time scaled to what it was sent.
+    virtual bool wait_until_processed() = 0;
+    // Waits as above, then gives back whatever the keyboard was lent for typing.
+    // False when the target had not read its keys by then.
+    virtual bool finish() { return wait_until_processed(); }
 };
 
 }  // namespace orvel

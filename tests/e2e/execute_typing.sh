@@ -42,6 +42,22 @@ run_case() {
     stop_x
 }
 
+# Keys that cannot be typed as written make --execute fail, though the rest runs.
+failed_run_case() {
+    local out="$E2E_WORK/typed-failed.txt" board="$E2E_WORK/typing-failed.ORV" log="$E2E_WORK/orvel-failed.log"
+    rm -f "$out"
+    start_x bare
+    write_board "$board" "xterm -u8 -geometry 80x10+300+200 -fn fixed -e sh -c \"cat > $out\"" "" "a{NOSUCHKEY}" "b~^d"
+    local rc=0
+    "$ORVEL_BIN" --execute "$board" 2 3 >"$log" 2>&1 || rc=$?
+    [ "$rc" = 3 ] || { cat "$log"; fail "orvel --execute exited $rc after a failed run, not 3"; }
+    wait_for_file "$out" || fail "the terminal did not finish (failed run)"
+    [ "$(cat "$out")" = b ] || fail "the runs around a failed one were not typed: $(cat "$out")"
+    echo "ok: a failed run makes --execute exit 3"
+    stop_x
+}
+failed_run_case
+
 # E2E_MODES and E2E_LAYOUTS choose a subset while working on one case.
 for mode in ${E2E_MODES:-bare openbox}; do
     for layout in ${E2E_LAYOUTS:-us es fr}; do

@@ -121,11 +121,19 @@ TEST(Executor, SendAndActivationFailuresShowTheirCodeAndExecutionGoesOn)
     EditorHarness h;
     h.keys.failures.insert("{NOSUCHKEY}", 3);
     run(h, "{NOSUCHKEY}{|SONA A.WAV}ok");
+    EXPECT_EQ(h.state.key_runs_failed, 1);
     h.windows.refuse_activation.insert(0x41);
     run(h, "lost{|SONA B.WAV}");
     EXPECT_EQ(h.messages.texts, QStringList({"3", QString::number(kActivationFailedCode)}));
     EXPECT_EQ(h.keys.runs, QStringList({"ok"}));
     EXPECT_EQ(h.outside.calls, QStringList({"SONA:A.WAV", "SONA:B.WAV"}));
+    EXPECT_EQ(h.state.key_runs_failed, 2);
+    // A target that did not read its keys in time: typed, but counted as not delivered.
+    h.windows.refuse_activation.clear();
+    h.keys.targets_stop_reading = true;
+    run(h, "late");
+    EXPECT_EQ(h.keys.runs, QStringList({"ok", "late"}));
+    EXPECT_EQ(h.state.key_runs_failed, 3);
 }
 
 TEST(Executor, BusyPointerAndFocusFollowTheAccessMethod)

@@ -20,7 +20,7 @@ using namespace orvel;
 class NullKeys : public KeySender {
 public:
     int send_keys(const QString& notation) override { return notation.size() % 7 == 3 ? 1 : 0; }
-    void wait_until_processed() override {}
+    bool wait_until_processed() override { return true; }
 };
 
 class NullMouse : public MouseDevice {

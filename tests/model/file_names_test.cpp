@@ -41,13 +41,19 @@ TEST(FileNames, PureNameRules)
                                          {u"a/b"_s, QString(), u"a/b"_s},
                                          {QString(), u"/b"_s, QString()}})
         EXPECT_EQ(translate_stored_name(r.in, r.base), r.out) << r.in.toStdString();
-    // Relative only inside the folder; a sibling whose name starts the same is not inside.
+    // Relative only inside the folder, letter case kept; a sibling whose name starts the
+    // same is not inside, nor is another drive letter although both map to "/".
     for (const Row& r : std::vector<Row>{{u"/home/u/boards/sons/bee.wav"_s, u"/home/u/boards"_s, u"sons/bee.wav"_s},
                                          {u"/HOME/U/BOARDS/X.BMP"_s, u"/home/u/boards/"_s, u"X.BMP"_s},
                                          {u"C:\\BOARDS\\SONS\\A.WAV"_s, u"/BOARDS"_s, u"SONS/A.WAV"_s},
+                                         {u"C:\\T\\IMG\\A.BMP"_s, u"c:\\t"_s, u"IMG/A.BMP"_s},
+                                         {u"D:\\T\\IMG\\A.BMP"_s, u"C:\\T"_s, u"D:\\T\\IMG\\A.BMP"_s},
+                                         {u"/T/A.BMP"_s, u"D:\\T"_s, u"A.BMP"_s},
                                          {u"/home/u/boards2/x.wav"_s, u"/home/u/boards"_s, u"/home/u/boards2/x.wav"_s},
                                          {u"/other/x.wav"_s, u"/home/u"_s, u"/other/x.wav"_s},
                                          {u"sons/x.wav"_s, u"/home/u"_s, u"sons/x.wav"_s},
+                                         {u"/t/x/../img/a.bmp"_s, u"/t"_s, u"img/a.bmp"_s},
+                                         {u"/t"_s, u"/t"_s, u"/t"_s},
                                          {u"/x.wav"_s, u"/"_s, u"x.wav"_s}})
         EXPECT_EQ(relative_to_folder(r.in, r.base), r.out) << r.in.toStdString();
     EXPECT_TRUE(same_file_name(u"(Sense Nom)"_s, u"(SENSE NOM)"_s));

@@ -5,6 +5,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/keysym.h>
 
 #include <algorithm>
 #include <csignal>
@@ -145,6 +146,24 @@ int XSession::run(const std::vector<QByteArray>& argv)
 bool XSession::set_layout(const QString& layout)
 {
     return run({"setxkbmap", "-display", m_display_name, layout.toUtf8()}) == 0;
+}
+
+bool XSession::leave_empty_keycodes(int count)
+{
+    Display* d = m_display->get();
+    int min = 0, max = 0, per_code = 0, empty = 0;
+    XDisplayKeycodes(d, &min, &max);
+    KeySym* syms = XGetKeyboardMapping(d, static_cast<KeyCode>(min), max - min + 1, &per_code);
+    for (int code = min; code <= max; ++code) {
+        const KeySym* row = syms + (code - min) * per_code;
+        if (std::any_of(row, row + per_code, [](KeySym s) { return s != NoSymbol; }) || empty++ < count)
+            continue;
+        KeySym filler = XK_F35;
+        XChangeKeyboardMapping(d, code, 1, &filler, 1);
+    }
+    XFree(syms);
+    XSync(d, False);
+    return empty >= count;
 }
 
 XSession::Terminal XSession::start_terminal(const QString& file, const QString& title)

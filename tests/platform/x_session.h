@@ -29,6 +29,9 @@ public:
     X11WindowSystem& windows() { return *m_windows; }
 
     bool set_layout(const QString& layout);
+    // Gives every keycode without symbols but `count` of them one (F35). False when
+    // fewer than `count` were empty.
+    bool leave_empty_keycodes(int count);
 
     struct Terminal {
         pid_t pid = -1;

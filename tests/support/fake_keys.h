@@ -22,16 +22,18 @@ public:
         log_event(log, QStringLiteral("keys:%1").arg(notation));
         return 0;
     }
-    void wait_until_processed() override
+    bool wait_until_processed() override
     {
         ++waits;
         log_event(log, QStringLiteral("wait"));
+        return !targets_stop_reading;
     }
 
     QStringList runs;                // every run that was typed, in order
     QString typed;                   // the runs joined
     int waits = 0;
     QHash<QString, int> failures;    // a run that fails with its code
+    bool targets_stop_reading = false;  // waits report that the target did not read in time
     EventLog* log = nullptr;
 };
 

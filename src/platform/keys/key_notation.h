@@ -26,6 +26,7 @@ enum KeySendError : int {
     key_error_too_many_keys = 6,         // more than 100000 strokes in one run
     key_error_no_display = 7,            // no X display or no XTest extension
     key_error_no_free_keycode = 8,       // a character is on no key and no keycode is free to borrow
+    key_error_target_not_reading = 9,    // the target did not read earlier keys in time; the rest was not typed
 };
 
 enum class NamedKey : uint8_t {

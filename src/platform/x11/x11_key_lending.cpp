@@ -3,17 +3,11 @@
 #include <X11/Xutil.h>
 
 #include <algorithm>
-#include <thread>
+#include <utility>
 
 namespace orvel {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// The least time between a lent keycode's release reaching the server and its
-// symbol changing (25 ms was measured as the edge with an idle xterm).
-constexpr auto quiet_time = std::chrono::milliseconds(100);
 
 bool is_empty_key(XkbDescPtr xkb, int code)
 {
@@ -40,7 +34,10 @@ KeySym case_partner(KeySym sym)
 
 }  // namespace
 
-X11KeyLending::X11KeyLending(Display* display) : m_display(display) {}
+X11KeyLending::X11KeyLending(Display* display, std::function<bool()> wait_for_reading)
+    : m_display(display), m_wait_for_reading(std::move(wait_for_reading))
+{
+}
 
 X11KeyLending::~X11KeyLending()
 {
@@ -97,7 +94,7 @@ X11KeyLending::Entry* X11KeyLending::find(KeySym sym, size_t* slot, int* level)
     return nullptr;
 }
 
-void X11KeyLending::map_all(const std::vector<KeySym>& wanted)
+bool X11KeyLending::map_all(const std::vector<KeySym>& wanted)
 {
     // Places holding a wanted symbol stay as they are.
     std::vector<std::vector<bool>> keep(m_slots.size(), std::vector<bool>(2, false));
@@ -111,7 +108,7 @@ void X11KeyLending::map_all(const std::vector<KeySym>& wanted)
             missing.push_back(sym);
     }
     if (missing.empty())
-        return;
+        return true;
 
     // Free places: empty ones first, then those idle longest.
     std::vector<std::pair<size_t, int>> free_places;
@@ -126,14 +123,13 @@ void X11KeyLending::map_all(const std::vector<KeySym>& wanted)
     std::stable_sort(free_places.begin(), free_places.end(),
                      [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
 
-    std::vector<size_t> changed;
+    // Which place takes which symbol is settled first: the change waits for the
+    // target only when a place it takes was typed and may not have been read.
+    std::vector<std::pair<size_t, KeySym>> assignments;
     std::vector<bool> taken(free_places.size(), false);
     auto put = [&](size_t index, KeySym sym) {
         taken[index] = true;
-        Entry& entry = m_slots[free_places[index].first].levels[free_places[index].second];
-        wait_quiet(entry);
-        entry.sym = sym;
-        changed.push_back(free_places[index].first);
+        assignments.push_back({index, sym});
     };
     // A letter and its capital share a keycode when both places of one are free.
     std::vector<bool> placed(missing.size(), false);
@@ -170,7 +166,18 @@ void X11KeyLending::map_all(const std::vector<KeySym>& wanted)
         put(next, missing[i]);
         placed[i] = true;
     }
+    std::vector<std::pair<size_t, int>> places;
+    for (const auto& [index, sym] : assignments)
+        places.push_back(free_places[index]);
+    if (!read_before_change(places))
+        return false;
+    std::vector<size_t> changed;
+    for (const auto& [index, sym] : assignments) {
+        m_slots[free_places[index].first].levels[free_places[index].second].sym = sym;
+        changed.push_back(free_places[index].first);
+    }
     apply(m_xkb, changed);
+    return true;
 }
 
 X11KeyLending::Place X11KeyLending::place_of(KeySym sym) const
@@ -182,29 +189,52 @@ X11KeyLending::Place X11KeyLending::place_of(KeySym sym) const
     return {};
 }
 
-void X11KeyLending::released(Place place)
+void X11KeyLending::typed(Place place)
 {
     for (Slot& slot : m_slots) {
         if (slot.code == place.code) {
             Entry& entry = slot.levels[place.shifted ? 1 : 0];
-            entry.release_pending = true;
+            entry.unread = true;
             entry.last_use = ++m_uses;
-            m_releases_pending = true;
         }
     }
 }
 
-void X11KeyLending::give_back()
+void X11KeyLending::all_read()
+{
+    for (Slot& slot : m_slots)
+        for (Entry& entry : slot.levels)
+            entry.unread = false;
+}
+
+bool X11KeyLending::read_before_change(const std::vector<std::pair<size_t, int>>& places)
+{
+    const bool unread = std::any_of(places.begin(), places.end(), [&](const std::pair<size_t, int>& place) {
+        return m_slots[place.first].levels[place.second].unread;
+    });
+    if (!unread)
+        return true;
+    const bool read = !m_wait_for_reading || m_wait_for_reading();
+    all_read();  // waited for, read or not: not waited for again
+    return read;
+}
+
+bool X11KeyLending::give_back()
 {
     const bool any_lent = std::any_of(m_slots.begin(), m_slots.end(), [](const Slot& s) {
         return s.levels[0].sym != NoSymbol || s.levels[1].sym != NoSymbol;
     });
     if (!m_display || !any_lent)
-        return;
+        return true;
+    std::vector<std::pair<size_t, int>> places;
+    for (size_t i = 0; i < m_slots.size(); ++i)
+        for (int l = 0; l < 2; ++l)
+            places.push_back({i, l});
+    const bool read = read_before_change(places);
     XkbDescPtr xkb = XkbGetMap(m_display, XkbKeyTypesMask | XkbKeySymsMask | XkbKeyActionsMask | XkbModifierMapMask,
                                XkbUseCoreKbd);
     if (!xkb)
-        return;
+        return read;
     std::vector<size_t> changed;
     for (size_t i = 0; i < m_slots.size(); ++i) {
         Slot& slot = m_slots[i];
@@ -212,37 +242,14 @@ void X11KeyLending::give_back()
             continue;
         if (!holds(xkb, slot.code, slot.levels[0].sym, slot.levels[1].sym))
             continue;  // not ours any more
-        for (Entry& entry : slot.levels) {
-            wait_quiet(entry);
-            entry.sym = NoSymbol;
-        }
+        slot.levels[0].sym = slot.levels[1].sym = NoSymbol;
         changed.push_back(i);
     }
     apply(xkb, changed);
     XkbFreeKeyboard(xkb, 0, True);
     XSync(m_display, False);
     m_slots.clear();
-}
-
-// Events are queued faster than the server handles them: the quiet time counts from
-// the XSync that saw the release through, not from when it was queued.
-void X11KeyLending::wait_quiet(Entry& entry)
-{
-    if (entry.release_pending && m_releases_pending) {
-        XSync(m_display, False);
-        const auto done = Clock::now();
-        for (Slot& slot : m_slots) {
-            for (Entry& e : slot.levels) {
-                if (e.release_pending) {
-                    e.release_done = done;
-                    e.release_pending = false;
-                }
-            }
-        }
-        m_releases_pending = false;
-    }
-    if (entry.release_done != Clock::time_point{})
-        std::this_thread::sleep_until(entry.release_done + quiet_time);
+    return read;
 }
 
 // One keymap change for all the keycodes: the keys between them are sent back

@@ -9,13 +9,14 @@
 // which under load can be long after the server had it. So a lent symbol stays
 // on its keycode after the run that needed it: the next run that lacks the same
 // symbol finds it ready (no keymap change at all). A symbol gives way to another
-// only when it has been idle longest and at least a quiet time after its last
-// release. Every keycode still lent is emptied when the lending ends.
+// only when it has been idle longest, and a keycode typed since the target last
+// read everything changes only after waiting for the target to read it. Every
+// keycode still lent is emptied when the lending ends.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 
-#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace orvel {
@@ -27,7 +28,9 @@ public:
         bool shifted = false;
     };
 
-    explicit X11KeyLending(Display* display);
+    // `wait_for_reading` waits until the targets have read every key typed so far;
+    // false when one did not in time.
+    X11KeyLending(Display* display, std::function<bool()> wait_for_reading);
     ~X11KeyLending();
     X11KeyLending(const X11KeyLending&) = delete;
     X11KeyLending& operator=(const X11KeyLending&) = delete;
@@ -43,18 +46,22 @@ public:
     // How many different symbols can be lent at once.
     size_t capacity() const;
     // Makes every symbol in `wanted` (at most capacity()) typeable, in one keymap change.
-    void map_all(const std::vector<KeySym>& wanted);
+    // False, with nothing changed, when a keycode to change was typed and its
+    // target did not read it in time.
+    bool map_all(const std::vector<KeySym>& wanted);
     Place place_of(KeySym sym) const;
-    void released(Place place);
-    // Empties every lent keycode.
-    void give_back();
+    void typed(Place place);
+    // The targets have read every key typed so far.
+    void all_read();
+    // Empties every lent keycode, after the targets have read what was typed through
+    // them. False when they did not in time (the keycodes are emptied all the same).
+    bool give_back();
 
 private:
     struct Entry {
         KeySym sym = NoSymbol;
-        bool release_pending = false;                        // released since the last XSync
-        std::chrono::steady_clock::time_point release_done;  // the server had the release by then
-        uint64_t last_use = 0;                               // for lending the longest-idle place
+        bool unread = false;    // typed since the targets last read everything
+        uint64_t last_use = 0;  // for lending the longest-idle place
     };
     struct Slot {
         KeyCode code;
@@ -62,14 +69,14 @@ private:
     };
 
     Entry* find(KeySym sym, size_t* slot, int* level);
-    void wait_quiet(Entry& entry);
+    bool read_before_change(const std::vector<std::pair<size_t, int>>& places);
     void apply(XkbDescPtr xkb, const std::vector<size_t>& changed);
 
     Display* m_display;
     XkbDescPtr m_xkb = nullptr;  // the current run's keymap
     int m_levels = 1;            // 2 when Shift can be pressed
     std::vector<Slot> m_slots;
-    bool m_releases_pending = false;
+    std::function<bool()> m_wait_for_reading;
     uint64_t m_uses = 0;
 };
 

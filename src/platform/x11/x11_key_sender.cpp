@@ -3,6 +3,7 @@
 #include "platform/keys/key_notation.h"
 #include "platform/x11/x11_display.h"
 #include "platform/x11/x11_key_lending.h"
+#include "platform/x11/x11_target_reading.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -12,20 +13,13 @@
 
 #include <algorithm>
 #include <bit>
-#include <chrono>
 #include <map>
-#include <thread>
 #include <unordered_map>
 #include <vector>
 
 namespace orvel {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// The moment wait_until_processed gives the target after the server has everything.
-constexpr auto target_reading_time = std::chrono::milliseconds(30);
 
 KeySym keysym_for_char(char32_t c)
 {
@@ -273,8 +267,7 @@ int X11KeySender::send_keys(const QString& notation)
     const bool caps_was_locked = state.locked_mods & LockMask;
     bool caps_wanted = caps_was_locked;
     const unsigned locked_mods = state.locked_mods & ~LockMask;
-    if (!m_lending)
-        m_lending = std::make_unique<X11KeyLending>(display);
+    start_lending();
     X11KeyLending& lending = *m_lending;
     lending.begin_run(xkb);
     const KeymapSnapshot keymap(xkb, state, locked_mods, lending);
@@ -325,11 +318,18 @@ int X11KeySender::send_keys(const QString& notation)
 
     if (caps_was_locked)
         XkbLockModifiers(display, XkbUseCoreKbd, LockMask, 0);
+    int result = key_send_ok;
     {
         StrokeTyper typer(display, keymap, user_mods);
         for (size_t segment = 0; segment + 1 < segment_starts.size(); ++segment) {
             typer.release_modifiers();
-            lending.map_all(segment_symbols[segment]);
+            XFlush(display);
+            if (!lending.map_all(segment_symbols[segment])) {
+                result = key_error_target_not_reading;
+                break;
+            }
+            // A press and a release for each stroke: what the target has to read.
+            m_reading->typing(2 * (segment_starts[segment + 1] - segment_starts[segment]));
             for (size_t i = segment_starts[segment]; i < segment_starts[segment + 1]; ++i) {
                 const PlannedStroke& stroke = plan[i];
                 if (const KeyChoice* choice = keymap.find(stroke.sym)) {
@@ -337,7 +337,7 @@ int X11KeySender::send_keys(const QString& notation)
                 } else {
                     const X11KeyLending::Place place = lending.place_of(stroke.sym);
                     typer.type(place.code, stroke.notation_mods | (place.shifted ? ShiftMask : 0u));
-                    lending.released(place);
+                    lending.typed(place);
                 }
             }
             XFlush(display);
@@ -348,15 +348,36 @@ int X11KeySender::send_keys(const QString& notation)
         XkbLockModifiers(display, XkbUseCoreKbd, LockMask, LockMask);
     XkbFreeKeyboard(xkb, 0, True);
     XSync(display, False);
-    return key_send_ok;
+    return result;
 }
 
-void X11KeySender::wait_until_processed()
+void X11KeySender::start_lending()
+{
+    if (m_lending)
+        return;
+    m_reading = std::make_unique<X11TargetReading>(m_display.get());
+    m_lending = std::make_unique<X11KeyLending>(m_display.get(), [this] { return m_reading->wait_until_read(); });
+}
+
+bool X11KeySender::wait_until_processed()
 {
     if (!m_display.ok())
-        return;
-    XSync(m_display.get(), False);
-    std::this_thread::sleep_for(target_reading_time);
+        return true;
+    start_lending();
+    // With nothing typed since, it still synchronises once with the focused window.
+    if (!m_reading->pending())
+        m_reading->typing(0);
+    const bool read = m_reading->wait_until_read();
+    m_lending->all_read();
+    return read;
+}
+
+bool X11KeySender::finish()
+{
+    if (!m_lending)
+        return true;
+    const bool read = wait_until_processed();
+    return m_lending->give_back() && read;
 }
 
 }  // namespace orvel

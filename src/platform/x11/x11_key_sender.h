@@ -8,6 +8,7 @@ namespace orvel {
 
 class X11Display;
 class X11KeyLending;
+class X11TargetReading;
 
 class X11KeySender : public KeySender {
 public:
@@ -15,12 +16,16 @@ public:
     explicit X11KeySender(X11Display& display);
     ~X11KeySender() override;
     int send_keys(const QString& notation) override;
-    // Synchronises with the server, then gives the target a fixed, short moment
-    // to read the events (there is no way to ask a client whether it has).
-    void wait_until_processed() override;
+    // Pings the windows typed into, or gives those that do not answer pings a
+    // time scaled to what they were sent (see X11TargetReading).
+    bool wait_until_processed() override;
+    bool finish() override;
 
 private:
+    void start_lending();
+
     X11Display& m_display;
+    std::unique_ptr<X11TargetReading> m_reading;  // outlives the lending, which waits through it
     std::unique_ptr<X11KeyLending> m_lending;
 };
 

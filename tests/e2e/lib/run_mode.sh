@@ -7,18 +7,22 @@
 unset QT_QPA_PLATFORM
 
 # The board: root area 0,0-400,300 (640 x 483 board pixels on a 1024 x 768
-# screen), four areas in a 2 x 2 grid typing a, b, c and Enter.
+# screen), four areas in a 2 x 2 grid typing a, b, c and Enter, or the four key
+# texts given after the program.
 #   2: 20,20-180,140   3: 220,20-380,140   4: 20,160-180,280   5: 220,160-380,280
 write_grid_board() {
     local file="$1" program="$2"
+    local keys=("${3:-a}" "${4:-b}" "${5:-c}" "${6:-~}")
     program=${program//\"/¶}
     {
         printf ' 2 \n 1 \n\n 5 \n"%s"\n 0 \n""\n""\n""\n""\n""\n 1 \n 0 \n 0 \n 0 \n 0 \n 100 \n' "$program"
         printf ' 0 \n 0 \n 400 \n 300 \n 0 \n 0 \n""\n""\n""\n""\n 0 \n 0 \n'
-        local area
-        for area in "20 20 180 140 a" "220 20 380 140 b" "20 160 180 280 c" "220 160 380 280 ~"; do
+        local area i=0
+        for area in "20 20 180 140" "220 20 380 140" "20 160 180 280" "220 160 380 280"; do
             set -- $area
-            printf ' %d \n %d \n %d \n %d \n 1 \n 0 \n""\n""\n"%s"\n""\n 0 \n 0 \n' "$1" "$2" "$3" "$4" "$5"
+            printf ' %d \n %d \n %d \n %d \n 1 \n 0 \n""\n""\n"%s"\n""\n 0 \n 0 \n' "$1" "$2" "$3" "$4" \
+                "${keys[i]//\"/¶}"
+            i=$((i + 1))
         done
     } | sed 's/$/\r/' | iconv -f UTF-8 -t WINDOWS-1252 >"$file" || fail "cannot write board $file"
 }
