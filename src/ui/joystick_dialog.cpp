@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "runtime/joystick_dialog_rules.h"
+#include "ui/dialog_buttons.h"
 #include "ui/frame_color_box.h"
 
 namespace orvel {
@@ -76,18 +77,7 @@ USR_JOYSTIC::USR_JOYSTIC(UserProfile& profile, QWidget* parent) : QDialog(parent
     form->addRow(color_box_);
     layout->addLayout(form);
 
-    auto* buttons = new QHBoxLayout;
-    auto* accept = new QPushButton(QStringLiteral("Acceptar"));
-    accept->setObjectName(QStringLiteral("buto_0"));
-    accept->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancelar"));
-    cancel->setObjectName(QStringLiteral("buto_1"));
-    connect(accept, &QPushButton::clicked, this, [this] { buto_Click(0); });
-    connect(cancel, &QPushButton::clicked, this, [this] { buto_Click(1); });
-    buttons->addStretch();
-    buttons->addWidget(accept);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    add_accept_cancel(this, layout, [this](int index) { buto_Click(index); });
 }
 
 void USR_JOYSTIC::HScroll1_Change(int i)

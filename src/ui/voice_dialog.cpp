@@ -14,6 +14,7 @@
 #include "model/ini_file.h"
 #include "runtime/voice/speech_recognition_engine.h"
 #include "runtime/voice_control.h"
+#include "ui/dialog_buttons.h"
 #include "ui/frame_color_box.h"
 
 namespace orvel {
@@ -99,16 +100,7 @@ veu::veu(VoiceControl& voice, UserProfile& profile, QWidget* parent)
     form->addRow(color_box_);
     layout->addLayout(form);
 
-    auto* buttons = new QHBoxLayout;
-    auto* accept = button("Acceptar", "buto_0");
-    accept->setDefault(true);
-    auto* cancel = button("Cancelar", "buto_1");
-    connect(accept, &QPushButton::clicked, this, [this] { buto_Click(0); });
-    connect(cancel, &QPushButton::clicked, this, [this] { buto_Click(1); });
-    buttons->addStretch();
-    buttons->addWidget(accept);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    add_accept_cancel(this, layout, [this](int index) { buto_Click(index); });
 
     HScroll1_->setValue(std::clamp<int>(voice_.recording_tenths, kShortestTenths, kLongestTenths));
     HScroll1_Change();

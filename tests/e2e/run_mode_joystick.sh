@@ -10,63 +10,12 @@ set -u
 . "$(dirname "$0")/lib/run_mode.sh"
 
 JOYSTICK_BIN="$(dirname "$ORVEL_BIN")/orvel_e2e_joystick"
-# The terminal passes each key on at once (raw), so every selection can be
-# awaited before the next move; Enter arrives as a carriage return.
-TERMINAL='xterm -u8 -geometry 30x6 -fn fixed -title terminal -e sh -c "stty raw -echo; cat > '
-
 [ -x "$JOYSTICK_BIN" ] || fail "missing $JOYSTICK_BIN"
-
-wait_for_text() {
-    local file="$1" expected="$2" n=0
-    until [ -f "$file" ] && [ "$(cat "$file"; printf X)" = "${expected}X" ]; do
-        n=$((n + 1))
-        [ "$n" -lt 60 ] || {
-            import -window root "$E2E_WORK/screen-$CASE.png" 2>/dev/null
-            echo "--- expected"; printf '%s' "$expected" | od -c
-            echo "--- arrived"; od -c "$file" 2>/dev/null
-            cat "$LOG"
-            fail "typed text differs ($CASE)"
-        }
-        sleep 0.1
-    done
-}
 
 # write_joystick_profile FILE MODUS N_JOYSTIC: polled every tenth of a second.
 write_joystick_profile() {
     printf '[Orvel]\r\nInterval= 100\r\nSo=Si\r\nmodus= %d\r\ntemps= 0\r\ngruix= 8\r\ncolor= 255\r\naccio1= 0\r\naccio2= 0\r\nvariable1=\r\nvariable2=\r\nretard1= 0\r\nretard2= 0\r\nn_joystic= %d\r\njoystic_sensi= 1\r\njoystic_retard= 1\r\n' \
         "$2" "$3" >"$1"
-}
-
-# wait_highlight XI YI [TRIES]: the red frame's top edge over the area at XI,YI.
-wait_highlight() {
-    local x=$((BOARD_LEFT + $(board_x $(($1 + 80))))) y=$((BOARD_TOP + $(board_y "$2") + 1))
-    wait_pixel "$x" "$y" "255,0,0" "${3:-100}" || {
-        [ -n "${3:-}" ] && return 1
-        import -window root "$E2E_WORK/screen-$CASE.png"
-        cat "$LOG"
-        fail "the highlight did not reach the area at $1,$2 ($CASE)"
-    }
-}
-
-leave_run_mode() {
-    local out="$1" n=0
-    wait_board_focus || fail "no focus before leaving ($CASE)"
-    xdotool key alt+s
-    while terminal_running "$out"; do
-        n=$((n + 1))
-        [ "$n" -lt 50 ] || fail "leaving run mode did not close the terminal ($CASE)"
-        sleep 0.1
-    done
-    kill -0 "$ORVEL_PID" 2>/dev/null || fail "orvel ended ($CASE)"
-    # SDL's joysticks must not take SIGTERM away from the program.
-    kill "$ORVEL_PID"
-    n=0
-    while kill -0 "$ORVEL_PID" 2>/dev/null; do
-        n=$((n + 1))
-        [ "$n" -lt 50 ] || fail "orvel did not end on SIGTERM ($CASE)"
-        sleep 0.1
-    done
-    wait "$ORVEL_PID" 2>/dev/null
 }
 
 run_joystick() {
@@ -76,7 +25,7 @@ run_joystick() {
     LOG="$E2E_WORK/orvel-$CASE.log"
     rm -f "$out" "$fifo"
     mkfifo "$fifo"
-    write_grid_board "$board" "$TERMINAL$out\""
+    write_grid_board "$board" "$RAW_TERMINAL$out\""
     write_joystick_profile "$profile" 4 1
     ORVEL_E2E_JOYSTICK_FIFO="$fifo" ORVEL_BIN="$JOYSTICK_BIN" start_orvel "$board" "$profile" "$LOG"
     exec 3>"$fifo"
@@ -91,7 +40,7 @@ run_joystick() {
         wait_highlight $area
         printf '0 0 1\n0 0 0\n' >&3
         expected+="${letter:-$'\r'}"
-        wait_for_text "$out" "$expected"
+        wait_typed "$out" "$expected"
     done
     # Unplugged mid-run: no hang, no crash, and the keyboard still leaves run mode.
     printf 'unplug\n' >&3
@@ -116,7 +65,7 @@ run_multimouse() {
     local out="$E2E_WORK/typed-$CASE.txt" board="$E2E_WORK/grid-$CASE.ORV" profile="$E2E_WORK/$CASE.USR"
     LOG="$E2E_WORK/orvel-$CASE.log"
     rm -f "$out"
-    write_grid_board "$board" "$TERMINAL$out\""
+    write_grid_board "$board" "$RAW_TERMINAL$out\""
     write_joystick_profile "$profile" 8 100
     # The pointer rests where the middle of the board will be before Orvel
     # starts: the first poll only takes its position.
@@ -135,7 +84,7 @@ run_multimouse() {
         done
         xdotool click 1
         expected+="${letter:-$'\r'}"
-        wait_for_text "$out" "$expected"
+        wait_typed "$out" "$expected"
     done
     # Small moves within the band (5 pixels per sensitivity step) move nothing.
     xdotool mousemove_relative -- 4 0

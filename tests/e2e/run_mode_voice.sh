@@ -12,32 +12,7 @@ set -u
 
 TRAIN_BIN="$(dirname "$ORVEL_BIN")/orvel_e2e_train_words"
 FEED="$(dirname "$0")/lib/microphone_feed.py"
-TERMINAL='xterm -u8 -geometry 30x6 -fn fixed -title terminal -e sh -c "stty raw -echo; cat > '
 ORDERS=(avançar recular dreta esquerra acceptar)
-
-wait_for_text() {
-    local file="$1" expected="$2" n=0
-    until [ -f "$file" ] && [ "$(cat "$file"; printf X)" = "${expected}X" ]; do
-        n=$((n + 1))
-        [ "$n" -lt 80 ] || {
-            import -window root "$E2E_WORK/screen-$CASE.png" 2>/dev/null
-            echo "--- expected"; printf '%s' "$expected" | od -c
-            echo "--- arrived"; od -c "$file" 2>/dev/null
-            cat "$LOG"
-            fail "typed text differs ($CASE)"
-        }
-        sleep 0.1
-    done
-}
-
-wait_highlight() {
-    local x=$((BOARD_LEFT + $(board_x $(($1 + 80))))) y=$((BOARD_TOP + $(board_y "$2") + 1))
-    wait_pixel "$x" "$y" "255,0,0" 100 || {
-        import -window root "$E2E_WORK/screen-$CASE.png"
-        cat "$LOG"
-        fail "the highlight did not reach the area at $1,$2 ($CASE)"
-    }
-}
 
 # wait_window NAME: the id of the visible window titled NAME.
 wait_window() {
@@ -81,7 +56,7 @@ run_voice() {
     LOG="$E2E_WORK/orvel-$CASE.log"
     rm -f "$out" "$mic" "$control"
     mkfifo "$mic" "$control"
-    write_grid_board "$board" "$TERMINAL$out\""
+    write_grid_board "$board" "$RAW_TERMINAL$out\""
     printf '[Orvel]\r\nInterval= 100\r\nSo=Si\r\nmodus= 7\r\ntemps= 0\r\ngruix= 8\r\ncolor= 255\r\naccio1= 0\r\naccio2= 0\r\nvariable1=\r\nvariable2=\r\nretard1= 0\r\nretard2= 0\r\nn_joystic= 0\r\njoystic_sensi= 1\r\njoystic_retard= 1\r\n' >"$profile"
     python3 "$FEED" "$mic" "$control" &
     E2E_PIDS+=($!)
@@ -118,19 +93,10 @@ run_voice() {
         wait_highlight $area
         say 4
         expected+="${letter:-$'\r'}"
-        wait_for_text "$out" "$expected"
+        wait_typed "$out" "$expected"
     done
     exec 4>&-
-    wait_board_focus || fail "no focus before leaving ($CASE)"
-    xdotool key alt+s
-    n=0
-    while terminal_running "$out"; do
-        n=$((n + 1))
-        [ "$n" -lt 50 ] || fail "leaving run mode did not close the terminal ($CASE)"
-        sleep 0.1
-    done
-    kill "$ORVEL_PID"
-    wait "$ORVEL_PID" 2>/dev/null
+    leave_run_mode "$out"
     echo "ok: $CASE"
 }
 

@@ -13,6 +13,7 @@
 #include "runtime/voice_control.h"
 #include "support/fake_board.h"
 #include "support/fake_sound_input.h"
+#include "support/recording_voice_windows.h"
 #include "support/spoken_words.h"
 #include "ui/voice_dialog.h"
 #include "ui/voice_distances_window.h"
@@ -23,16 +24,6 @@ using namespace orvel;
 using namespace orvel::testing;
 
 namespace {
-
-class RecordingWindows : public VoiceEngineWindows {
-public:
-    void show_training(SpeechRecognitionEngine&) override { shown << QStringLiteral("training"); }
-    void show_level(SpeechRecognitionEngine&) override { shown << QStringLiteral("level"); }
-    void show_distances(SpeechRecognitionEngine&) override { shown << QStringLiteral("distances"); }
-    QString choose_word_file(const QString&) override { return QString(); }
-    void show_message(const QString& text) override { shown << text; }
-    QStringList shown;
-};
 
 // A spoken word with quiet around it, as the microphone would give it.
 std::vector<int16_t> said(const QString& word, Rendering r)
@@ -69,7 +60,7 @@ TEST(VoiceDialog, EngineButtonsFollowTheEngineAndTheOrderChoice)
         EXPECT_EQ(profile.modus, 0) << "cancelled before the engine started";
     }
     FakeSoundInput mic;
-    RecordingWindows windows;
+    RecordingVoiceWindows windows;
     SpeechRecognitionEngine engine(&mic, &windows, [] { return QStringLiteral("/nonexistent/X.VEU"); }, {});
     VoiceControl voice(profile, &engine, {});
     voice.choose_voice();
@@ -87,7 +78,7 @@ TEST(VoiceDialog, EngineButtonsFollowTheEngineAndTheOrderChoice)
     EXPECT_TRUE(d.CommandGuardar()->isEnabled());
     d.CommandControlDelVolum_Click();
     d.CommandVeureLesFuncions_Click();
-    EXPECT_EQ(windows.shown.size(), 3);
+    EXPECT_EQ(windows.shown, (QStringList{"training", "level", "distances"}));
     d.Option1(0)->setEnabled(true);
     d.Option1(0)->click();
     EXPECT_EQ(profile.modus, 7) << "the list stays once the engine started";
@@ -101,7 +92,7 @@ TEST(VoiceEngineWindows, TrainingLevelAndDistancesShowTheEngine)
 {
     ensure_application();
     FakeSoundInput mic;
-    RecordingWindows windows;
+    RecordingVoiceWindows windows;
     SpeechRecognitionEngine engine(&mic, &windows, [] { return QStringLiteral("/nonexistent/X.VEU"); }, {});
     ASSERT_EQ(engine.IniciarUnitReconeixementDeSons(2, QStringLiteral("dreta,esquerra")), 0);
 

@@ -7,22 +7,12 @@
 #include "runtime/voice_control.h"
 #include "support/fake_board.h"
 #include "support/fake_sound_input.h"
+#include "support/recording_voice_windows.h"
 
 using namespace orvel;
 using namespace orvel::testing;
 
 namespace {
-
-class RecordingEngineWindows : public VoiceEngineWindows {
-public:
-    void show_training(SpeechRecognitionEngine&) override { shown << QStringLiteral("training"); }
-    void show_level(SpeechRecognitionEngine&) override { shown << QStringLiteral("level"); }
-    void show_distances(SpeechRecognitionEngine&) override { shown << QStringLiteral("distances"); }
-    QString choose_word_file(const QString&) override { return QString(); }
-    void show_message(const QString& text) override { messages << text; }
-    QStringList shown;
-    QStringList messages;
-};
 
 // Run mode over a row of four areas (2..5 left to right) and a second row
 // (6..9), with the voice method's handler wired to the board's routines.
@@ -159,7 +149,7 @@ TEST(VoiceEngineStart, NoMicrophoneIsReportedAndLengthsAreClamped)
     ensure_application();
     UserProfile profile;
     FakeSoundInput mic;
-    RecordingEngineWindows windows;
+    RecordingVoiceWindows windows;
     SpeechRecognitionEngine engine(&mic, &windows, [] { return QStringLiteral("/nonexistent/A.VEU"); }, {});
     QStringList messages;
     VoiceControl voice(profile, &engine, VoiceCalls{{}, {}, [&](const QString& t) { messages << t; }});

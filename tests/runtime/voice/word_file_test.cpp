@@ -6,6 +6,7 @@
 #include "runtime/voice/word_file.h"
 #include "support/fake_board.h"
 #include "support/fake_sound_input.h"
+#include "support/recording_voice_windows.h"
 #include "support/test_files.h"
 
 using namespace orvel;
@@ -26,17 +27,6 @@ std::vector<WordModel> two_words()
 {
     return {{QStringLiteral("AVANÇAR"), {ramp(40, 1), ramp(45, 2)}}, {QStringLiteral("TEST"), {ramp(30, -3)}}};
 }
-
-class MessageWindows : public VoiceEngineWindows {
-public:
-    void show_training(SpeechRecognitionEngine&) override {}
-    void show_level(SpeechRecognitionEngine&) override {}
-    void show_distances(SpeechRecognitionEngine&) override {}
-    QString choose_word_file(const QString&) override { return chosen; }
-    void show_message(const QString& text) override { messages << text; }
-    QString chosen;
-    QStringList messages;
-};
 
 }  // namespace
 
@@ -78,7 +68,7 @@ TEST(WordFile, EngineKeepsItsWordsWhenAFileIsBrokenAndSavesOverTheOldOneWhole)
     QString why;
     ASSERT_TRUE(write_word_file(path, two_words(), &why));
     FakeSoundInput mic;
-    MessageWindows windows;
+    RecordingVoiceWindows windows;
     SpeechRecognitionEngine engine(&mic, &windows, [&] { return path; }, {});
     // Starting on the same list reads the person's file.
     ASSERT_EQ(engine.IniciarUnitReconeixementDeSons(2, QStringLiteral("AVANÇAR,TEST")), 0);
