@@ -109,7 +109,11 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     voice_ = std::make_unique<VoiceControl>(state_.profile, voice_engine_.get(), std::move(voice_calls));
 
     BoardWindowCalls calls;
-    calls.layout_board_window = [this] { layout_board_window(); };
+    // After CARREGA: the caption names the board that now runs.
+    calls.layout_board_window = [this] {
+        show_caption();
+        layout_board_window();
+    };
     calls.set_board_topmost = [this](bool topmost) {
         if (services_.windows && isVisible())
             services_.windows->set_topmost(static_cast<WindowId>(winId()), topmost);
@@ -228,9 +232,11 @@ void MainWindow::Form_Load(const QStringList& arguments)
             board = a;
     }
     if (!profile.isEmpty()) {
+        // A profile that is not there is said once, as any missing file is; the profile
+        // of the settings stays.
         const QString path = QFileInfo(profile).absoluteFilePath();
         if (load_user_profile(state_.profile, path, state_.folders, profile_hooks_) == ProfileLoad::Missing)
-            services_.messages->show(missatge(3) + profile, QStringLiteral("Orvel"), MessageIcon::Exclamation);
+            services_.messages->show(missatge(15) + QLatin1Char('\r') + path);
         timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
     }
     if (board.isEmpty()) {
@@ -244,7 +250,7 @@ void MainWindow::Form_Load(const QStringList& arguments)
     show_board_in_editor();
     show_caption();
     // A board that could not be read stays in the editor rather than running empty.
-    if (outcome == LoadOutcome::Read)
+    if (board_was_read(outcome))
         actApl_Click();
 }
 
@@ -439,7 +445,7 @@ void MainWindow::obrir_Click()
 {
     ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
     const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Carregar el fitxer de plantilla"),
-                                                        state_.folders.program,
+                                                        dialog_start_folder(state_.tmpl),
                                                         QStringLiteral("Teclat Pantalla Windows (*.ORV *.orv)"));
     if (chosen.isEmpty())
         return;
@@ -453,7 +459,7 @@ void MainWindow::desar_Click()
 {
     const Template& t = state_.tmpl;
     const QString preset =
-        t.file_name.compare(kUnnamedTemplate, Qt::CaseInsensitive) == 0 ? t.directory : t.file_name;
+        t.file_name.compare(kUnnamedTemplate, Qt::CaseInsensitive) == 0 ? dialog_start_folder(t) : t.file_name;
     const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrar el fitxer de plantilla"),
                                                         preset, QStringLiteral("Teclat pantalla Windows (*.ORV *.orv)"));
     if (chosen.isEmpty())
@@ -478,7 +484,7 @@ void MainWindow::carregar_usuari_Click()
 {
     ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
     const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Carregar el fitxer de l'usuari"),
-                                                        state_.folders.program,
+                                                        dialog_start_folder(state_.tmpl),
                                                         QStringLiteral("Usuari ORV (*.USR *.usr)"));
     load_user_command(state_.profile, chosen, state_.folders, profile_hooks_, *services_.messages);
     timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
@@ -487,7 +493,7 @@ void MainWindow::carregar_usuari_Click()
 void MainWindow::desar_usuari_Click()
 {
     const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrar el fitxer de l'usuari"),
-                                                        state_.tmpl.directory,
+                                                        dialog_start_folder(state_.tmpl),
                                                         QStringLiteral("Usuari ORV (*.USR *.usr)"));
     save_user_command(state_.profile, chosen_with_extension(chosen, QStringLiteral(".USR")), *services_.messages);
 }

@@ -267,15 +267,33 @@ TEST_F(MainWindowTest, ABoardLoadedByAnAreaBringsItsOwnCoverAndLayout)
     Template first;
     ASSERT_EQ(load_template(first, board, *h.services.messages), LoadOutcome::Read);
     first.area(2).keys = QStringLiteral("{|CARREGA SEGON.ORV}");
+    first.area(3).keys = QStringLiteral("{|CARREGA NOTES.TXT}");
     ASSERT_TRUE(write_template(first, board));
+    QFile notes(dir.filePath(QStringLiteral("NOTES.TXT")));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("not a board\n");
+    notes.close();
 
-    auto w = start({board, profile_with(0)});
+    // A profile named on the command line that is not there is said once; the board runs
+    // with the profile it would have had without it.
+    const QString missing_profile = dir.filePath(QStringLiteral("FALTA.USR"));
+    auto w = start({board, missing_profile});
+    EXPECT_EQ(h.messages.texts, QStringList{QStringLiteral("Orvel no troba el fitxer \r") + missing_profile});
+    h.messages.texts.clear();
     auto* cover = static_cast<CoverImage*>(w->findChild<QWidget*>(QStringLiteral("lamvirt")));
     ASSERT_NE(cover, nullptr);
     EXPECT_FALSE(cover->has_picture());
+    // A file that is not a board leaves the running board exactly as it was.
+    press(w->Tauvirt(), expected_frame(*w, 3).center());
+    tick(w->Timer1());
+    EXPECT_EQ(h.messages.texts, QStringList{QStringLiteral("Format incorrecte")});
+    EXPECT_EQ(w->state().tmpl.area_count, 4);
+    EXPECT_EQ(w->state().tmpl.file_name, board);
+    h.messages.texts.clear();
     press(w->Tauvirt(), expected_frame(*w, 2).center());
     tick(w->Timer1());
     ASSERT_EQ(w->state().tmpl.area_count, 2);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Orvel - ") + dir.filePath(QStringLiteral("SEGON.ORV")));
     EXPECT_TRUE(w->in_run_mode());
     EXPECT_TRUE(cover->has_picture());
     EXPECT_EQ(w->Tauvirt()->size(), QSize(320, 161));  // 200 x 100 template pixels on 1024 x 768
