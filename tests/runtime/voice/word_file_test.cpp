@@ -4,6 +4,7 @@
 
 #include "runtime/voice/speech_recognition_engine.h"
 #include "runtime/voice/word_file.h"
+#include "runtime/voice_control.h"
 #include "support/fake_board.h"
 #include "support/fake_sound_input.h"
 #include "support/recording_voice_windows.h"
@@ -103,4 +104,35 @@ TEST(WordFile, EngineKeepsItsWordsWhenAFileIsBrokenAndSavesOverTheOldOneWhole)
     EXPECT_EQ(windows.messages.size(), 2);
     EXPECT_EQ(read_file(path), kept);
     EXPECT_NE(kept, before);
+}
+
+TEST(VoiceListening, TrainedWordsAreListenedForInRunModeOnly)
+{
+    ensure_application();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ANNA.VEU"));
+    QString why;
+    ASSERT_TRUE(write_word_file(path, two_words(), &why));
+    FakeSoundInput mic;
+    RecordingVoiceWindows windows;
+    SpeechRecognitionEngine engine(&mic, &windows, [&] { return path; }, {});
+    UserProfile profile;
+    profile.modus = 7;
+    VoiceControl voice(profile, &engine, {});
+    voice.word_count = 2;
+    voice.word_list[1] = QStringLiteral("AVANÇAR");
+    voice.word_list[2] = QStringLiteral("TEST");
+    voice.recognition_state = voice.start_recognition();
+    ASSERT_EQ(voice.recognition_state, -1);
+    // Run mode starts listening, leaving it (or the method menu) stops.
+    voice.start_listening();
+    EXPECT_EQ(voice.recognition_state, -2);
+    EXPECT_TRUE(engine.listening());
+    voice.stop_listening();
+    EXPECT_EQ(voice.recognition_state, -1);
+    EXPECT_FALSE(engine.listening());
+    // Another method chosen: no listening.
+    profile.modus = 3;
+    voice.start_listening();
+    EXPECT_FALSE(engine.listening());
 }
