@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 
 #include "exec/board_commands.h"
@@ -40,6 +41,7 @@
 #include "runtime/started_programs.h"
 #include "ui/area_canvas.h"
 #include "ui/board_widgets.h"
+#include "ui/editor_aids.h"
 #include "ui/editor_face.h"
 #include "ui/joystick_dialog.h"
 #include "ui/switch_dialog.h"
@@ -70,14 +72,22 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     random_ = std::make_unique<ClockSeededRandom>(
         static_cast<uint64_t>(services_.clock ? services_.clock->now_ms() : 0));
 
-    build_menus();
     run_face_ = new RunFace;
-    editor_ = new EditorFace(state_.tmpl);
+    editor_ = new EditorFace(state_, *services_.messages);
+    aids_ = new EditorAids(this, *editor_, state_);
+    build_menus();
     faces_ = new QStackedWidget(this);
-    faces_->addWidget(editor_);
+    // On a small or strongly scaled screen the editor scrolls inside a window that fits.
+    editor_scroll_ = new QScrollArea;
+    editor_scroll_->setObjectName(QStringLiteral("editor_scroll"));
+    editor_scroll_->setWidget(editor_);
+    editor_scroll_->setWidgetResizable(true);
+    editor_scroll_->setFrameShape(QFrame::NoFrame);
+    faces_->addWidget(editor_scroll_);
     faces_->addWidget(run_face_);
     run_face_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     setCentralWidget(faces_);
+    editor_->sound_active_changed = [this](bool active) { So_actiu_->setChecked(active); };
 
     RunActions actions;
     actions.execute_area = [this](int area) {
@@ -90,6 +100,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     };
     actions.announce = [this](const QString& text) { So_icona(*ctx_, text); };
     actions.printable_text = [](const QString& keys) { return printable_text(keys); };
+    actions.reading_in_progress = [this] { return reading_in_progress(*ctx_); };
     actions.joystick_step = [this] { joystick_->joystick_step([this](int key) { run_->Tauvirt_KeyDown(key); }); };
     run_ = std::make_unique<RunController>(state_, *run_face_, timers_, std::move(actions));
 
@@ -120,6 +131,8 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     };
     calls.repaint_board = [this] { run_face_->Tauvirt()->update(); };
     calls.leave_run_mode_and_quit = [this] { leave_run_mode_and_quit(); };
+    calls.device_pixel_ratio = [this] { return device_pixel_ratio(); };
+    calls.board_window = [this] { return run_mode_ && isVisible() ? static_cast<WindowId>(winId()) : WindowId(0); };
     hooks_ = std::make_unique<BoardHooks>(*run_, state_, *run_face_, timers_, services_.windows, std::move(calls));
     ctx_ = std::make_unique<ExecContext>(ExecContext{state_, services_, *hooks_, nullptr, random_.get()});
     outside_ = std::make_unique<BoardCommands>(*ctx_);
@@ -134,6 +147,10 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     connect(&timers_.Timer2(), &QTimer::timeout, this, [this] { run_->Timer2_Timer(); });
     connect(&timers_.Timer3(), &QTimer::timeout, this, [this] { run_->Timer3_Timer(); });
     run_face_->attach(*run_);
+
+    EditorHooks editor_hooks = editor_->hooks();
+    editor_hooks.play_sound = [this](const QString& sound) { So_icona(*ctx_, sound); };
+    editor_->set_hooks(std::move(editor_hooks));
 }
 
 MainWindow::~MainWindow()
@@ -166,6 +183,19 @@ void MainWindow::build_menus()
     fitxers_->addSeparator();
     add(fitxers_, QStringLiteral("&Sortir"), "sortir", &MainWindow::sortir_Click);
 
+    // The editor's own menus go with the editor face in run mode.
+    editor_menus_ = {fitxers_action_, bar->addMenu(editor_->view_menu()), bar->addMenu(editor_->edit_menu())};
+    for (QMenu* menu : aids_->menus())
+        editor_menus_.push_back(bar->addMenu(menu));
+    // "&So actiu" and the editor's "So actiu" check box show the same board setting.
+    So_actiu_ = editor_->view_menu()->addAction(QStringLiteral("&So actiu"));
+    So_actiu_->setObjectName(QStringLiteral("So_actiu"));
+    So_actiu_->setCheckable(true);
+    connect(So_actiu_, &QAction::triggered, this, [this](bool checked) {
+        state_.tmpl.sound_active = checked ? -1 : 0;
+        editor_->show_sound_active(checked);
+    });
+
     usuari_ = bar->addMenu(QStringLiteral("Usuari"));
     usuari_->setObjectName(QStringLiteral("usuari"));
     add(usuari_, QStringLiteral("Usuari &Nou"), "usuari_nou", &MainWindow::usuari_nou_Click);
@@ -182,6 +212,8 @@ void MainWindow::build_menus()
         Tipus_exploracio_[static_cast<size_t>(i)] = a;
     }
 
+    editor_menus_.push_back(bar->addMenu(editor_->help_menu()));
+
     // Run mode's own commands, straight on the menu bar.
     finapc_ = bar->addAction(QStringLiteral("&Sortir"));
     finapc_->setObjectName(QStringLiteral("finapc"));
@@ -193,15 +225,27 @@ void MainWindow::build_menus()
     f_obrir_->setVisible(false);
 }
 
+double MainWindow::device_pixel_ratio() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen && screen->devicePixelRatio() > 0 ? screen->devicePixelRatio() : 1.0;
+}
+
+// The screen in the toolkit's own (logical) pixels, the unit of every size and
+// position the board window, its cover and its frame are given: at 200 % desktop
+// scaling a 1024 x 768 screen is 512 x 384 of them.
 QSize MainWindow::screen_pixels() const
 {
-    if (services_.windows) {
-        const QSize s = services_.windows->screen_size();
-        if (s.isValid() && !s.isEmpty())
-            return s;
+    QSize device;
+    if (services_.windows)
+        device = services_.windows->screen_size();
+    if (!device.isValid() || device.isEmpty()) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->size() : QSize();
     }
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize();
+    const double ratio = device_pixel_ratio();
+    return QSize(static_cast<int>(std::lround(device.width() / ratio)),
+                 static_cast<int>(std::lround(device.height() / ratio)));
 }
 
 void MainWindow::Form_Load(const QStringList& arguments)
@@ -210,6 +254,7 @@ void MainWindow::Form_Load(const QStringList& arguments)
     RegistryStore* registry = services_.registry;
     load_program_catalogue(state_.catalogue, state_.folders, QDir::currentPath(),
                            [registry](const QString& id) { return progid_exe(registry, id); });
+    aids_->catalogue_read();
     state_.tmpl.directory = state_.folders.program;
     new_user(state_.profile);
     read_settings(state_.profile, state_.folders, profile_hooks_);
@@ -241,17 +286,30 @@ void MainWindow::Form_Load(const QStringList& arguments)
     }
     if (board.isEmpty()) {
         nou_Click();
+        fit_editor_to_screen();
         return;
     }
     const QString path = QFileInfo(board).absoluteFilePath();
     state_.tmpl.directory = QFileInfo(path).absolutePath();
     const LoadOutcome outcome = load_template(state_.tmpl, path, *services_.messages);
-    load_cover_picture(false);
-    show_board_in_editor();
+    board_loaded();
     show_caption();
     // A board that could not be read stays in the editor rather than running empty.
     if (board_was_read(outcome))
         actApl_Click();
+}
+
+void MainWindow::fit_editor_to_screen()
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize wanted = editor_->sizeHint() + QSize(0, menuBar()->sizeHint().height());
+    const QRect room = screen->availableGeometry();
+    const QSize frame = frameGeometry().size() - geometry().size();  // the window manager's borders
+    const QSize room_left = room.size() - frame;
+    // A size the person gave the editor before run mode is kept when it still fits.
+    resize(editor_rect_.isValid() ? size().boundedTo(room_left) : wanted.boundedTo(room_left));
 }
 
 void MainWindow::show_caption()
@@ -262,6 +320,15 @@ void MainWindow::show_caption()
 void MainWindow::show_board_in_editor()
 {
     editor_->show_board(Imatge_);
+    So_actiu_->setChecked(state_.tmpl.sound_active != 0);
+}
+
+void MainWindow::board_loaded()
+{
+    // The board's program is marked in the catalogue: its macros are the ones offered.
+    aids_->board_loaded(state_.tmpl.program);
+    load_cover_picture(false);
+    editor_->show_board(Imatge_, false);
 }
 
 void MainWindow::load_cover_picture(bool report_errors)
@@ -283,6 +350,7 @@ void MainWindow::actApl_Click()
     Template& t = state_.tmpl;
     if (t.area_count == 0)
         return;
+    editor_->finish_editing();
     if (t.modified)
         ask_save_changes(t, *services_.messages, [this] { desar_Click(); });
     if (!t.directory.isEmpty())
@@ -298,14 +366,19 @@ void MainWindow::actApl_Click()
 
 void MainWindow::complete_run_mode()
 {
-    fitxers_action_->setVisible(false);
+    for (QAction* menu : editor_menus_)
+        menu->setVisible(false);
+    editor_->show_sound_active(state_.tmpl.sound_active != 0);
+    So_actiu_->setChecked(state_.tmpl.sound_active != 0);
     finapc_->setVisible(true);
     f_obrir_->setVisible(true);
+    // The editor's place on the screen, to go back to; a window never shown yet
+    // (a board named on the command line) has none.
     if (!run_mode_)
-        editor_rect_ = geometry();
+        editor_rect_ = isVisible() ? QRect(pos(), size()) : QRect();
     run_mode_ = true;
     // The hidden editor must not hold the board window at its own size.
-    editor_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    editor_scroll_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     run_face_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     faces_->setCurrentWidget(run_face_);
     run_face_->set_active(true);
@@ -330,13 +403,17 @@ void MainWindow::layout_board_window()
         run_face_->set_cover(Imatge_);
         shown_cover_ = cover;
     }
-    // The menu bar (and the window manager's title) take the band above the board.
-    const QSize board = run_face_->lay_out(t, scale);
+    // The menu bar (and the window manager's title) take the band above the board;
+    // the whole window stays on the screen.
     const int menu_height = menuBar()->sizeHint().height();
+    const QSize screen = screen_pixels();
+    const QSize board = run_face_->lay_out(t, scale, QSize(screen.width(), screen.height() - menu_height));
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(board.width(), board.height() + menu_height);
-    move(window_rect.topLeft());
+    const QPoint corner(std::clamp(window_rect.left(), 0, std::max(0, screen.width() - board.width())),
+                        std::clamp(window_rect.top(), 0, std::max(0, screen.height() - board.height() - menu_height)));
+    move(corner);
     show();
     run_face_->refresh_frame();
 }
@@ -351,7 +428,8 @@ void MainWindow::finapc_Click()
         state_.open_midi.clear();
     }
     close_started_programs(*ctx_);
-    fitxers_action_->setVisible(true);
+    for (QAction* menu : editor_menus_)
+        menu->setVisible(true);
     finapc_->setVisible(false);
     f_obrir_->setVisible(false);
     run_->set_board_shown(false);
@@ -359,10 +437,17 @@ void MainWindow::finapc_Click()
     run_face_->set_active(false);
     run_face_->release_size();
     run_face_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    editor_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    faces_->setCurrentWidget(editor_);
-    if (editor_rect_.isValid())
-        setGeometry(editor_rect_);
+    editor_scroll_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    faces_->setCurrentWidget(editor_scroll_);
+    // Back where the editor was, its frame (title bar included) placed as it was;
+    // an editor never shown before opens in the screen's corner.
+    if (editor_rect_.isValid()) {
+        resize(editor_rect_.size());
+        move(editor_rect_.topLeft());
+    } else {
+        move(0, 0);
+    }
+    fit_editor_to_screen();
     timers_.Timer2().stop();
     timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
     run_->stop_highlight();
@@ -438,7 +523,8 @@ void MainWindow::nou_Click()
     new_board(state_, *services_.messages, actions);
     Imatge_ = QImage();
     show_caption();
-    show_board_in_editor();
+    // The first area of the empty board is drawn at once.
+    editor_->show_board(Imatge_, true);
 }
 
 void MainWindow::obrir_Click()
@@ -450,13 +536,13 @@ void MainWindow::obrir_Click()
     if (chosen.isEmpty())
         return;
     open_board(state_, chosen, *services_.messages);
-    load_cover_picture(false);
+    board_loaded();
     show_caption();
-    show_board_in_editor();
 }
 
 void MainWindow::desar_Click()
 {
+    editor_->finish_editing();
     const Template& t = state_.tmpl;
     const QString preset =
         t.file_name.compare(kUnnamedTemplate, Qt::CaseInsensitive) == 0 ? dialog_start_folder(t) : t.file_name;
@@ -471,23 +557,43 @@ void MainWindow::desar_Click()
 void MainWindow::sortir_Click()
 {
     ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
+    asked_before_leaving_ = true;
     close();
 }
 
 void MainWindow::usuari_nou_Click()
 {
+    run_->pause_for_access_menu();
     new_user(state_.profile);
     tick_access_method(state_.profile.modus);
+    restart_method_with_profile();
 }
 
 void MainWindow::carregar_usuari_Click()
 {
+    // The board holds still while the person chooses, as with the access-method menu.
+    run_->pause_for_access_menu();
     ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
     const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Carregar el fitxer de l'usuari"),
                                                         dialog_start_folder(state_.tmpl),
                                                         QStringLiteral("Usuari ORV (*.USR *.usr)"));
+    carregar_usuari(chosen);
+}
+
+void MainWindow::carregar_usuari(const QString& chosen)
+{
+    run_->pause_for_access_menu();
     load_user_command(state_.profile, chosen, state_.folders, profile_hooks_, *services_.messages);
     timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
+    restart_method_with_profile();
+}
+
+// A profile changed while the board runs: its method starts as the access-method
+// menu starts one, or the menu would show one method while another runs.
+void MainWindow::restart_method_with_profile()
+{
+    if (run_mode_)
+        run_->restart_access_method();
 }
 
 void MainWindow::desar_usuari_Click()
@@ -502,6 +608,10 @@ void MainWindow::desar_usuari_Click()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Closing the window from its title bar loses no unsaved board either.
+    if (!run_mode_ && !asked_before_leaving_)
+        ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
+    asked_before_leaving_ = false;
     timers_.stop_all();
     run_->set_board_shown(false);
     event->accept();

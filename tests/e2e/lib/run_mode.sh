@@ -109,22 +109,35 @@ press() {
 
 terminal_running() { pgrep -f "cat > $1" >/dev/null; }
 
-# The following two report failures with $CASE and show Orvel's log $LOG.
-
-# wait_typed FILE EXPECTED: waits until the terminal's file holds the text.
-wait_typed() {
+# Waits until the file holds exactly the expected text (up to about 8 s).
+wait_for_text() {
     local file="$1" expected="$2" n=0
     until [ -f "$file" ] && [ "$(cat "$file"; printf X)" = "${expected}X" ]; do
         n=$((n + 1))
-        [ "$n" -lt 80 ] || {
-            import -window root "$E2E_WORK/screen-$CASE.png" 2>/dev/null
-            echo "--- expected"; printf '%s' "$expected" | od -c
-            echo "--- arrived"; od -c "$file" 2>/dev/null
-            cat "$LOG"
-            fail "typed text differs ($CASE)"
-        }
+        [ "$n" -lt 80 ] || return 1
         sleep 0.1
     done
+}
+
+# stop_orvel OUT: ends the board started by start_orvel and the terminal writing OUT.
+stop_orvel() {
+    kill "$ORVEL_PID" 2>/dev/null
+    wait "$ORVEL_PID" 2>/dev/null
+    pkill -f "cat > $1" 2>/dev/null
+    rm -f "$XDG_RUNTIME_DIR/orvel.lock"
+}
+
+# The following report failures with $CASE and show Orvel's log $LOG.
+
+# wait_typed FILE EXPECTED: wait_for_text, failing with what arrived.
+wait_typed() {
+    wait_for_text "$1" "$2" || {
+        import -window root "$E2E_WORK/screen-$CASE.png" 2>/dev/null
+        echo "--- expected"; printf '%s' "$2" | od -c
+        echo "--- arrived"; od -c "$1" 2>/dev/null
+        cat "$LOG"
+        fail "typed text differs ($CASE)"
+    }
 }
 
 # wait_highlight XI YI [TRIES]: the red frame's top edge over the area at
