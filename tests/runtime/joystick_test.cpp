@@ -53,7 +53,8 @@ struct JoystickBoard {
         : access(state.profile, device, mouse),
           run(state, board, timers,
               RunActions{{}, {}, [](const QString& k) { return k; },
-                         [this] { access.joystick_step([this](int code) { run.Tauvirt_KeyDown(code); }); }})
+                         [this] { access.joystick_step([this](int code) { run.Tauvirt_KeyDown(code); }); },
+                         {}})
     {
         add_area(state.tmpl, root_area(0, 0, 300, 300));
         for (int row = 0; row < 3; ++row)
