@@ -88,12 +88,11 @@ TEST(VoiceOrders, EachModeActsAsItsSwitchesOrCursorKeys)
             EXPECT_EQ(f.state.cursor, s.cursor) << "word " << s.word;
         }
         f.voice.voice_message_handler(5);
-        EXPECT_EQ(f.state.run_current_area, 9);
+        EXPECT_EQ(f.executed, std::vector<int>{9});
         // Any other method ignores the words.
-        f.state.run_current_area = -1;
         f.state.profile.modus = 3;
         f.voice.voice_message_handler(5);
-        EXPECT_EQ(f.state.run_current_area, -1);
+        EXPECT_EQ(f.executed, std::vector<int>{9});
     }
 }
 
