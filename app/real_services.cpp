@@ -55,8 +55,7 @@ RealServices::RealServices(MessageBoxes& messages)
     services_.registry = registry_.get();
 
     joystick_ = std::make_unique<SdlJoystick>();
-    if (joystick_->is_open())
-        services_.joystick = joystick_.get();
+    services_.joystick = joystick_.get();
 
     sound_input_ = std::make_unique<SdlSoundInput>();
     services_.sound_input = sound_input_.get();

@@ -11,7 +11,7 @@ using namespace orvel::testing;
 TEST(SdlJoystick, AxesSpanTheWholeScaleAndButtonsAreBits)
 {
     SdlJoystick joysticks;
-    ASSERT_TRUE(joysticks.is_open()) << joysticks.error().toStdString();
+    ASSERT_TRUE(joysticks.ensure_open()) << joysticks.error().toStdString();
     VirtualJoystick stick;
     ASSERT_TRUE(stick.ok()) << SDL_GetError();
     struct Row {
@@ -39,7 +39,7 @@ TEST(SdlJoystick, AxesSpanTheWholeScaleAndButtonsAreBits)
 TEST(SdlJoystick, PluggedInLaterIsFoundAndUnpluggedStopsAnswering)
 {
     SdlJoystick joysticks;
-    ASSERT_TRUE(joysticks.is_open());
+    ASSERT_TRUE(joysticks.ensure_open());
     JoystickReading before{1, 2, 3, 4};
     const int first_free = SDL_NumJoysticks();
     EXPECT_FALSE(joysticks.read(first_free, before));

@@ -177,7 +177,7 @@ TEST(JoystickChoice, ReadingAProfileDetectsItsJoystickBeforeTheSensitivity)
 TEST(JoystickOnBoard, VirtualJoystickMovesTheHighlightEveryWayAndSelects)
 {
     SdlJoystick joysticks;
-    ASSERT_TRUE(joysticks.is_open());
+    ASSERT_TRUE(joysticks.ensure_open());
     VirtualJoystick stick;
     ASSERT_TRUE(stick.ok()) << SDL_GetError();
     JoystickBoard f(&joysticks, nullptr);

@@ -9,18 +9,26 @@ uint32_t joystick_axis_position(int16_t sdl_value)
     return static_cast<uint32_t>(int32_t{sdl_value} + 32768);
 }
 
-SdlJoystick::SdlJoystick()
+SdlJoystick::SdlJoystick() = default;
+
+// SDL's joystick layer is brought up at the first read only: most runs never
+// use a joystick, and its start-up scans the input devices.
+bool SdlJoystick::ensure_open()
 {
+    if (open_ || tried_)
+        return open_;
+    tried_ = true;
     // Joysticks bring up SDL's event system, whose own SIGINT and SIGTERM
     // handlers would turn those signals into events nobody reads: Orvel could
     // then no longer be ended by them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
         error_ = QString::fromUtf8(SDL_GetError());
-        return;
+        return false;
     }
     SDL_JoystickEventState(SDL_IGNORE);
     open_ = true;
+    return true;
 }
 
 SdlJoystick::~SdlJoystick()
@@ -57,7 +65,7 @@ SDL_Joystick* SdlJoystick::joystick_for(int id)
 
 bool SdlJoystick::read(int id, JoystickReading& out)
 {
-    if (!open_)
+    if (!ensure_open())
         return false;
     SDL_JoystickUpdate();
     SDL_Joystick* joystick = joystick_for(id);

@@ -18,7 +18,8 @@ public:
     SdlJoystick(const SdlJoystick&) = delete;
     SdlJoystick& operator=(const SdlJoystick&) = delete;
 
-    bool is_open() const { return open_; }
+    // Opens SDL's joystick layer if it is not yet; false when it cannot be.
+    bool ensure_open();
     QString error() const { return error_; }
 
     bool read(int id, JoystickReading& out) override;
@@ -27,6 +28,7 @@ private:
     _SDL_Joystick* joystick_for(int id);
 
     bool open_ = false;
+    bool tried_ = false;
     QString error_;
     std::map<int, _SDL_Joystick*> opened_;  // by id
 };
