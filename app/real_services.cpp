@@ -6,6 +6,8 @@
 #include "platform/message_boxes.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_process_launcher.h"
+#include "platform/sdl/sdl_joystick.h"
+#include "platform/sdl/sdl_sound_input.h"
 #include "platform/speech_and_sound.h"
 #include "platform/sqlite_registry_store.h"
 #include "platform/x11/x11_display.h"
@@ -51,6 +53,12 @@ RealServices::RealServices(MessageBoxes& messages)
     registry_ = std::make_unique<SqliteRegistryStore>(
         SqliteRegistryStore::default_file(Folders::from_environment().data), &messages);
     services_.registry = registry_.get();
+
+    joystick_ = std::make_unique<SdlJoystick>();
+    services_.joystick = joystick_.get();
+
+    sound_input_ = std::make_unique<SdlSoundInput>();
+    services_.sound_input = sound_input_.get();
 }
 
 RealServices::~RealServices() = default;

@@ -19,6 +19,8 @@ class QtProcessLauncher;
 class QtClipboard;
 class SpeechAndSound;
 class SqliteRegistryStore;
+class SdlJoystick;
+class SdlSoundInput;
 
 class RealServices {
 public:
@@ -58,6 +60,12 @@ private:
 
     // The registry store: an SQLite database in the user's data folder.
     std::unique_ptr<SqliteRegistryStore> registry_;
+
+    // Joysticks (SDL2).
+    std::unique_ptr<SdlJoystick> joystick_;
+
+    // The microphone (SDL2 capture).
+    std::unique_ptr<SdlSoundInput> sound_input_;
 
     QString error_;
     Services services_;

@@ -16,6 +16,8 @@ class SoundOutput;     // WAV (synchronous) and MIDI (background) playback (plat
 class SpeechEngine;    // the six speech-engine operations (platform/speech_engine.h)
 class TextReader;      // the outside reader of text files (platform/text_reader.h)
 class RegistryStore;   // roots, keys and typed values (platform/registry_store.h)
+class JoystickDevice;  // joystick positions and buttons (platform/joystick_device.h)
+class SoundInput;      // the microphone (platform/sound_input.h)
 
 struct Services {
     MessageBoxes* messages = nullptr;
@@ -29,6 +31,8 @@ struct Services {
     SpeechEngine* speech = nullptr;
     TextReader* text_reader = nullptr;
     RegistryStore* registry = nullptr;
+    JoystickDevice* joystick = nullptr;
+    SoundInput* sound_input = nullptr;
 };
 
 }  // namespace orvel

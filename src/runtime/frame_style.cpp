@@ -18,4 +18,9 @@ Rgb rgb_from_color_number(double color)
                static_cast<int>((value >> 16) & 0xFF)};
 }
 
+double color_number_from_rgb(const Rgb& rgb)
+{
+    return rgb.red + rgb.green * 256.0 + rgb.blue * 65536.0;
+}
+
 }  // namespace orvel

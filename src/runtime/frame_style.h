@@ -21,5 +21,6 @@ int frame_border_width(int16_t gruix);
 // An RGB number as stored in profiles (red in the low byte). Values outside
 // 0..0xFFFFFF (system colour references, garbage) give the design red.
 Rgb rgb_from_color_number(double color);
+double color_number_from_rgb(const Rgb& rgb);
 
 }  // namespace orvel

@@ -32,7 +32,11 @@
 #include "runtime/board_geometry.h"
 #include "runtime/board_hooks.h"
 #include "runtime/cover_picture.h"
+#include "runtime/joystick_access.h"
 #include "runtime/run_controller.h"
+#include "runtime/voice/speech_recognition_engine.h"
+#include "runtime/voice/word_file.h"
+#include "runtime/voice_control.h"
 #include "runtime/scan_order.h"
 #include "runtime/started_programs.h"
 #include "ui/area_canvas.h"
@@ -40,7 +44,10 @@
 #include "ui/cover_menu.h"
 #include "ui/editor_aids.h"
 #include "ui/editor_face.h"
+#include "ui/joystick_dialog.h"
 #include "ui/switch_dialog.h"
+#include "ui/voice_dialog.h"
+#include "ui/voice_engine_windows.h"
 
 namespace orvel {
 
@@ -60,6 +67,8 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     setObjectName(QStringLiteral("PlantForm"));
     state_.folders = Folders::from_environment();
     profile_hooks_.show_access_method = [this](int16_t modus) { tick_access_method(modus); };
+    joystick_ = std::make_unique<JoystickAccess>(state_.profile, services_.joystick, services_.mouse);
+    profile_hooks_.detect_joystick = [this](int id) { joystick_->joystick_detect(id); };
 
     random_ = std::make_unique<ClockSeededRandom>(
         static_cast<uint64_t>(services_.clock ? services_.clock->now_ms() : 0));
@@ -94,7 +103,23 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     actions.announce = [this](const QString& text) { So_icona(*ctx_, text); };
     actions.printable_text = [](const QString& keys) { return printable_text(keys); };
     actions.reading_in_progress = [this] { return reading_in_progress(*ctx_); };
+    actions.joystick_step = [this] { joystick_->joystick_step([this](int key) { run_->Tauvirt_KeyDown(key); }); };
     run_ = std::make_unique<RunController>(state_, *run_face_, timers_, std::move(actions));
+
+    // Without a sound input there is no recognition engine: training stays off.
+    if (services_.sound_input) {
+        voice_windows_ = std::make_unique<QtVoiceEngineWindows>(this, *services_.messages);
+        voice_engine_ = std::make_unique<SpeechRecognitionEngine>(
+            services_.sound_input, voice_windows_.get(), [this] { return default_word_file(state_.folders); },
+            [this](int word) { voice_->voice_message_handler(word); });
+    }
+    VoiceCalls voice_calls;
+    voice_calls.act_butons = [this](int code, const QString& text) { run_->act_butons(code, text); };
+    voice_calls.key_down = [this](int key) { run_->Tauvirt_KeyDown(key); };
+    voice_calls.show_message = [this](const QString& text) {
+        services_.messages->show(text, QStringLiteral("Orvel"), MessageIcon::Exclamation);
+    };
+    voice_ = std::make_unique<VoiceControl>(state_.profile, voice_engine_.get(), std::move(voice_calls));
 
     BoardWindowCalls calls;
     // After CARREGA: the caption names the board that now runs.
@@ -200,9 +225,6 @@ void MainWindow::build_menus()
         connect(a, &QAction::triggered, this, [this, i] { Tipus_exploracio_Click(i); });
         Tipus_exploracio_[static_cast<size_t>(i)] = a;
     }
-    // The joystick and voice methods are not available in this version.
-    Tipus_exploracio_[4]->setEnabled(false);
-    Tipus_exploracio_[5]->setEnabled(false);
 
     editor_menus_.push_back(bar->addMenu(editor_->help_menu()));
 
@@ -360,6 +382,7 @@ void MainWindow::actApl_Click()
     run_->Form_Activate(screen_pixels());
     complete_run_mode();
     run_->start_access_method();
+    voice_->start_listening();
 }
 
 void MainWindow::complete_run_mode()
@@ -420,6 +443,7 @@ void MainWindow::finapc_Click()
 {
     if (!run_mode_)
         return;
+    voice_->stop_listening();
     if (services_.sound && !state_.open_midi.isEmpty()) {
         services_.sound->stop_music();
         state_.open_midi.clear();
@@ -477,11 +501,30 @@ void MainWindow::f_obrir_Click()
 
 void MainWindow::Tipus_exploracio_Click(int index)
 {
+    voice_->stop_listening();
     run_->pause_for_access_menu();
     choose_access_method(index, state_.profile, *this);
     tick_access_method(state_.profile.modus);
-    if (run_mode_)
+    if (run_mode_) {
         run_->restart_access_method();
+        voice_->start_listening();
+    }
+}
+
+void MainWindow::choose_voice()
+{
+    voice_->choose_voice();
+    veu dialog(*voice_, state_.profile, this);
+    dialog.exec();
+    tick_access_method(state_.profile.modus);
+}
+
+void MainWindow::choose_joystick()
+{
+    joystick_->choose_joystick();
+    USR_JOYSTIC dialog(state_.profile, this);
+    dialog.exec();
+    tick_access_method(state_.profile.modus);
 }
 
 void MainWindow::open_switch_dialog(int pulsador, const QString& caption)

@@ -31,6 +31,10 @@ class CoverMenu;
 class BoardHooks;
 class EditorAids;
 class EditorFace;
+class JoystickAccess;
+class SpeechRecognitionEngine;
+class VoiceControl;
+class VoiceEngineWindows;
 class RunController;
 class OutsideCommands;
 class RandomSource;
@@ -86,8 +90,8 @@ protected:
 private:
     // AccessMethodDialogs
     void open_switch_dialog(int pulsador, const QString& caption) override;
-    void choose_joystick() override {}
-    void choose_voice() override {}
+    void choose_joystick() override;
+    void choose_voice() override;
 
     void build_menus();
     void complete_run_mode();
@@ -110,6 +114,10 @@ private:
     std::unique_ptr<BoardHooks> hooks_;
     std::unique_ptr<ExecContext> ctx_;
     std::unique_ptr<OutsideCommands> outside_;
+    std::unique_ptr<JoystickAccess> joystick_;
+    std::unique_ptr<VoiceEngineWindows> voice_windows_;
+    std::unique_ptr<SpeechRecognitionEngine> voice_engine_;
+    std::unique_ptr<VoiceControl> voice_;
 
     RunTimerSet timers_;
 

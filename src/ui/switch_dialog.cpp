@@ -1,7 +1,6 @@
 #include "ui/switch_dialog.h"
 
 #include <QButtonGroup>
-#include <QColorDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,6 +11,8 @@
 #include <QVBoxLayout>
 
 #include "runtime/frame_style.h"
+#include "ui/dialog_buttons.h"
+#include "ui/frame_color_box.h"
 
 namespace orvel {
 
@@ -21,11 +22,6 @@ const char* const kOptionCaptions[kSwitchOptionCount] = {
     "Clic esquerra",   "Doble clic esquerra", "Clic dret", "Doble clic dret",
 };
 constexpr int kKeyboardOptions = 4;  // options 0..3 are keys, 4..8 the mouse
-
-double color_number(const QColor& c)
-{
-    return c.red() + c.green() * 256.0 + c.blue() * 65536.0;
-}
 }  // namespace
 
 usr::usr(UserProfile& profile, int pulsador, const QString& caption, QWidget* parent)
@@ -75,43 +71,18 @@ usr::usr(UserProfile& profile, int pulsador, const QString& caption, QWidget* pa
     form->addRow(QStringLiteral("Temps de presentació"), temps_);
     form->addRow(QStringLiteral("Temps d'acció"), retard_);
     form->addRow(QStringLiteral("Gruix del marc"), Gruix_);
-    marc_color_ = new QLabel;
-    marc_color_->setObjectName(QStringLiteral("marc_color"));
-    marc_color_->setFixedSize(48, 20);
-    marc_color_->setAutoFillBackground(true);
-    auto* color_button = new QPushButton(QStringLiteral("Color del marc"));
-    color_button->setObjectName(QStringLiteral("Command1"));
-    connect(color_button, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    auto* color_row = new QHBoxLayout;
-    color_row->addWidget(marc_color_);
-    color_row->addWidget(color_button);
-    form->addRow(color_row);
+    color_box_ = new FrameColorBox(profile_.color);
+    form->addRow(color_box_);
     layout->addLayout(form);
 
-    auto* buttons = new QHBoxLayout;
-    auto* accept = new QPushButton(QStringLiteral("Acceptar"));
-    accept->setObjectName(QStringLiteral("buto_0"));
-    accept->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancelar"));
-    cancel->setObjectName(QStringLiteral("buto_1"));
-    connect(accept, &QPushButton::clicked, this, [this] { buto_Click(0); });
-    connect(cancel, &QPushButton::clicked, this, [this] { buto_Click(1); });
-    buttons->addStretch();
-    buttons->addWidget(accept);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    add_accept_cancel(this, layout, [this](int index) { buto_Click(index); });
 
-    set_frame_color(profile_.color);
     pulsador_Change();
 }
 
 void usr::set_frame_color(double color)
 {
-    color_ = color;
-    const Rgb rgb = rgb_from_color_number(color);
-    QPalette p = marc_color_->palette();
-    p.setColor(QPalette::Window, QColor(rgb.red, rgb.green, rgb.blue));
-    marc_color_->setPalette(p);
+    color_box_->set_color(color);
 }
 
 void usr::pulsador_Change()
@@ -137,7 +108,7 @@ SwitchDialogFields usr::fields() const
     f.step_time = temps_->text();
     f.action_time = retard_->text();
     f.frame_width = Gruix_->text();
-    f.frame_color = color_;
+    f.frame_color = color_box_->color();
     return f;
 }
 
@@ -157,14 +128,4 @@ void usr::reject()
     cancel_switch_dialog(profile_);
     QDialog::reject();
 }
-
-void usr::Command1_Click()
-{
-    const Rgb rgb = rgb_from_color_number(color_);
-    const QColor chosen =
-        QColorDialog::getColor(QColor(rgb.red, rgb.green, rgb.blue), this, QStringLiteral("Color del marc"));
-    if (chosen.isValid())
-        set_frame_color(color_number(chosen));
-}
-
 }  // namespace orvel

@@ -16,6 +16,8 @@ class QRadioButton;
 
 namespace orvel {
 
+class FrameColorBox;
+
 class usr : public QDialog {
 public:
     usr(UserProfile& profile, int pulsador, const QString& caption, QWidget* parent = nullptr);
@@ -35,17 +37,15 @@ public:
 
 private:
     void pulsador_Change();
-    void Command1_Click();
 
     UserProfile& profile_;
     int pulsador_;
-    double color_ = 255;
     std::array<QRadioButton*, kSwitchOptionCount> Option1_{};
     QLineEdit* llista_tecles_ = nullptr;
     QLineEdit* temps_ = nullptr;
     QLineEdit* retard_ = nullptr;
     QLineEdit* Gruix_ = nullptr;
-    QLabel* marc_color_ = nullptr;
+    FrameColorBox* color_box_ = nullptr;
 };
 
 }  // namespace orvel

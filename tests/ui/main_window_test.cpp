@@ -141,8 +141,8 @@ TEST_F(MainWindowTest, EditorMenusCarryTheirCaptionsAndRunModeCommandsAreHidden)
         ASSERT_NE(a, nullptr) << name;
         EXPECT_EQ(a->text(), QString::fromUtf8(caption)) << name;
     }
-    for (auto [name, enabled] : {std::pair{"Tipus_exploracio_3", true}, {"Tipus_exploracio_4", false},
-                                 {"Tipus_exploracio_5", false}})
+    for (auto [name, enabled] : {std::pair{"Tipus_exploracio_3", true}, {"Tipus_exploracio_4", true},
+                                 {"Tipus_exploracio_5", true}})
         EXPECT_EQ(action(*w, name)->isEnabled(), enabled) << name;
     EXPECT_TRUE(action(*w, "Tipus_exploracio_0")->isChecked());  // a new user selects with the mouse
     EXPECT_FALSE(action(*w, "finapc")->isVisible());

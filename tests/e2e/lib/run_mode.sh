@@ -126,3 +126,56 @@ stop_orvel() {
     pkill -f "cat > $1" 2>/dev/null
     rm -f "$XDG_RUNTIME_DIR/orvel.lock"
 }
+
+# The following report failures with $CASE and show Orvel's log $LOG.
+
+# wait_typed FILE EXPECTED: wait_for_text, failing with what arrived.
+wait_typed() {
+    wait_for_text "$1" "$2" || {
+        import -window root "$E2E_WORK/screen-$CASE.png" 2>/dev/null
+        echo "--- expected"; printf '%s' "$2" | od -c
+        echo "--- arrived"; od -c "$1" 2>/dev/null
+        cat "$LOG"
+        fail "typed text differs ($CASE)"
+    }
+}
+
+# wait_highlight XI YI [TRIES]: the red frame's top edge over the area at
+# XI,YI (template pixels). With TRIES, a miss returns 1 instead of failing.
+wait_highlight() {
+    local x=$((BOARD_LEFT + $(board_x $(($1 + 80))))) y=$((BOARD_TOP + $(board_y "$2") + 1))
+    wait_pixel "$x" "$y" "255,0,0" "${3:-100}" || {
+        [ -n "${3:-}" ] && return 1
+        import -window root "$E2E_WORK/screen-$CASE.png"
+        cat "$LOG"
+        fail "the highlight did not reach the area at $1,$2 ($CASE)"
+    }
+}
+
+# leave_run_mode OUT: Alt+S on the board closes the terminal writing OUT;
+# then Orvel is ended with SIGTERM, which it must still obey.
+leave_run_mode() {
+    local out="$1" n=0
+    wait_board_focus || fail "no focus before leaving ($CASE)"
+    xdotool key alt+s
+    while terminal_running "$out"; do
+        n=$((n + 1))
+        [ "$n" -lt 50 ] || fail "leaving run mode did not close the terminal ($CASE)"
+        sleep 0.1
+    done
+    kill -0 "$ORVEL_PID" 2>/dev/null || fail "orvel ended ($CASE)"
+    # SDL's joysticks must not take SIGTERM away from the program.
+    kill "$ORVEL_PID"
+    n=0
+    while kill -0 "$ORVEL_PID" 2>/dev/null; do
+        n=$((n + 1))
+        [ "$n" -lt 50 ] || fail "orvel did not end on SIGTERM ($CASE)"
+        sleep 0.1
+    done
+    wait "$ORVEL_PID" 2>/dev/null
+}
+
+# A terminal that passes each key on at once (raw), so every selection can be
+# awaited before the next move; Enter arrives as a carriage return. Append the
+# output file and a closing double quote.
+RAW_TERMINAL='xterm -u8 -geometry 30x6 -fn fixed -title terminal -e sh -c "stty raw -echo; cat > '
