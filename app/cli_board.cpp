@@ -6,10 +6,14 @@
 #include <cstdio>
 
 #include "cli.h"
+#include "exec/board_check_tools.h"
+#include "exec/registry.h"
 #include "model/board_check.h"
+#include "model/catalogue.h"
 #include "model/messages.h"
 #include "model/template_file.h"
 #include "platform/message_boxes.h"
+#include "platform/sqlite_registry_store.h"
 
 namespace orvel::cli {
 
@@ -142,7 +146,7 @@ Template fresh_template()
 
 int status_for(LoadOutcome outcome)
 {
-    return outcome == LoadOutcome::Read ? kOk : kRefused;
+    return board_was_read(outcome) ? kOk : kRefused;
 }
 
 }  // namespace
@@ -155,8 +159,7 @@ int dump(const QStringList& args)
     }
     Template t = fresh_template();
     StderrMessageBoxes messages;
-    const LoadOutcome outcome = load_template(t, args[0], messages);
-    if (outcome != LoadOutcome::Read)
+    if (!board_was_read(load_template(t, args[0], messages)))
         return kRefused;
     const QByteArray json = board_json(t);
     std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
@@ -173,8 +176,11 @@ int resave(const QStringList& args)
     const QString out = QFileInfo(args[1]).absoluteFilePath();
     Template t = fresh_template();
     StderrMessageBoxes messages;
-    if (load_template(t, args[0], messages) != LoadOutcome::Read)
+    // Writing what a damaged board gave would replace it with less: a read error writes nothing.
+    if (load_template(t, args[0], messages) != LoadOutcome::Read) {
+        print_line(stderr, QStringLiteral("Not written: the board was not read whole (") + out + QLatin1Char(')'));
         return kRefused;
+    }
     const WriteResult written = write_template(t, out);
     if (!written) {
         print_line(stderr, QStringLiteral("6 Error") + QString::number(written.error_number) +
@@ -196,7 +202,7 @@ int check(const QStringList& args)
     Template t = fresh_template();
     CollectingMessages messages;
     const LoadOutcome outcome = load_template(t, args[0], messages);
-    if (outcome != LoadOutcome::Read) {
+    if (!board_was_read(outcome)) {
         for (const QString& text : messages.texts)
             print_line(stderr, text);
         return status_for(outcome);
@@ -207,7 +213,14 @@ int check(const QStringList& args)
     for (const QString& text : messages.texts)
         if (!text.startsWith(cover_message_start))
             problems << QStringLiteral("board: ") + text;
-    problems << check_board(t);
+    // Programs are looked for as run mode looks for them: through the catalogue (and the
+    // programs registered in the registry store), on PATH and in the board's folder.
+    Catalogue catalogue;
+    const Folders folders = Folders::from_environment();
+    SqliteRegistryStore registry(SqliteRegistryStore::default_file(folders.data), &messages);
+    load_program_catalogue(catalogue, folders, t.directory,
+                           [&registry](const QString& id) { return progid_exe(&registry, id); });
+    problems << check_board(t, board_check_tools(catalogue, t.directory));
     for (const QString& p : problems)
         print_line(stdout, p);
     std::fflush(stdout);

@@ -113,7 +113,7 @@ int execute(const QStringList& args)
     load_program_catalogue(state.catalogue, state.folders, QDir::currentPath(),
                            [registry](const QString& id) { return progid_exe(registry, id); });
     const QString board = QFileInfo(args.first()).absoluteFilePath();
-    if (load_template(state.tmpl, board, messages) != LoadOutcome::Read) {
+    if (!board_was_read(load_template(state.tmpl, board, messages))) {
         print_error(QStringLiteral("cannot read the board %1").arg(args.first()));
         return kRefused;
     }

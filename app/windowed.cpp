@@ -6,26 +6,16 @@
 #include <QDir>
 #include <QLockFile>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <cstdio>
 
+#include "model/folders.h"
 #include "model/messages.h"
+#include "platform/qt_translations.h"
 #include "real_services.h"
 #include "ui/main_window.h"
 #include "ui/qt_message_boxes.h"
 
 namespace orvel::cli {
-
-namespace {
-// The lock lives in the user's runtime folder; without one, in the temporary folder.
-QString lock_file_path()
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/orvel.lock");
-}
-}  // namespace
 
 int windowed(int argc, char** argv)
 {
@@ -38,8 +28,12 @@ int windowed(int argc, char** argv)
     qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Orvel"));
+    // The dialogs' own buttons and labels speak Catalan like their titles.
+    install_qt_translations();
 
-    QLockFile lock(lock_file_path());
+    const Folders folders = Folders::from_environment();
+    QDir().mkpath(folders.state);
+    QLockFile lock(single_instance_lock_file(folders));
     lock.setStaleLockTime(0);
     if (!lock.tryLock(0)) {
         QMessageBox::warning(nullptr, QStringLiteral("Orvel"), missatge(4));

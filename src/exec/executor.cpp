@@ -1,14 +1,12 @@
 #include "exec/executor.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QStringConverter>
 #include <QStringList>
 #include <vector>
 
 #include "exec/application_check.h"
 #include "exec/interpreter.h"
-#include "model/cp1252.h"
+#include "model/board_files.h"
 #include "model/file_names.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
@@ -93,16 +91,6 @@ bool send_run(ExecContext& ctx, const QString& run)
     return true;
 }
 
-// Board text files are Windows-1252 unless they are valid UTF-8.
-QString decode_text_file(const QByteArray& bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return cp1252::decode(bytes);
-}
-
 // Puts a board's clipboard file on the clipboard: a picture through ENGANXA, a
 // text file read whole. A file that cannot be read leaves the clipboard empty.
 void place_clip_file(ExecContext& ctx, const QString& clip_file, int clip_type)
@@ -115,11 +103,9 @@ void place_clip_file(ExecContext& ctx, const QString& clip_file, int clip_type)
     }
     if (clip_type != 0)
         return;
-    QFile file(resolve_stored_name(clip_file, ctx.state.tmpl.directory));
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    if (ctx.services.clipboard)
-        ctx.services.clipboard->set_text(decode_text_file(file.readAll()));
+    const std::optional<QByteArray> bytes = read_board_file(resolve_stored_name(clip_file, ctx.state.tmpl.directory));
+    if (bytes && ctx.services.clipboard)
+        ctx.services.clipboard->set_text(decode_board_text(*bytes));
 }
 
 std::vector<WindowId> titled_windows(WindowSystem& windows)

@@ -1,12 +1,9 @@
 #include "exec/file_commands.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QStringDecoder>
 
-#include "model/cp1252.h"
+#include "model/board_files.h"
 #include "model/file_names.h"
 #include "model/messages.h"
 #include "model/template_file.h"
@@ -18,31 +15,16 @@ namespace orvel {
 
 namespace {
 
-// Text files larger than this are not put on the clipboard (it stays empty).
-constexpr qint64 kMaxPastedTextBytes = 16 * 1024 * 1024;
-
-// Text files from Windows are Windows-1252; files written on Linux are UTF-8.
-QString decode_text_file(const QByteArray& bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
-    return utf8.hasError() ? cp1252::decode(bytes) : text;
-}
-
 void paste_text_file(Clipboard& clipboard, const QString& path)
 {
-    QFile file(path);
-    if (file.size() > kMaxPastedTextBytes || !file.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray bytes = file.read(kMaxPastedTextBytes + 1);
-    if (bytes.size() > kMaxPastedTextBytes)
-        return;
-    clipboard.set_text(decode_text_file(bytes));
+    if (const std::optional<QByteArray> bytes = read_board_file(path))
+        clipboard.set_text(decode_board_text(*bytes));
 }
 
 void paste_picture_file(Clipboard& clipboard, const QString& path)
 {
-    const QImage picture(path);
+    const std::optional<QByteArray> bytes = read_board_file(path);
+    const QImage picture = bytes ? QImage::fromData(*bytes) : QImage();
     if (!picture.isNull())
         clipboard.set_image(picture);
 }
@@ -78,16 +60,12 @@ void load_command(ExecContext& ctx, const QString& argument)
     const QString path = resolve_in_template_folder(ctx, name);
     if (!file_exists_or_warn(ctx, path))
         return;
-    const QString folder = QFileInfo(path).absolutePath();
-    ctx.state.tmpl.directory = folder;
-    QDir::setCurrent(folder);
-    if (ctx.services.messages) {
-        load_template(ctx.state.tmpl, path, *ctx.services.messages);
-    }
-    else {
-        StderrMessageBoxes to_stderr;
-        load_template(ctx.state.tmpl, path, to_stderr);
-    }
+    // The board's folder becomes `directory` and the current folder only once it was read:
+    // a file that is not a board leaves the board that runs exactly as it was.
+    StderrMessageBoxes to_stderr;
+    MessageBoxes& messages = ctx.services.messages ? *ctx.services.messages : to_stderr;
+    if (!board_was_read(load_template(ctx.state.tmpl, path, messages)))
+        return;
     // The new board starts scanning from the top; its start-up actions are not run
     // and the target window stays the previous board's.
     ctx.state.cursor = 0;

@@ -136,16 +136,16 @@ QString progid_exe(RegistryStore* store, const QString& id)
     clsid = clsid.trimmed();
     if (clsid.isEmpty())
         return QString();
+    // The path keeps its letter case: on Linux /opt/Editor and /OPT/EDITOR are different files.
     QString server = reg_read(store, hklm,
                               QStringLiteral("SOFTWARE\\Classes\\CLSID\\") + clsid + QStringLiteral("\\LocalServer32"),
-                              QString())
-                         .toUpper();
+                              QString());
     if (server.isEmpty())
         return QString();
     server.chop(1);
     while (server.contains(QLatin1Char('"')))
         server = server.replace(QLatin1Char('"'), QLatin1Char(' ')).trimmed();
-    const qsizetype exe = server.indexOf(QLatin1String(".EXE"));
+    const qsizetype exe = server.indexOf(QLatin1String(".EXE"), 0, Qt::CaseInsensitive);
     // A program registered without ".EXE" (a Linux path) is returned whole.
     return exe < 0 ? server : server.left(exe + 4);
 }
@@ -168,7 +168,15 @@ void registry_command(ExecContext& ctx, const QString& argument)
     const qsizetype equals = remainder.indexOf(QLatin1Char('='));
     if (equals < 0)
         return;
-    reg_write(ctx.services.registry, root, key, remainder.left(equals), remainder.mid(equals + 1));
+    const QString name = remainder.left(equals);
+    if (reg_write(ctx.services.registry, root, key, name, remainder.mid(equals + 1)) || !ctx.services.registry)
+        return;
+    // A value the store could not take is said, not dropped without a word.
+    const QString problem = ctx.services.registry->last_write_problem();
+    if (!problem.isEmpty() && ctx.services.messages)
+        ctx.services.messages->show(QStringLiteral("No s'ha desat el valor %1 al registre: %2.")
+                                        .arg(name.isEmpty() ? key : name, problem),
+                                    QStringLiteral("Orvel"), MessageIcon::Exclamation);
 }
 
 }  // namespace orvel

@@ -24,10 +24,12 @@ bool reg_write(RegistryStore* store, const QString& root, const QString& key, co
 QString reg_read(RegistryStore* store, const QString& root, const QString& key, const QString& name);
 // The names of the key's direct subkeys, each followed by "\r"; empty when the key is missing.
 QString reg_subkeys(RegistryStore* store, const QString& root, const QString& key);
-// The executable registered for a program identifier, or an empty text.
+// The executable registered for a program identifier, in the letter case it was
+// registered with, or an empty text.
 QString progid_exe(RegistryStore* store, const QString& id);
 
-// REG [ROOT\key]name=value: shows "REG", then writes; failures stay silent.
+// REG [ROOT\key]name=value: shows "REG", then writes. A malformed command or a missing
+// key writes nothing silently; a value the store itself could not write is reported.
 void registry_command(ExecContext& ctx, const QString& argument);
 
 }  // namespace orvel

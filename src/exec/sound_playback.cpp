@@ -1,5 +1,6 @@
 #include "exec/sound_playback.h"
 
+#include "model/board_files.h"
 #include "model/file_names.h"
 #include "platform/sound_output.h"
 
@@ -27,17 +28,18 @@ void close_music(ExecContext& ctx)
 bool play_wave(ExecContext& ctx, const QString& file)
 {
     close_music(ctx);
-    if (!ctx.services.sound)
+    const QString path = on_disk(ctx, file);
+    if (!ctx.services.sound || !is_readable_board_file(path))
         return false;
-    return ctx.services.sound->play_wave(on_disk(ctx, file));
+    return ctx.services.sound->play_wave(path);
 }
 
 void play_midi(ExecContext& ctx, const QString& file)
 {
     close_music(ctx);
-    if (!ctx.services.sound)
-        return;
     const QString path = on_disk(ctx, file);
+    if (!ctx.services.sound || !is_readable_board_file(path))
+        return;
     if (ctx.services.sound->play_midi(path))
         ctx.state.open_midi = path;
 }

@@ -2,6 +2,7 @@
 
 #include "exec/file_commands.h"
 #include "exec/sound_playback.h"
+#include "model/board_files.h"
 #include "platform/speech_engine.h"
 #include "platform/text_reader.h"
 
@@ -104,7 +105,7 @@ void read_file(ExecContext& ctx, const QString& argument)
     const QString full_name = resolve_in_template_folder(ctx, file);
     if (!file_exists_or_warn(ctx, full_name))
         return;
-    if (!available_engine(ctx) || !ctx.services.text_reader)
+    if (!available_engine(ctx) || !ctx.services.text_reader || !is_readable_board_file(full_name))
         return;
     ctx.services.text_reader->read_file(full_name, language_code(ctx.state.tmpl.tts_language));
 }

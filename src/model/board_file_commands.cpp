@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "model/command_words.h"
 #include "model/file_names.h"
@@ -35,7 +36,39 @@ bool has_lower_case_only(const QString& s)
     return letter;
 }
 
+bool same_file(const QString& a, const QString& b)
+{
+    if (a == b)
+        return true;
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
 }  // namespace
+
+QString unused_file_name(const QString& wanted)
+{
+    if (!QFileInfo(wanted).exists() && !QFileInfo(wanted).isSymLink())
+        return wanted;
+    const QString name = file_name_part(wanted);
+    const QString folder = wanted.left(wanted.size() - name.size());
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot < 0 ? name : name.left(dot);
+    const QString extension = dot < 0 ? QString() : name.mid(dot);
+    for (int n = 2;; ++n) {
+        const QString candidate = folder + stem + QLatin1Char('-') + QString::number(n) + extension;
+        if (!QFileInfo(candidate).exists() && !QFileInfo(candidate).isSymLink())
+            return candidate;
+    }
+}
+
+QString dialog_start_folder(const Template& t)
+{
+    if (!same_file_name(t.file_name, kUnnamedTemplate) && QFileInfo(t.directory).isDir())
+        return t.directory;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
 
 QString relocate_reference(const QString& f, const QString& old_folder, const QString& new_folder)
 {
@@ -221,9 +254,7 @@ LoadOutcome open_board(OrvelState& state, const QString& chosen, MessageBoxes& m
     if (chosen.size() < 5 || chosen.startsWith(QLatin1Char('*')))
         return LoadOutcome::NothingToLoad;
     Template& t = state.tmpl;
-    const QString full = QFileInfo(resolve_stored_name(chosen, t.directory)).absoluteFilePath();
-    t.directory = QFileInfo(full).absolutePath();
-    return load_template(t, full, messages);
+    return load_template(t, QFileInfo(resolve_stored_name(chosen, t.directory)).absoluteFilePath(), messages);
 }
 
 SaveOutcome save_board(OrvelState& state, const QString& chosen, MessageBoxes& messages,
@@ -247,26 +278,33 @@ SaveOutcome save_board(OrvelState& state, const QString& chosen, MessageBoxes& m
         return SaveOutcome::Failed;
     };
 
-    // A board saved under a new name takes a copy of its cover named after it.
+    // A board saved under a new name takes a copy of its cover named after it. The board
+    // names only covers that are on disk: a missing cover is not renamed.
     if (!t.cover_file.isEmpty() && path != t.file_name) {
         const QString old_cover = resolve_stored_name(t.cover_file, new_folder);
-        const QString new_cover = renamed_cover(path, t.cover_file);
-        if (new_cover != old_cover && existing_file(old_cover)) {
-            QFile source(old_cover);
-            if (!source.open(QIODevice::ReadOnly))
-                return fail(file_error::kPermissionDenied);
-            const WriteResult copied = write_file_atomically(new_cover, source.readAll());
-            if (!copied)
-                return fail(copied.error_number);
+        QString new_cover = renamed_cover(path, t.cover_file);
+        if (existing_file(old_cover)) {
+            if (!same_file(new_cover, old_cover)) {
+                new_cover = unused_file_name(new_cover);
+                QFile source(old_cover);
+                if (!source.open(QIODevice::ReadOnly))
+                    return fail(file_error::kPermissionDenied);
+                const WriteResult copied = write_file_atomically(new_cover, source.readAll());
+                if (!copied)
+                    return fail(copied.error_number);
+            }
+            t.cover_file = relative_to_folder(new_cover, new_folder);
         }
-        t.cover_file = relative_to_folder(new_cover, new_folder);
     }
 
-    if (t.cover_file.isEmpty())
-        t.cover_file = cover_for_board_without_cover(path);
+    // A board without a cover is given one only when its cover is drawn now.
+    const bool draws_cover = t.auto_cover == 1 && actions.generate_cover;
+    if (t.cover_file.isEmpty() && draws_cover)
+        t.cover_file =
+            file_name_part(unused_file_name(new_folder + QLatin1Char('/') + cover_for_board_without_cover(path)));
 
-    // The Part empties the target before writing; writing a temporary file renamed over
-    // it keeps the old board when anything fails. file_name changes only once saved.
+    // Emptying the target before writing would lose the board on a crash; a temporary file
+    // renamed over it keeps the old board when anything fails. file_name changes only once saved.
     const WriteResult written = write_template(t, path);
     if (!written)
         return fail(written.error_number);
@@ -274,7 +312,7 @@ SaveOutcome save_board(OrvelState& state, const QString& chosen, MessageBoxes& m
     if (written.unmappable > 0)
         messages.show(unmappable_message(path), QStringLiteral("Orvel"), MessageIcon::Exclamation);
 
-    if (t.auto_cover == 1 && actions.generate_cover)
+    if (draws_cover)
         actions.generate_cover(t);
 
     t.file_time = file_time_text(path);

@@ -3,11 +3,11 @@
 // ("Desfer", copia_seguretat), without their dialogs: the main window shows
 // the dialogs and the pictures and calls these with what the user chose.
 //
-// Linux changes to the Part, on purpose:
+// Where this differs from the Windows program, on purpose:
 //  - Saving writes a temporary file beside the board and renames it over the old one
-//    (write_template); the Part creates the target empty first, so a crash or a full disk
+//    (write_template); the Windows program created the target empty first, so a crash or a full disk
 //    in between lost the board.
-//  - The chosen name keeps the letter case the user typed (the Part upper-cases it);
+//  - The chosen name keeps the letter case the user typed (the Windows program upper-cased it);
 //    a board without a cover gets "NAME.BMP" or "name.bmp" after the case of the board's
 //    own extension. The extension is checked before `directory` changes, so a refused
 //    save leaves the board as it was.
@@ -16,6 +16,10 @@
 //    `initial_keys` and each "|"-separated program of `program`, and looks for commands
 //    inside other commands (such as the branches of a conditional).
 //  - Undo marks the restored board modified when it differs from the one it replaced.
+//  - A save never replaces a file that is not the board's own: the cover copied for a new
+//    name takes a free name when another file has the wanted one. It names no cover it
+//    did not write: a missing cover keeps its old name, and a board without a cover gets
+//    one only when the cover is drawn.
 #include <QString>
 #include <functional>
 
@@ -53,6 +57,14 @@ QString with_default_extension(const QString& chosen);
 // characters followed by the last three characters of the old cover name
 // ("/docs/BOARD.ORV" with cover "x.bmp" gives "/docs/BOARD.bmp").
 QString renamed_cover(const QString& board_path, const QString& old_cover);
+
+// wanted when no file of that name exists, else the first free "STEM-N.EXT" beside it
+// (N = 2, 3 ...): what a save writes never replaces a file it does not own.
+QString unused_file_name(const QString& wanted);
+
+// Where the board's open and save dialogs start: the folder of the open board, or the
+// user's documents folder (home) for a board never saved.
+QString dialog_start_folder(const Template& t);
 
 // The cover name of a board that has none: its own file name up to and including the
 // first ".", followed by "BMP" ("MY.BOARD.ORV" gives "MY.BMP"; "my.orv" gives "my.bmp").
@@ -98,8 +110,9 @@ struct SaveActions {
 
 // "&Desar ...", after the dialog, with the full name chosen (empty: cancelled). Names
 // that do not end in ".ORV" (any case) save nothing. Relocates the references when the
-// folder changes, copies the cover for a new name, names the cover of a board without
-// one, writes the board and sets file_name, file_time and modified. A failure shows
+// folder changes, copies the cover for a new name (to a free name when another file
+// already has it), names a cover for a board without one only when generate_cover draws
+// it, writes the board and sets file_name, file_time and modified. A failure shows
 // "6 Error" followed by the error number; characters that Windows-1252 cannot hold are
 // written as "?" and reported once.
 SaveOutcome save_board(OrvelState& state, const QString& chosen, MessageBoxes& messages,

@@ -61,18 +61,15 @@ void load_program_catalogue(Catalogue& catalogue, const Folders& folders, const 
         program.identifier = file_name_part(value_of(start, i, "REG")).toUpper();
 
         // With an identifier the registered path is the executable; without one the file
-        // name is looked for in the current folder and registered with its full path.
-        QString executable;
-        QString found;
-        if (!program.identifier.isEmpty()) {
-            executable = progid_exe ? progid_exe(program.identifier).trimmed() : QString();
-            found = existing_executable(executable, current_folder);
-        } else {
-            found = existing_executable(program.file, current_folder);
-            executable = found.isEmpty() ? QString() : QFileInfo(found).absoluteFilePath();
-        }
+        // name is looked for in the current folder. The lookup holds the file found, with
+        // its full path in its own letter case, so that exactly that program is started.
+        const QString wanted = program.identifier.isEmpty()
+                                   ? program.file
+                                   : (progid_exe ? progid_exe(program.identifier).trimmed() : QString());
+        const QString found = existing_executable(wanted, current_folder);
+        const QString executable = found.isEmpty() ? QString() : QFileInfo(found).absoluteFilePath();
         // A "|" inside a path would break the lookup text apart.
-        if (found.isEmpty() || executable.contains(QLatin1Char('|')))
+        if (executable.isEmpty() || executable.contains(QLatin1Char('|')))
             continue;
         catalogue.program_lookup += QLatin1Char('|') + QFileInfo(found).fileName().toUpper() + QLatin1Char('|') +
                                     executable;

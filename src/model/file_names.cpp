@@ -100,11 +100,6 @@ bool existing_file(const QString& path)
     return !path.isEmpty() && !path.contains(QChar(0)) && QFileInfo(path).isFile();
 }
 
-bool stored_name_exists(const QString& stored, const QString& base_dir)
-{
-    return existing_path(resolve_stored_name(stored, base_dir));
-}
-
 bool same_file_name(const QString& a, const QString& b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -139,14 +134,6 @@ QString file_name_part(const QString& name)
         if (is_separator(name[i]))
             return name.mid(i + 1);
     return name;
-}
-
-QString folder_part(const QString& name)
-{
-    for (qsizetype i = name.size() - 1; i >= 0; --i)
-        if (is_separator(name[i]))
-            return i == 0 ? name.left(1) : name.left(i);
-    return QString();
 }
 
 }  // namespace orvel

@@ -2,7 +2,7 @@
 // File names stored inside boards (ARCHITECTURE.md, "File names inside boards").
 //
 // Boards made on Windows hold names such as `SONS\BEE.WAV` or `C:\BOARDS\A.ORV`, and the
-// Parts upper-case many names. Every file access goes through resolve_stored_name:
+// original program upper-cased many names. Every file access goes through resolve_stored_name:
 //  - both "\" and "/" separate folders in a stored name;
 //  - a name is absolute when it starts with "/" or "\" or with a drive letter and ":";
 //    the drive letter maps to "/";
@@ -14,7 +14,7 @@
 namespace orvel {
 
 // True when the stored name starts with "/" or "\" or with a drive letter and ":"
-// (the Parts' test "contains ':'" becomes this test).
+// (the Windows test "contains ':'" becomes this test).
 bool is_absolute_stored_name(const QString& stored);
 
 // The stored name with "/" as separator and a leading drive letter ("C:") replaced by
@@ -33,10 +33,7 @@ QString resolve_stored_name(const QString& stored, const QString& base_dir);
 bool existing_path(const QString& path);
 bool existing_file(const QString& path);
 
-// True when resolve_stored_name finds an existing file or folder.
-bool stored_name_exists(const QString& stored, const QString& base_dir);
-
-// Name comparison as the Parts do it: without regard to letter case.
+// Name comparison as Windows does it: without regard to letter case.
 bool same_file_name(const QString& a, const QString& b);
 // True when name ends with suffix, compared without regard to letter case.
 bool ends_with_no_case(const QString& name, const QString& suffix);
@@ -49,7 +46,5 @@ QString relative_to_folder(const QString& name, const QString& folder);
 
 // The part after the last "/" or "\" (the whole name when there is none).
 QString file_name_part(const QString& name);
-// The part before the last "/" or "\" ("" when there is none; "/" for "/X").
-QString folder_part(const QString& name);
 
 }  // namespace orvel

@@ -5,6 +5,10 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "model/file_names.h"
+
+#include <unistd.h>
+
 namespace orvel {
 
 namespace {
@@ -43,10 +47,25 @@ Folders Folders::from_environment()
 
 QString Folders::find_readable(const QString& user_folder, const QString& name) const
 {
-    const QString user_copy = user_folder + QLatin1Char('/') + name;
+    const QString user_copy = find_in_folder(user_folder, name);
     if (QFileInfo::exists(user_copy))
         return user_copy;
-    return program + QLatin1Char('/') + name;
+    return find_in_folder(program, name);
+}
+
+QString single_instance_lock_file(const Folders& folders)
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QFileInfo info(runtime);
+    if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime) && info.isDir() && info.ownerId() == ::getuid())
+        return runtime + QStringLiteral("/orvel.lock");
+    return folders.state + QStringLiteral("/orvel.lock");
+}
+
+QString find_in_folder(const QString& folder, const QString& name)
+{
+    // Copies made on Windows are named "ORVEL.INI" or "macros.ini" as often as not.
+    return resolve_stored_name(name, folder.isEmpty() ? QStringLiteral(".") : folder);
 }
 
 }  // namespace orvel

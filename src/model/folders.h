@@ -12,8 +12,18 @@ struct Folders {
 
     // The folders for this process, from the executable's location and the XDG variables.
     static Folders from_environment();
-    // A file the program reads: the user's copy when there is one, else the program's.
+    // A file the program reads: the user's copy when there is one, else the program's; the
+    // name is matched without regard to letter case, as names in boards are.
     QString find_readable(const QString& user_folder, const QString& name) const;
 };
+
+// The lock that keeps one copy of Orvel per user: $XDG_RUNTIME_DIR/orvel.lock when that
+// is a folder of this user, else orvel.lock in the user's state folder. Never a name in a
+// shared folder, where another user could take it first.
+QString single_instance_lock_file(const Folders& folders);
+
+// The entry of folder whose name is name, matched without regard to letter case when there
+// is no exact match; folder + "/" + name when there is none.
+QString find_in_folder(const QString& folder, const QString& name);
 
 }  // namespace orvel

@@ -47,7 +47,7 @@ bool prepare_user_settings_file(const Folders& folders)
         return true;
     if (!QDir().mkpath(folders.config))
         return false;
-    const QString shipped = folders.program + QLatin1Char('/') + QLatin1String(kSettingsFileName);
+    const QString shipped = find_in_folder(folders.program, QLatin1String(kSettingsFileName));
     if (QFileInfo(shipped).isFile())
         QFile::copy(shipped, target);
     return true;
@@ -62,7 +62,7 @@ QString settings_file_to_read(const Folders& folders)
 
 QString settings_file_to_write(const Folders& folders)
 {
-    return folders.config + QLatin1Char('/') + QLatin1String(kSettingsFileName);
+    return find_in_folder(folders.config, QLatin1String(kSettingsFileName));
 }
 
 QString profile_number(int value)
@@ -229,28 +229,6 @@ void save_user_command(const UserProfile& profile, const QString& chosen, Messag
     if (unmappable > 0)
         boxes.show(QStringLiteral("Alguns caràcters de les llistes de tecles no caben en el fitxer i s'hi "
                                   "han escrit com a \"?\": ") + chosen);
-}
-
-QString command_line_file(const QString& command_line, const QString& extension)
-{
-    if (extension.isEmpty())
-        return QString();
-    const qsizetype at = command_line.indexOf(extension, 0, Qt::CaseInsensitive);
-    if (at < 0)
-        return QString();
-    const qsizetype after = at + extension.size();
-    QChar separator = QLatin1Char(' ');
-    if (after < command_line.size() && command_line[after] == QLatin1Char('"')) {
-        separator = QLatin1Char('"');
-    } else {
-        // A whole command line that names one file is that file, blanks and all.
-        const QString whole = command_line.trimmed();
-        if (whole.endsWith(extension, Qt::CaseInsensitive) && !whole.contains(QChar(0)) && QFileInfo(whole).isFile())
-            return whole;
-    }
-    const qsizetype separator_at = at > 0 ? command_line.lastIndexOf(separator, at - 1) : -1;
-    const qsizetype start = separator_at < 0 ? 0 : separator_at + 1;
-    return command_line.mid(start, after - start).trimmed();
 }
 
 }  // namespace orvel

@@ -55,9 +55,6 @@ void load_user_command(UserProfile& profile, const QString& chosen, const Folder
                        const ProfileHooks& hooks, MessageBoxes& boxes);
 void save_user_command(const UserProfile& profile, const QString& chosen, MessageBoxes& boxes);
 
-// The file name with the given extension (".usr", ".orv") on the command line, or "".
-QString command_line_file(const QString& command_line, const QString& extension);
-
 // How the profile writes numbers: one blank before a value that is not negative.
 QString profile_number(int value);
 QString profile_number(double value);

@@ -1,3 +1,4 @@
+// The board file reader, and loading a board into the open one.
 #include "model/template_file.h"
 
 #include <QDateTime>
@@ -6,18 +7,9 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <charconv>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <set>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 #include "model/cp1252.h"
 #include "model/file_names.h"
@@ -70,6 +62,17 @@ public:
     explicit Scanner(QIODevice& in) : in_(in) {}
 
     bool io_error() const { return io_error_; }
+
+    // Skips a UTF-8 byte-order mark at the start of the device; true when there was one.
+    bool skip_utf8_bom()
+    {
+        while (buf_.size() - pos_ < 3 && fill()) {
+        }
+        if (buf_.size() - pos_ < 3 || std::memcmp(buf_.constData() + pos_, "\xEF\xBB\xBF", 3) != 0)
+            return false;
+        pos_ += 3;
+        return true;
+    }
 
     // True when no byte is left.
     bool at_end()
@@ -239,11 +242,11 @@ private:
     bool io_error_ = false;
 };
 
-QString decode_text(const QByteArray& bytes, bool quoted)
+QString decode_text(const QByteArray& bytes, bool quoted, bool utf8)
 {
     if (bytes.isEmpty())
         return QString();
-    QString text = cp1252::decode(bytes.constData(), bytes.size());
+    QString text = utf8 ? QString::fromUtf8(bytes) : cp1252::decode(bytes.constData(), bytes.size());
     if (quoted && std::memchr(bytes.constData(), kPilcrowByte, static_cast<size_t>(bytes.size())))
         text.replace(QChar(kPilcrow), QLatin1Char('"'));
     return text;
@@ -252,7 +255,7 @@ QString decode_text(const QByteArray& bytes, bool quoted)
 enum class NumberResult { Ok, Mismatch, Overflow };
 
 // A number line: the text up to the first comma, blanks around it skipped; an optional
-// sign, digits and an optional fraction (rounded half to even, as the Parts round).
+// sign, digits and an optional fraction (rounded half to even, as the Windows program rounds).
 // An empty line reads as 0.
 NumberResult parse_int16(const char* line, qsizetype size, int16_t& out)
 {
@@ -311,8 +314,10 @@ NumberResult parse_int16(const char* line, qsizetype size, int16_t& out)
 
 class FieldReader {
 public:
-    FieldReader(Scanner& scanner, const QString& path, MessageBoxes& messages)
-        : scanner_(scanner), path_(path), messages_(messages) {}
+    FieldReader(Scanner& scanner, const QString& path, MessageBoxes& messages, bool utf8)
+        : scanner_(scanner), path_(path), messages_(messages), utf8_(utf8) {}
+
+    bool reported_any() const { return !reported_.empty(); }
 
     void integer(int16_t& field)
     {
@@ -337,7 +342,7 @@ public:
             report(file_error::kPastEndOfFile);
             return;
         }
-        field = decode_text(value, kind == Scanner::Quoted::Value);
+        field = decode_text(value, kind == Scanner::Quoted::Value, utf8_);
     }
 
     void plain(QString& field)
@@ -348,7 +353,7 @@ public:
             report(file_error::kPastEndOfFile);
             return;
         }
-        field = decode_text(Scanner::plain_value(line, size), false);
+        field = decode_text(Scanner::plain_value(line, size), false, utf8_);
     }
 
     void report(int number)
@@ -363,198 +368,9 @@ private:
     Scanner& scanner_;
     const QString& path_;
     MessageBoxes& messages_;
+    const bool utf8_;
     std::set<int> reported_;
 };
-
-// Where the writer's bytes go: a byte array, or a file written as it is produced.
-class ByteSink {
-public:
-    virtual ~ByteSink() = default;
-    virtual void put(const char* data, qsizetype size) = 0;
-};
-
-class ArraySink : public ByteSink {
-public:
-    explicit ArraySink(QByteArray& out) : out_(out) {}
-    void put(const char* data, qsizetype size) override { out_.append(data, size); }
-private:
-    QByteArray& out_;
-};
-
-// Writes the board's lines through a buffer of its own, handed to the sink whenever it
-// fills: a big board goes to disk in blocks that are still in the cache, never whole
-// in memory twice.
-class LineWriter {
-public:
-    static constexpr qsizetype kIntegerLine = 9;  // "-32768 " and CR LF
-    static constexpr qsizetype kQuotedExtra = 4;  // two quotes and CR LF
-    static constexpr qsizetype kPlainExtra = 2;
-
-    explicit LineWriter(ByteSink& sink) : sink_(sink), buf_(kBuffer, Qt::Uninitialized)
-    {
-        p_ = buf_.data();
-        end_ = p_ + buf_.size();
-    }
-
-    void integer(int16_t value)
-    {
-        room(kIntegerLine);
-        // " 2 " or "-1 ": a blank where a minus sign would stand, and one after.
-        if (value >= 0)
-            *p_++ = ' ';
-        p_ = std::to_chars(p_, p_ + 6, static_cast<int>(value)).ptr;
-        *p_++ = ' ';
-        *p_++ = '\r';
-        *p_++ = '\n';
-    }
-
-    void quoted(const QString& value)
-    {
-        room(1);
-        *p_++ = '"';
-        encode(value, true);
-        room(3);
-        *p_++ = '"';
-        *p_++ = '\r';
-        *p_++ = '\n';
-    }
-
-    void plain(const QString& value)
-    {
-        encode(value, false);
-        room(2);
-        *p_++ = '\r';
-        *p_++ = '\n';
-    }
-
-    int unmappable() const { return unmappable_; }
-
-    void finish() { flush(); }
-
-private:
-    // Windows-1252, one byte per character; in quoted text a double quote becomes "¶";
-    // characters the code page cannot hold become "?".
-    void encode(const QString& text, bool quoted)
-    {
-        const qsizetype total = text.size();
-        const char16_t* all = reinterpret_cast<const char16_t*>(text.utf16());
-        qsizetype done = 0;
-        while (done < total) {
-            room(kBuffer / 2);
-            // Each UTF-16 unit gives at most one byte; a surrogate pair is never split.
-            qsizetype slice = std::min<qsizetype>(total - done, end_ - p_);
-            if (done + slice < total && slice > 1 && QChar::isHighSurrogate(all[done + slice - 1]))
-                --slice;
-            encode_slice(all + done, slice, quoted);
-            done += slice;
-        }
-    }
-
-    void encode_slice(const char16_t* src, qsizetype n, bool quoted)
-    {
-        char* dst = p_;
-        qsizetype i = 0;
-        while (i < n) {
-#if defined(__SSE2__)
-            // Eight plain ASCII characters at a time (no double quote when quoted).
-            const __m128i high = _mm_set1_epi16(static_cast<short>(0xFF80));
-            const __m128i quote = _mm_set1_epi16(quoted ? 0x22 : 0x7FFF);
-            while (i + 8 <= n) {
-                const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
-                const __m128i special = _mm_or_si128(_mm_and_si128(v, high), _mm_cmpeq_epi16(v, quote));
-                if (_mm_movemask_epi8(_mm_cmpeq_epi16(special, _mm_setzero_si128())) != 0xFFFF)
-                    break;
-                _mm_storel_epi64(reinterpret_cast<__m128i*>(dst), _mm_packus_epi16(v, v));
-                dst += 8;
-                i += 8;
-            }
-#endif
-            // Four at a time, for what is left.
-            while (i + 4 <= n) {
-                uint64_t w;
-                std::memcpy(&w, src + i, sizeof w);
-                if (w & 0xFF80FF80FF80FF80ULL)
-                    break;
-                if (quoted) {
-                    const uint64_t x = w ^ 0x0022002200220022ULL;
-                    if ((x - 0x0001000100010001ULL) & ~x & 0x8000800080008000ULL)
-                        break;
-                }
-                dst[0] = static_cast<char>(src[i]);
-                dst[1] = static_cast<char>(src[i + 1]);
-                dst[2] = static_cast<char>(src[i + 2]);
-                dst[3] = static_cast<char>(src[i + 3]);
-                dst += 4;
-                i += 4;
-            }
-            if (i >= n)
-                break;
-            const char16_t c = src[i++];
-            if (c < 0x80) {
-                *dst++ = (quoted && c == u'"') ? kPilcrowByte : static_cast<char>(c);
-            }
-            else if (c >= 0xA0 && c <= 0xFF) {
-                *dst++ = static_cast<char>(c);
-            }
-            else if (QChar::isHighSurrogate(c) && i < n && QChar::isLowSurrogate(src[i])) {
-                ++i;  // one character outside the basic plane: one "?"
-                *dst++ = '?';
-                ++unmappable_;
-            }
-            else {
-                int missing = 0;
-                const QByteArray one = cp1252::encode(QString(QChar(c)), &missing);
-                unmappable_ += missing;
-                *dst++ = one.isEmpty() ? '?' : one[0];
-            }
-        }
-        p_ = dst;
-    }
-
-    void room(qsizetype bytes)
-    {
-        if (end_ - p_ < bytes)
-            flush();
-    }
-
-    void flush()
-    {
-        if (p_ > buf_.data())
-            sink_.put(buf_.constData(), p_ - buf_.constData());
-        p_ = buf_.data();
-    }
-
-    static constexpr qsizetype kBuffer = 256 * 1024;
-    ByteSink& sink_;
-    QByteArray buf_;
-    char* p_ = nullptr;
-    char* end_ = nullptr;
-    int unmappable_ = 0;
-};
-
-int error_number_for_errno(int code)
-{
-    switch (code) {
-    case ENOSPC:
-    case EDQUOT: return file_error::kDiskFull;
-    case EACCES:
-    case EPERM:
-    case EROFS: return file_error::kPermissionDenied;
-    case ENOENT:
-    case ENOTDIR: return file_error::kPathNotFound;
-    case EIO: return file_error::kDeviceIo;
-    default: return file_error::kPathFileAccess;
-    }
-}
-
-WriteResult failure(int code)
-{
-    WriteResult r;
-    r.ok = false;
-    r.error_number = error_number_for_errno(code);
-    r.error_text = QString::fromLocal8Bit(std::strerror(code));
-    return r;
-}
 
 }  // namespace
 
@@ -562,7 +378,9 @@ LoadOutcome read_template(Template& t, QIODevice& in, const QString& path_for_me
                           MessageBoxes& messages)
 {
     Scanner scanner(in);
-    FieldReader read(scanner, path_for_messages, messages);
+    // Boards are Windows-1252, but one saved as UTF-8 by a text editor says so with a mark.
+    const bool utf8 = scanner.skip_utf8_bom();
+    FieldReader read(scanner, path_for_messages, messages, utf8);
 
     read.integer(t.format_major);
     read.integer(t.format_minor);
@@ -621,7 +439,7 @@ LoadOutcome read_template(Template& t, QIODevice& in, const QString& path_for_me
     }
     if (scanner.io_error())
         read.report(file_error::kDeviceIo);
-    return LoadOutcome::Read;
+    return read.reported_any() ? LoadOutcome::ReadWithErrors : LoadOutcome::Read;
 }
 
 LoadOutcome load_template(Template& t, const QString& path, MessageBoxes& messages)
@@ -635,23 +453,18 @@ LoadOutcome load_template(Template& t, const QString& path, MessageBoxes& messag
     if (path.isEmpty())
         return LoadOutcome::NothingToLoad;
 
-    // Steps 2 to 4: the full name, its folder as `directory` and as the current folder.
-    QString full = resolve_stored_name(path, t.directory);
-    if (full.contains(QChar(0))) {
-        // No file has such a name; the file system is not asked.
-        reset_template(t);
-        messages.show(missatge(kMessageReadError) + full + QLatin1Char(' ') +
-                      QString::number(file_error::kFileNotFound) + QLatin1Char(' ') +
-                      file_error::description(file_error::kFileNotFound));
+    auto report_unopened = [&](const QString& name, int number) {
+        messages.show(missatge(kMessageReadError) + name + QLatin1Char(' ') + QString::number(number) +
+                      QLatin1Char(' ') + file_error::description(number));
         return LoadOutcome::Missing;
-    }
+    };
+
+    // Steps 2 to 4: the full name and its folder.
+    QString full = resolve_stored_name(path, t.directory);
+    if (full.contains(QChar(0)))
+        return report_unopened(full, file_error::kFileNotFound);  // no file has such a name
     full = QFileInfo(full).absoluteFilePath();
     const QString folder = QFileInfo(full).absolutePath();
-    t.directory = folder;
-    if (options.set_current_folder && existing_path(folder) && QFileInfo(folder).isDir())
-        QDir::setCurrent(folder);
-
-    reset_template(t);
 
     if (!ends_with_no_case(full, QStringLiteral(".ORV"))) {
         messages.show(missatge(kMessageFormat), QStringLiteral("Orvel"), MessageIcon::Critical);
@@ -663,18 +476,28 @@ LoadOutcome load_template(Template& t, const QString& path, MessageBoxes& messag
     // Only regular files: a device or a pipe named like a board could block or never end.
     const bool exists = existing_path(full);
     if (!exists || !info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        const int number = !exists         ? file_error::kFileNotFound
-                           : !info.isFile() ? file_error::kPathFileAccess
-                                            : file_error::kPermissionDenied;
-        messages.show(missatge(kMessageReadError) + full + QLatin1Char(' ') + QString::number(number) +
-                      QLatin1Char(' ') + file_error::description(number));
-        return LoadOutcome::Missing;
+        return report_unopened(full, !exists         ? file_error::kFileNotFound
+                                     : !info.isFile() ? file_error::kPathFileAccess
+                                                      : file_error::kPermissionDenied);
     }
 
-    const LoadOutcome outcome = read_template(t, file, full, messages);
+    // The board is read beside the open one, which it replaces only once read.
+    Template loaded = t;
+    reset_template(loaded);
+    loaded.directory = folder;
+    const LoadOutcome outcome = read_template(loaded, file, full, messages);
     file.close();
-    if (outcome == LoadOutcome::Refused)
-        return outcome;
+    // A file that gave errors and not a single area holds no board (a text file named .ORV).
+    if (outcome == LoadOutcome::Refused || (outcome == LoadOutcome::ReadWithErrors && loaded.area_count == 0))
+        return LoadOutcome::Refused;
+
+    // The board now is this file, unchanged since it was read.
+    loaded.file_name = full;
+    loaded.file_time = file_time_text(full);
+    loaded.modified = 0;
+    t = std::move(loaded);
+    if (options.set_current_folder && QFileInfo(folder).isDir())
+        QDir::setCurrent(folder);
 
     // The cover's time, or the message for a cover that is not there.
     if (!t.cover_file.isEmpty()) {
@@ -688,203 +511,7 @@ LoadOutcome load_template(Template& t, const QString& path, MessageBoxes& messag
             messages.show(missatge(kMessageNotFound) + cover);
         }
     }
-
-    // The board now is this file, unchanged since it was read.
-    t.file_name = full;
-    t.file_time = file_time_text(full);
-    t.modified = 0;
-    return LoadOutcome::Read;
-}
-
-namespace {
-
-void write_lines(const Template& t, LineWriter& out)
-{
-    const int count = std::min<int>(t.area_count, static_cast<int>(t.areas.size()) - 1);
-    out.integer(2);
-    out.integer(1);
-    out.plain(t.cover_file);
-    out.integer(static_cast<int16_t>(count));
-    out.quoted(t.program);
-    out.integer(t.clip_type);
-    out.quoted(t.clip_file);
-    out.quoted(t.initial_keys);
-    out.quoted(t.doc_file);
-    out.quoted(t.app_title);
-    out.quoted(t.description);
-    out.integer(t.global_data_on_new);
-    out.integer(t.sound_active);
-    out.integer(t.auto_cover);
-    out.integer(t.tts_language);
-    out.integer(t.tts_voice);
-    out.integer(t.tts_speed);
-    for (int i = 1; i <= count; ++i) {
-        const Area& a = t.areas[static_cast<size_t>(i)];
-        out.integer(a.Xi);
-        out.integer(a.Yi);
-        out.integer(a.Xf);
-        out.integer(a.Yf);
-        out.integer(a.parent);
-        out.integer(a.clip_type);
-        out.quoted(a.clip_file);
-        out.quoted(a.sound_file);
-        out.quoted(a.keys);
-        out.quoted(a.icon_file);
-        out.integer(a.repeat_reading);
-        out.integer(a.is_group);
-    }
-    out.finish();
-}
-
-// The file's size at most: one byte per UTF-16 unit of text plus the line overheads.
-qsizetype size_bound(const Template& t)
-{
-    using W = LineWriter;
-    qsizetype bound = 10 * W::kIntegerLine + 6 * W::kQuotedExtra + W::kPlainExtra + t.cover_file.size() +
-                      t.program.size() + t.clip_file.size() + t.initial_keys.size() + t.doc_file.size() +
-                      t.app_title.size() + t.description.size();
-    const int count = std::min<int>(t.area_count, static_cast<int>(t.areas.size()) - 1);
-    for (int i = 1; i <= count; ++i) {
-        const Area& a = t.areas[static_cast<size_t>(i)];
-        bound += 8 * W::kIntegerLine + 4 * W::kQuotedExtra + a.clip_file.size() + a.sound_file.size() +
-                 a.keys.size() + a.icon_file.size();
-    }
-    return bound;
-}
-
-// A file written beside its target and renamed over it once complete and on disk.
-class AtomicFile : public ByteSink {
-public:
-    explicit AtomicFile(const QString& path)
-    {
-        if (path.isEmpty() || path.contains(QChar(0))) {
-            error_ = ENOENT;
-            return;
-        }
-        // Write through a symbolic link to its target, as an editor would.
-        QString target = path;
-        const QFileInfo link(path);
-        if (link.isSymLink() && !link.symLinkTarget().isEmpty())
-            target = link.symLinkTarget();
-        target_name_ = QFile::encodeName(target);
-        existed_ = ::stat(target_name_.constData(), &old_stat_) == 0;
-        if (existed_ && S_ISDIR(old_stat_.st_mode)) {
-            error_ = EISDIR;
-            return;
-        }
-        folder_ = QFile::encodeName(QFileInfo(target).absolutePath());
-        temp_name_ = folder_ + "/." + QFile::encodeName(QFileInfo(target).fileName()) + ".XXXXXX";
-        fd_ = ::mkstemp(temp_name_.data());
-        if (fd_ < 0)
-            error_ = errno;
-    }
-
-    ~AtomicFile() override
-    {
-        if (fd_ >= 0) {
-            ::close(fd_);
-            ::unlink(temp_name_.constData());
-        }
-    }
-
-    void put(const char* data, qsizetype size) override
-    {
-        while (error_ == 0 && size > 0) {
-            const ssize_t n = ::write(fd_, data, static_cast<size_t>(size));
-            if (n < 0) {
-                if (errno != EINTR)
-                    error_ = errno;
-                continue;
-            }
-            data += n;
-            size -= n;
-        }
-    }
-
-    // Keeps the old file's permissions (a new file gets 0666 less the umask), flushes the
-    // data to disk and renames the file over the target.
-    WriteResult commit()
-    {
-        if (error_ == 0) {
-            mode_t mode = 0;
-            if (existed_) {
-                mode = old_stat_.st_mode & 07777;
-            }
-            else {
-                const mode_t mask = ::umask(0);
-                ::umask(mask);
-                mode = 0666 & ~mask;
-            }
-            if (::fchmod(fd_, mode) != 0 || ::fsync(fd_) != 0)
-                error_ = errno;
-        }
-        if (fd_ >= 0) {
-            if (::close(fd_) != 0 && error_ == 0)
-                error_ = errno;
-            fd_ = -1;
-            if (error_ == 0 && ::rename(temp_name_.constData(), target_name_.constData()) != 0)
-                error_ = errno;
-            if (error_ != 0)
-                ::unlink(temp_name_.constData());
-        }
-        if (error_ != 0)
-            return failure(error_);
-        // Make the rename itself durable.
-        const int dir_fd = ::open(folder_.constData(), O_RDONLY | O_DIRECTORY);
-        if (dir_fd >= 0) {
-            ::fsync(dir_fd);
-            ::close(dir_fd);
-        }
-        WriteResult r;
-        r.ok = true;
-        return r;
-    }
-
-private:
-    QByteArray target_name_;
-    QByteArray folder_;
-    QByteArray temp_name_;
-    struct stat old_stat_ {};
-    bool existed_ = false;
-    int fd_ = -1;
-    int error_ = 0;
-};
-
-}  // namespace
-
-QByteArray template_bytes(const Template& t, int* unmappable)
-{
-    QByteArray bytes;
-    bytes.reserve(size_bound(t));
-    ArraySink sink(bytes);
-    LineWriter out(sink);
-    write_lines(t, out);
-    if (unmappable)
-        *unmappable = out.unmappable();
-    return bytes;
-}
-
-WriteResult write_template(const Template& t, const QString& path)
-{
-    AtomicFile file(path);
-    LineWriter out(file);
-    write_lines(t, out);
-    WriteResult r = file.commit();
-    r.unmappable = out.unmappable();
-    return r;
-}
-
-WriteResult write_file_atomically(const QString& path, const QByteArray& bytes)
-{
-    AtomicFile file(path);
-    file.put(bytes.constData(), bytes.size());
-    return file.commit();
-}
-
-QString unmappable_message(const QString& path)
-{
-    return QStringLiteral("Alguns caràcters no es poden desar amb el joc de caràcters del fitxer "
-                          "i s'han desat com a \"?\": ") + path;
+    return outcome;
 }
 
 QString file_time_text(const QString& path)

@@ -45,7 +45,8 @@ QString QtProcessLauncher::find_program(const QString& name, const QString& sear
     const QString found = find_as_given(name, search_folder);
     if (!found.isEmpty())
         return found;
-    if (name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) {
+    // A Linux path names one program: when it is not there, nothing else is started.
+    if (name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) && !name.startsWith(u'/')) {
         // A Windows program name: its folder means nothing here, its base name may.
         QString base = name;
         base.replace(u'\\', u'/');

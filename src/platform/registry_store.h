@@ -27,6 +27,10 @@ public:
     virtual std::optional<RegistryValue> value(const QString& root, const QString& key, const QString& name) = 0;
     // Direct subkeys in creation order; nullopt when the key does not exist.
     virtual std::optional<QStringList> subkeys(const QString& root, const QString& key) = 0;
+    // Why the last create_key or set_value failed when the store itself could not write
+    // (held by another process, read-only, disk full); empty after a success, or when the
+    // request could not be met (an unknown root, a missing key).
+    virtual QString last_write_problem() const { return QString(); }
 };
 
 }  // namespace orvel

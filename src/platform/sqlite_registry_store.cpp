@@ -6,12 +6,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 #include "platform/message_boxes.h"
 
 namespace orvel {
 
 namespace {
+
+// How long a write waits for another process that holds the database.
+constexpr int kBusyWaitMs = 250;
 
 const char* const kRoots[] = {"HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE", "HKEY_USERS", "HKEY_CURRENT_CONFIG"};
 
@@ -74,21 +78,24 @@ private:
     sqlite3_stmt* stmt_ = nullptr;
 };
 
-bool exec(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+int exec_code(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
+bool exec(sqlite3* db, const char* sql) { return exec_code(db, sql) == SQLITE_OK; }
 
 // An explicit write transaction: committed by commit(), rolled back otherwise.
+// code() is the result of the step that failed.
 class WriteTransaction {
 public:
-    explicit WriteTransaction(sqlite3* db) : db_(db), open_(exec(db, "BEGIN IMMEDIATE")) {}
+    explicit WriteTransaction(sqlite3* db) : db_(db), code_(exec_code(db, "BEGIN IMMEDIATE")), open_(code_ == SQLITE_OK) {}
     ~WriteTransaction()
     {
         if (open_)
             exec(db_, "ROLLBACK");
     }
     bool begun() const { return open_; }
+    int code() const { return code_; }
     bool commit()
     {
-        if (!open_ || !exec(db_, "COMMIT"))
+        if (!open_ || (code_ = exec_code(db_, "COMMIT")) != SQLITE_OK)
             return false;
         open_ = false;
         return true;
@@ -96,8 +103,23 @@ public:
 
 private:
     sqlite3* db_;
+    int code_;
     bool open_;
 };
+
+// Why a write failed, in the words the user reads.
+QString write_problem(int code)
+{
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return QStringLiteral("un altre programa té el registre ocupat");
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN: return QStringLiteral("el registre és només de lectura");
+    case SQLITE_FULL: return QStringLiteral("el disc és ple");
+    default: return QString::fromUtf8(sqlite3_errstr(code));
+    }
+}
 
 const char* const kSchema =
     "CREATE TABLE IF NOT EXISTS registry_keys ("
@@ -133,6 +155,11 @@ SqliteRegistryStore::SqliteRegistryStore(const QString& database_file, MessageBo
     QString problem;
     bool unreadable = false;
     if (open_file(database_file, &problem, &unreadable))
+        return;
+    close();
+    // A store the user may read but not change (a read-only file or folder): its values are
+    // still read, and each write says that it could not be made and why.
+    if (!unreadable && QFileInfo(database_file).isFile() && open_read_only(database_file))
         return;
     close();
     QString text;
@@ -188,26 +215,30 @@ void SqliteRegistryStore::close()
 bool SqliteRegistryStore::open_file(const QString& file, QString* problem, bool* unreadable)
 {
     *unreadable = false;
-    const auto failed = [&]() {
-        const int code = db_ ? sqlite3_extended_errcode(db_) : SQLITE_NOMEM;
-        *problem = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
+    // The code of the step that failed, not whatever ran after it (a rollback would say
+    // "not an error").
+    const auto failed = [&](int code) {
+        *problem = db_ ? QString::fromUtf8(sqlite3_errstr(code)) : QStringLiteral("out of memory");
         *unreadable = is_unreadable_database(code);
         return false;
     };
-    if (sqlite3_open_v2(file.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
-        return failed();
+    const int opened = sqlite3_open_v2(file.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (opened != SQLITE_OK)
+        return failed(opened);
     sqlite3_extended_result_codes(db_, 1);
-    // Another Orvel (a headless --execute beside the board) may be writing.
-    sqlite3_busy_timeout(db_, 5000);
+    // Another Orvel (a headless --execute beside the board) may be writing: wait a
+    // little, never long enough to hold up the board.
+    sqlite3_busy_timeout(db_, kBusyWaitMs);
     // WAL with synchronous=NORMAL: a committed transaction survives a crash of the
     // program; only a power cut may lose the last few, never half of one.
-    if (!exec(db_, "PRAGMA journal_mode=WAL") || !exec(db_, "PRAGMA synchronous=NORMAL"))
-        return failed();
+    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL"})
+        if (const int code = exec_code(db_, pragma); code != SQLITE_OK)
+            return failed(code);
     {
         Query check(statement("PRAGMA quick_check"));
         const int step = check.step();
         if (step != SQLITE_ROW)
-            return failed();
+            return failed(step);
         const QString verdict = check.text_column(0);
         if (verdict != QLatin1String("ok")) {
             *problem = verdict;
@@ -215,21 +246,35 @@ bool SqliteRegistryStore::open_file(const QString& file, QString* problem, bool*
             return false;
         }
     }
-    return prepare_schema() || failed();
+    const int schema = prepare_schema();
+    return schema == SQLITE_OK || failed(schema);
 }
 
-bool SqliteRegistryStore::prepare_schema()
+bool SqliteRegistryStore::open_read_only(const QString& file)
+{
+    // Immutable: nothing of the journal has to be made beside a file that cannot change.
+    const QByteArray uri = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()).toEncoded() + "?immutable=1";
+    if (sqlite3_open_v2(uri.constData(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) != SQLITE_OK)
+        return false;
+    sqlite3_extended_result_codes(db_, 1);
+    Query check(statement("SELECT count(*) FROM registry_keys WHERE parent = 0"));
+    return check.step() == SQLITE_ROW && check.int_column(0) > 0;
+}
+
+int SqliteRegistryStore::prepare_schema()
 {
     WriteTransaction transaction(db_);
-    if (!transaction.begun() || !exec(db_, kSchema))
-        return false;
+    if (!transaction.begun())
+        return transaction.code();
+    if (const int code = exec_code(db_, kSchema); code != SQLITE_OK)
+        return code;
     Query add_root(statement("INSERT OR IGNORE INTO registry_keys(parent, name, folded) VALUES (0, ?1, ?1)"));
     for (const char* root : kRoots) {
-        if (add_root.bind(1, QString::fromLatin1(root)).step() != SQLITE_DONE)
-            return false;
+        if (const int step = add_root.bind(1, QString::fromLatin1(root)).step(); step != SQLITE_DONE)
+            return step;
         add_root.reset();
     }
-    return transaction.commit();
+    return transaction.commit() ? SQLITE_OK : transaction.code();
 }
 
 void SqliteRegistryStore::set_aside_unreadable(const QString& file)
@@ -268,11 +313,14 @@ bool SqliteRegistryStore::key_exists(const QString& root, const QString& key)
 
 std::optional<qint64> SqliteRegistryStore::make_key(const QString& root, const QString& key)
 {
+    last_write_problem_.clear();
     if (!db_ || !is_known_root(root))
         return std::nullopt;
     WriteTransaction transaction(db_);
-    if (!transaction.begun())
+    if (!transaction.begun()) {
+        last_write_problem_ = write_problem(transaction.code());
         return std::nullopt;
+    }
     std::optional<qint64> id = find_key(root, QString());
     for (const QString& level : key_levels(key)) {
         Query child(statement("SELECT id FROM registry_keys WHERE parent = ?1 AND folded = ?2"));
@@ -281,12 +329,16 @@ std::optional<qint64> SqliteRegistryStore::make_key(const QString& root, const Q
             continue;
         }
         Query add(statement("INSERT INTO registry_keys(parent, name, folded) VALUES (?1, ?2, ?3)"));
-        if (add.bind(1, *id).bind(2, level).bind(3, folded(level)).step() != SQLITE_DONE)
+        if (const int step = add.bind(1, *id).bind(2, level).bind(3, folded(level)).step(); step != SQLITE_DONE) {
+            last_write_problem_ = write_problem(step);
             return std::nullopt;
+        }
         id = sqlite3_last_insert_rowid(db_);
     }
-    if (!transaction.commit())
+    if (!transaction.commit()) {
+        last_write_problem_ = write_problem(transaction.code());
         return std::nullopt;
+    }
     return id;
 }
 
@@ -298,6 +350,7 @@ bool SqliteRegistryStore::create_key(const QString& root, const QString& key)
 bool SqliteRegistryStore::set_value(const QString& root, const QString& key, const QString& name,
                                     const RegistryValue& value)
 {
+    last_write_problem_.clear();
     const std::optional<qint64> id = find_key(root, key);
     if (!id)
         return false;
@@ -306,7 +359,10 @@ bool SqliteRegistryStore::set_value(const QString& root, const QString& key, con
         "INSERT INTO registry_values(key, name, folded, type, data) VALUES (?1, ?2, ?3, ?4, ?5) "
         "ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data"));
     write.bind(1, *id).bind(2, name).bind(3, folded(name)).bind(4, qint64(value.type)).bind_blob(5, value.data);
-    return write.step() == SQLITE_DONE;
+    const int step = write.step();
+    if (step != SQLITE_DONE)
+        last_write_problem_ = write_problem(step);
+    return step == SQLITE_DONE;
 }
 
 std::optional<RegistryValue> SqliteRegistryStore::value(const QString& root, const QString& key, const QString& name)

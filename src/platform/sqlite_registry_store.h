@@ -5,7 +5,9 @@
 // and one table of values. The database runs in WAL mode with synchronous=NORMAL:
 // every write is one committed transaction, so a crash of the program keeps
 // either the whole value or none of it. A database that cannot be read is moved
-// aside (never deleted), the user is told once, and the store starts empty.
+// aside (never deleted), the user is told once, and the store starts empty. A database
+// that can be read but not written is opened for reading only. A write waits
+// at most a quarter of a second for another process that holds the database.
 #include <QString>
 #include <string>
 #include <unordered_map>
@@ -35,6 +37,7 @@ public:
     bool set_value(const QString& root, const QString& key, const QString& name, const RegistryValue& value) override;
     std::optional<RegistryValue> value(const QString& root, const QString& key, const QString& name) override;
     std::optional<QStringList> subkeys(const QString& root, const QString& key) override;
+    QString last_write_problem() const override { return last_write_problem_; }
 
     // Where a database that could not be read was moved; empty when none was.
     QString set_aside_file() const { return set_aside_; }
@@ -45,7 +48,10 @@ private:
     // Opens the database and its tables. On failure, *problem says why and
     // *unreadable tells a damaged file from one that cannot be reached.
     bool open_file(const QString& file, QString* problem, bool* unreadable);
-    bool prepare_schema();
+    // Opens an existing database for reading only; false when it cannot be read.
+    bool open_read_only(const QString& file);
+    // SQLITE_OK, or the code of the step that failed.
+    int prepare_schema();
     void close();
     void set_aside_unreadable(const QString& file);
     std::optional<qint64> find_key(const QString& root, const QString& key);
@@ -56,6 +62,7 @@ private:
     sqlite3* db_ = nullptr;
     std::unordered_map<std::string, sqlite3_stmt*> statements_;
     QString set_aside_;
+    QString last_write_problem_;
 };
 
 }  // namespace orvel

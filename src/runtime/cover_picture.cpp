@@ -1,8 +1,10 @@
 #include "runtime/cover_picture.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
 
+#include "model/board_files.h"
 #include "model/file_names.h"
 #include "model/messages.h"
 #include "platform/message_boxes.h"
@@ -11,7 +13,15 @@ namespace orvel {
 
 QImage read_picture(const QString& path, QString* error)
 {
-    QImageReader reader(path);
+    // Only a regular file within the limit for files named by boards is read.
+    std::optional<QByteArray> bytes = read_board_file(path);
+    if (!bytes) {
+        if (error)
+            *error = QStringLiteral("not a picture file that can be read");
+        return QImage();
+    }
+    QBuffer buffer(&*bytes);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();
     if (image.isNull() && error)

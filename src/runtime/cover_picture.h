@@ -10,6 +10,7 @@ namespace orvel {
 class MessageBoxes;
 
 // Qt reads pictures by their contents; a name on a Windows board may still say .BMP.
+// Only a regular file within the limit for files named by boards is read.
 QImage read_picture(const QString& path, QString* error);
 
 // The board's cover, or a null image when it has none or it cannot be read.

@@ -1,37 +1,59 @@
 #pragma once
-// The editor's 640 x 445 canvas: the cover with every area's outline. A click
-// selects the area under the pointer; drawing and changing areas come with the
-// editor itself.
+// The editor's 640 x 445 canvas (`TSArea`): the cover over the root area, every
+// area's outline, the current area hatched and drawn last, and the rubber band
+// while a new area is dragged. It paints what the editor holds and hands the
+// mouse and the Delete key on; the rules live in the editor's logic.
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 
+#include "editor/area_editing.h"
 #include "model/template.h"
 
 namespace orvel {
 
-constexpr int kCanvasPixelsWide = 640;
-constexpr int kCanvasPixelsHigh = 445;
+constexpr int kCanvasPixelsWide = kCanvasWidth;
+constexpr int kCanvasPixelsHigh = kCanvasHeight;
 
 class AreaCanvas : public QWidget {
 public:
     AreaCanvas(const Template& board, QWidget* parent = nullptr);
 
     void set_cover(const QImage& cover);
-    void set_selected(int area) { selected_ = area; update(); }
+    void set_cover_visible(bool visible);
+    // The band drawn while dragging; it must outlive the canvas (or be reset to null).
+    void set_band(const RubberBand* band) { band_ = band; }
+    void set_selected(int area);
     int selected() const { return selected_; }
+    // The board's areas changed: the outlines are drawn afresh.
+    void board_changed();
+    // The band moved: only the strips it leaves and enters are painted again.
+    void band_changed(const QRect& before);
 
-    // A click on the canvas: the area found there (0 where none lies).
-    std::function<void(int area)> area_clicked;
+    // Mouse events in canvas pixels.
+    std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)> mouse_down;
+    std::function<void(int x, int y)> mouse_move;
+    std::function<void(int x, int y)> mouse_up;
+    std::function<void()> delete_pressed;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void paint_layer();
+
     const Template& board_;
+    const RubberBand* band_ = nullptr;
     QImage cover_;
+    bool cover_visible_ = true;
     int selected_ = 0;
+    QPixmap layer_;  // cover and outlines, made again only when the board changes
+    bool layer_stale_ = true;
 };
 
 }  // namespace orvel

@@ -1,33 +1,113 @@
 #pragma once
-// The editor face of the main window: the canvas with the cover and the
-// areas' outlines, the area counter and the selected area's data.
+// The editor face of the main window: the canvas (`TSArea`) and the area panel,
+// the "Arees" pop-up menu and the editor's own menus ("&Veure", "&Edició",
+// "&Ajuda"). It turns the person's clicks and keys into the editor's rules
+// (editor/area_editing, editor/geometry_tools), takes the undo snapshot before
+// each change and shows the result.
 #include <QImage>
 #include <QWidget>
+#include <functional>
+#include <optional>
 
-#include "model/template.h"
+#include "editor/area_editing.h"
+#include "editor/file_viewers.h"
+#include "model/orvel_state.h"
 
-class QLabel;
+class QMenu;
+class QAction;
 
 namespace orvel {
 
 class AreaCanvas;
+class AreaPanel;
+class MessageBoxes;
+
+// What the editor asks of the rest of the program.
+struct EditorHooks {
+    std::function<void(const QString& sound)> play_sound;     // the auditory symbol, as run mode plays it
+    std::function<bool(const QString& path)> open_file;       // the desktop's default application
+    // A picture chosen for the visual symbol, starting in `folder`; nothing when cancelled.
+    std::function<std::optional<QString>(const QString& folder)> choose_picture;
+    std::function<std::optional<QString>(const QString& folder)> choose_sound;
+    // Before a chooser or viewer opens: the auxiliary keyboard goes.
+    std::function<void()> close_aux_keyboard;
+};
 
 class EditorFace : public QWidget {
 public:
-    // `board` outlives the face.
-    explicit EditorFace(Template& board, QWidget* parent = nullptr);
+    // `state` and `messages` outlive the face.
+    EditorFace(OrvelState& state, MessageBoxes& messages, QWidget* parent = nullptr);
+    ~EditorFace() override;
 
-    // The whole board again, after it was loaded, made anew or left in run mode.
-    void show_board(const QImage& cover);
+    void set_hooks(EditorHooks hooks);
+    const EditorHooks& hooks() const { return hooks_; }
+
+    // A board was loaded, made anew or left in run mode: the face shows it whole.
+    // `drawing` switches drawing mode on (the new-board command) or off.
+    void show_board(const QImage& cover, std::optional<bool> drawing = std::nullopt);
     void show_area(int index);
+    void store_area_fields(bool refresh);
+    // Before the board is saved or run: a join's temporary records go and drawing
+    // mode ends, so neither is written to the file nor run as areas.
+    void finish_editing();
 
+    // The canvas's mouse, as the rules take it.
+    void TSArea_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void TSArea_MouseMove(int x, int y);
+    void TSArea_MouseUp(int x, int y);
+
+    // Area commands.
+    void AfegirArea_Click();
+    void EliminarArea_Click();
+    void NextArea_Click();
+    void PrevArea_Click();
+    void MnuQuad_Click();
+    void RedimArea_Click();
+    void AjustArea_Click();
+    // "&Edició".
+    void copy_key_text();
+    void paste_key_text();
+    void Desfer_Click();
+    // Inserts at the key text's caret (the command menus and the auxiliary keyboard).
+    void insert_key_text(const QString& text);
+
+    bool drawing() const { return band_.drawing; }
+    int16_t join_base() const { return join_base_; }
     AreaCanvas* canvas() const { return canvas_; }
+    AreaPanel* panel() const { return panel_; }
+    QMenu* view_menu() const { return view_menu_; }
+    QMenu* edit_menu() const { return edit_menu_; }
+    QMenu* help_menu() const { return help_menu_; }
+    QMenu* areas_menu() const { return mn_arees_; }
 
 private:
+    void build_menus();
+    void wire_panel();
+    void take_snapshot();
+    void set_draw_mode(bool on);
+    void edge_changed(Edge edge, int value);
+    void edge_focus(bool gained);
+    void choose_picture();
+    void view_file(const QString& name, ViewerKind kind);
+    void close_aux_keyboard();
+
+    OrvelState& state_;
     Template& board_;
+    MessageBoxes& messages_;
+    EditorHooks hooks_;
     AreaCanvas* canvas_ = nullptr;
-    QLabel* area_counter_ = nullptr;
-    QLabel* area_data_ = nullptr;
+    AreaPanel* panel_ = nullptr;
+    QMenu* mn_arees_ = nullptr;
+    QMenu* view_menu_ = nullptr;
+    QMenu* edit_menu_ = nullptr;
+    QMenu* help_menu_ = nullptr;
+    QAction* veure_pant_ = nullptr;
+
+    RubberBand band_;
+    int16_t join_base_ = 0;
+    bool updating_ = false;        // the panel is being filled or stored
+    Area edge_snapshot_;           // the area as it was when an edge scrollbar took the focus
+    int edge_snapshot_index_ = 0;  // 0: none
 };
 
 }  // namespace orvel

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 
 #include "exec/board_commands.h"
@@ -36,6 +37,7 @@
 #include "runtime/started_programs.h"
 #include "ui/area_canvas.h"
 #include "ui/board_widgets.h"
+#include "ui/editor_aids.h"
 #include "ui/editor_face.h"
 #include "ui/switch_dialog.h"
 
@@ -61,11 +63,18 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     random_ = std::make_unique<ClockSeededRandom>(
         static_cast<uint64_t>(services_.clock ? services_.clock->now_ms() : 0));
 
-    build_menus();
     run_face_ = new RunFace;
-    editor_ = new EditorFace(state_.tmpl);
+    editor_ = new EditorFace(state_, *services_.messages);
+    aids_ = new EditorAids(this, *editor_, state_);
+    build_menus();
     faces_ = new QStackedWidget(this);
-    faces_->addWidget(editor_);
+    // On a small or strongly scaled screen the editor scrolls inside a window that fits.
+    editor_scroll_ = new QScrollArea;
+    editor_scroll_->setObjectName(QStringLiteral("editor_scroll"));
+    editor_scroll_->setWidget(editor_);
+    editor_scroll_->setWidgetResizable(true);
+    editor_scroll_->setFrameShape(QFrame::NoFrame);
+    faces_->addWidget(editor_scroll_);
     faces_->addWidget(run_face_);
     run_face_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     setCentralWidget(faces_);
@@ -84,7 +93,11 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     run_ = std::make_unique<RunController>(state_, *run_face_, timers_, std::move(actions));
 
     BoardWindowCalls calls;
-    calls.layout_board_window = [this] { layout_board_window(); };
+    // After CARREGA: the caption names the board that now runs.
+    calls.layout_board_window = [this] {
+        show_caption();
+        layout_board_window();
+    };
     calls.set_board_topmost = [this](bool topmost) {
         if (services_.windows && isVisible())
             services_.windows->set_topmost(static_cast<WindowId>(winId()), topmost);
@@ -105,6 +118,10 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     connect(&timers_.Timer2(), &QTimer::timeout, this, [this] { run_->Timer2_Timer(); });
     connect(&timers_.Timer3(), &QTimer::timeout, this, [this] { run_->Timer3_Timer(); });
     run_face_->attach(*run_);
+
+    EditorHooks editor_hooks = editor_->hooks();
+    editor_hooks.play_sound = [this](const QString& sound) { So_icona(*ctx_, sound); };
+    editor_->set_hooks(std::move(editor_hooks));
 }
 
 MainWindow::~MainWindow()
@@ -137,6 +154,10 @@ void MainWindow::build_menus()
     fitxers_->addSeparator();
     add(fitxers_, QStringLiteral("&Sortir"), "sortir", &MainWindow::sortir_Click);
 
+    // The editor's own menus go with the editor face in run mode.
+    editor_menus_ = {fitxers_action_, bar->addMenu(editor_->view_menu()), bar->addMenu(editor_->edit_menu())};
+    for (QMenu* menu : aids_->menus())
+        editor_menus_.push_back(bar->addMenu(menu));
     usuari_ = bar->addMenu(QStringLiteral("Usuari"));
     usuari_->setObjectName(QStringLiteral("usuari"));
     add(usuari_, QStringLiteral("Usuari &Nou"), "usuari_nou", &MainWindow::usuari_nou_Click);
@@ -155,6 +176,8 @@ void MainWindow::build_menus()
     // The joystick and voice methods are not available in this version.
     Tipus_exploracio_[4]->setEnabled(false);
     Tipus_exploracio_[5]->setEnabled(false);
+
+    editor_menus_.push_back(bar->addMenu(editor_->help_menu()));
 
     // Run mode's own commands, straight on the menu bar.
     finapc_ = bar->addAction(QStringLiteral("&Sortir"));
@@ -184,6 +207,7 @@ void MainWindow::Form_Load(const QStringList& arguments)
     RegistryStore* registry = services_.registry;
     load_program_catalogue(state_.catalogue, state_.folders, QDir::currentPath(),
                            [registry](const QString& id) { return progid_exe(registry, id); });
+    aids_->catalogue_read();
     state_.tmpl.directory = state_.folders.program;
     new_user(state_.profile);
     read_settings(state_.profile, state_.folders, profile_hooks_);
@@ -206,24 +230,39 @@ void MainWindow::Form_Load(const QStringList& arguments)
             board = a;
     }
     if (!profile.isEmpty()) {
+        // A profile that is not there is said once, as any missing file is; the profile
+        // of the settings stays.
         const QString path = QFileInfo(profile).absoluteFilePath();
         if (load_user_profile(state_.profile, path, state_.folders, profile_hooks_) == ProfileLoad::Missing)
-            services_.messages->show(missatge(3) + profile, QStringLiteral("Orvel"), MessageIcon::Exclamation);
+            services_.messages->show(missatge(15) + QLatin1Char('\r') + path);
         timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
     }
     if (board.isEmpty()) {
         nou_Click();
+        fit_editor_to_screen();
         return;
     }
     const QString path = QFileInfo(board).absoluteFilePath();
     state_.tmpl.directory = QFileInfo(path).absolutePath();
     const LoadOutcome outcome = load_template(state_.tmpl, path, *services_.messages);
-    load_cover_picture(false);
-    show_board_in_editor();
+    board_loaded();
     show_caption();
     // A board that could not be read stays in the editor rather than running empty.
-    if (outcome == LoadOutcome::Read)
+    if (board_was_read(outcome))
         actApl_Click();
+}
+
+void MainWindow::fit_editor_to_screen()
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize wanted = editor_->sizeHint() + QSize(0, menuBar()->sizeHint().height());
+    const QRect room = screen->availableGeometry();
+    const QSize frame = frameGeometry().size() - geometry().size();  // the window manager's borders
+    const QSize room_left = room.size() - frame;
+    // A size the person gave the editor before run mode is kept when it still fits.
+    resize(editor_rect_.isValid() ? size().boundedTo(room_left) : wanted.boundedTo(room_left));
 }
 
 void MainWindow::show_caption()
@@ -234,6 +273,14 @@ void MainWindow::show_caption()
 void MainWindow::show_board_in_editor()
 {
     editor_->show_board(Imatge_);
+}
+
+void MainWindow::board_loaded()
+{
+    // The board's program is marked in the catalogue: its macros are the ones offered.
+    aids_->board_loaded(state_.tmpl.program);
+    load_cover_picture(false);
+    editor_->show_board(Imatge_, false);
 }
 
 void MainWindow::load_cover_picture(bool report_errors)
@@ -255,6 +302,7 @@ void MainWindow::actApl_Click()
     Template& t = state_.tmpl;
     if (t.area_count == 0)
         return;
+    editor_->finish_editing();
     if (t.modified)
         ask_save_changes(t, *services_.messages, [this] { desar_Click(); });
     if (!t.directory.isEmpty())
@@ -269,14 +317,15 @@ void MainWindow::actApl_Click()
 
 void MainWindow::complete_run_mode()
 {
-    fitxers_action_->setVisible(false);
+    for (QAction* menu : editor_menus_)
+        menu->setVisible(false);
     finapc_->setVisible(true);
     f_obrir_->setVisible(true);
     if (!run_mode_)
         editor_rect_ = geometry();
     run_mode_ = true;
     // The hidden editor must not hold the board window at its own size.
-    editor_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    editor_scroll_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     run_face_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     faces_->setCurrentWidget(run_face_);
     run_face_->set_active(true);
@@ -321,7 +370,8 @@ void MainWindow::finapc_Click()
         state_.open_midi.clear();
     }
     close_started_programs(*ctx_);
-    fitxers_action_->setVisible(true);
+    for (QAction* menu : editor_menus_)
+        menu->setVisible(true);
     finapc_->setVisible(false);
     f_obrir_->setVisible(false);
     run_->set_board_shown(false);
@@ -329,10 +379,11 @@ void MainWindow::finapc_Click()
     run_face_->set_active(false);
     run_face_->release_size();
     run_face_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    editor_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    faces_->setCurrentWidget(editor_);
+    editor_scroll_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    faces_->setCurrentWidget(editor_scroll_);
     if (editor_rect_.isValid())
         setGeometry(editor_rect_);
+    fit_editor_to_screen();
     timers_.Timer2().stop();
     timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
     run_->stop_highlight();
@@ -389,28 +440,29 @@ void MainWindow::nou_Click()
     new_board(state_, *services_.messages, actions);
     Imatge_ = QImage();
     show_caption();
-    show_board_in_editor();
+    // The first area of the empty board is drawn at once.
+    editor_->show_board(Imatge_, true);
 }
 
 void MainWindow::obrir_Click()
 {
     ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
     const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Carregar el fitxer de plantilla"),
-                                                        state_.folders.program,
+                                                        dialog_start_folder(state_.tmpl),
                                                         QStringLiteral("Teclat Pantalla Windows (*.ORV *.orv)"));
     if (chosen.isEmpty())
         return;
     open_board(state_, chosen, *services_.messages);
-    load_cover_picture(false);
+    board_loaded();
     show_caption();
-    show_board_in_editor();
 }
 
 void MainWindow::desar_Click()
 {
+    editor_->finish_editing();
     const Template& t = state_.tmpl;
     const QString preset =
-        t.file_name.compare(kUnnamedTemplate, Qt::CaseInsensitive) == 0 ? t.directory : t.file_name;
+        t.file_name.compare(kUnnamedTemplate, Qt::CaseInsensitive) == 0 ? dialog_start_folder(t) : t.file_name;
     const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrar el fitxer de plantilla"),
                                                         preset, QStringLiteral("Teclat pantalla Windows (*.ORV *.orv)"));
     if (chosen.isEmpty())
@@ -422,6 +474,7 @@ void MainWindow::desar_Click()
 void MainWindow::sortir_Click()
 {
     ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
+    asked_before_leaving_ = true;
     close();
 }
 
@@ -435,7 +488,7 @@ void MainWindow::carregar_usuari_Click()
 {
     ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
     const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Carregar el fitxer de l'usuari"),
-                                                        state_.folders.program,
+                                                        dialog_start_folder(state_.tmpl),
                                                         QStringLiteral("Usuari ORV (*.USR *.usr)"));
     load_user_command(state_.profile, chosen, state_.folders, profile_hooks_, *services_.messages);
     timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
@@ -444,7 +497,7 @@ void MainWindow::carregar_usuari_Click()
 void MainWindow::desar_usuari_Click()
 {
     const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrar el fitxer de l'usuari"),
-                                                        state_.tmpl.directory,
+                                                        dialog_start_folder(state_.tmpl),
                                                         QStringLiteral("Usuari ORV (*.USR *.usr)"));
     save_user_command(state_.profile, chosen_with_extension(chosen, QStringLiteral(".USR")), *services_.messages);
 }
@@ -453,6 +506,10 @@ void MainWindow::desar_usuari_Click()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Closing the window from its title bar loses no unsaved board either.
+    if (!run_mode_ && !asked_before_leaving_)
+        ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
+    asked_before_leaving_ = false;
     timers_.stop_all();
     run_->set_board_shown(false);
     event->accept();

@@ -9,6 +9,7 @@
 #include <QRect>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "exec/exec_context.h"
 #include "model/orvel_state.h"
@@ -20,12 +21,14 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QScrollArea;
 class QStackedWidget;
 
 namespace orvel {
 
 class AreaCanvas;
 class BoardHooks;
+class EditorAids;
 class EditorFace;
 class RunController;
 class OutsideCommands;
@@ -70,6 +73,7 @@ public:
     QTimer& Timer1() { return timers_.Timer1(); }
     QTimer& Timer3() { return timers_.Timer3(); }
     AreaCanvas* canvas() const;
+    EditorFace* editor() const { return editor_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,6 +89,8 @@ private:
     void complete_run_mode();
     void show_caption();
     void show_board_in_editor();
+    void board_loaded();
+    void fit_editor_to_screen();
     void tick_access_method(int16_t modus);
     void load_cover_picture(bool report_errors);
     void leave_run_mode_and_quit();
@@ -106,12 +112,15 @@ private:
     QMenu* usuari_ = nullptr;
     QMenu* accessibilitat_ = nullptr;
     QAction* fitxers_action_ = nullptr;
+    std::vector<QAction*> editor_menus_;  // "&Fitxers", "&Veure", "&Edició", "&Ajuda"
     QAction* finapc_ = nullptr;
     QAction* f_obrir_ = nullptr;
     std::array<QAction*, kAccessMethodItems> Tipus_exploracio_{};
 
     QStackedWidget* faces_ = nullptr;
     EditorFace* editor_ = nullptr;
+    EditorAids* aids_ = nullptr;  // command menus, macros, auxiliary keyboard, picture browser
+    QScrollArea* editor_scroll_ = nullptr;
     RunFace* run_face_ = nullptr;
     QImage Imatge_;    // the cover, shown by both faces
     QString shown_cover_;  // board folder and cover name of the picture on the board
@@ -119,6 +128,7 @@ private:
     bool run_mode_ = false;
     QRect editor_rect_;
     bool executing_ = false;  // an area is running
+    bool asked_before_leaving_ = false;  // "&Sortir" asked already
 };
 
 }  // namespace orvel

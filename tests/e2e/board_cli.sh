@@ -100,10 +100,19 @@ expect_rc nums 0
 expect_err nums "6 Overflow"
 expect_err nums "13 Type mismatch"
 
-# A valid version, then random bytes (which could otherwise spell a newer version).
+# A valid version, then random bytes (which could otherwise spell a newer version): no board.
 { printf ' 2 \r\n 1 \r\n'; head -c 100000 /dev/urandom; } >garbage.ORV
 run garbage --dump garbage.ORV
-expect_rc garbage 0
+expect_rc garbage 1
+expect_no_out garbage
+
+# --- a board read with errors is never resaved: one typo in the count line ---
+{ header "" 2 | sed '4s/.*/ 1O /'; area 0 0 640 445 0 "" "" -1; area 10 10 20 20 1 "" "a" 0; } | crlf >typo.ORV
+cp typo.ORV typo-before.ORV
+run typo --resave typo.ORV typo.ORV
+expect_rc typo 1
+expect_err typo "Not written"
+cmp -s typo.ORV typo-before.ORV || fail "typo: a board read with errors was written over"
 
 # --- LF-only files read like CRLF files ---
 tr -d '\r' <"$example" >lf.ORV
@@ -147,6 +156,32 @@ expect_out bad "area 5 keys: unknown command: {|sim 1 {x}}"
 expect_out bad "area 6 keys: {|ENGANXA foto.bmp}: file not found: $work/foto.bmp"
 if grep -q "area 2" bad.out; then fail "bad: area 2 is fine (SONS\\BEE.WAV names sons/bee.wav)"; fi
 [ "$(wc -l <bad.out)" = 10 ] || fail "bad: expected 10 problems, got $(wc -l <bad.out)"
+
+# Keys that cannot be typed, a program found nowhere, an area 1 wider than the screen,
+# parents that go round in a loop, text that was UTF-8 read as Windows-1252.
+{
+  header "" 4 | sed 's/^"desc"$/"Caf\xc3\xa9"/; 5s/.*/"NOTEPAD.EXE"/'
+  area 0 0 900 445 0 "" "{FOO}" -1
+  area 10 10 20 20 3 "" "a" -1
+  area 10 10 20 20 2 "" "b" -1
+  area 10 10 20 20 1 "" '{|SIM 1 {{ENTRA}} {x}}' 0
+} | crlf >more.ORV
+run more --check more.ORV
+expect_rc more 1
+expect_out more "program: program not found: NOTEPAD.EXE"
+expect_out more "description: looks like UTF-8 text read as Windows-1252"
+expect_out more "area 1: 900 x 445 is larger than the screen (640 x 445)"
+expect_out more "area 1 keys: {FOO}: unknown key name"
+expect_out more "area 2: its parents go round in a loop (2 -> 3 -> 2), so scanning never reaches it"
+expect_out more "area 3: its parents go round in a loop (2 -> 3 -> 2), so scanning never reaches it"
+expect_out more "area 4 keys: {ENTRA}: unknown key name"
+[ "$(wc -l <more.out)" = 7 ] || fail "more: expected 7 problems, got $(wc -l <more.out)"
+
+# The same board saved as UTF-8 with a byte-order mark reads as UTF-8.
+{ printf '\xef\xbb\xbf'; header "" 1 | sed 's/^"desc"$/"Caf\xc3\xa9"/'; area 0 0 640 445 0 "" "x" 0; } | crlf >bom.ORV
+run bom --dump bom.ORV
+expect_rc bom 0
+expect_out bom '"description": "Café"'
 
 run badread --check cut.ORV
 expect_rc badread 1

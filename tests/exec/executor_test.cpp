@@ -219,10 +219,14 @@ TEST(Executor, AreaExecutionPlacesTheClipFileBeforeTheKeys)
     execute_area(h.ctx, 0);
     execute_area(h.ctx, 4);
     EXPECT_TRUE(h.log.entries.isEmpty());
-    h.state.tmpl.area(2).clip_file = "NOEXISTE.TXT";
-    execute_area(h.ctx, 2);
-    EXPECT_TRUE(h.clipboard.content.isEmpty());
-    EXPECT_EQ(h.keys.runs, QStringList({"^v", "^v"}));
+    // A missing file and a device that never ends: nothing is read, the keys still go.
+    ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("ZERO.TXT")));
+    for (const char* unreadable : {"NOEXISTE.TXT", "ZERO.TXT"}) {
+        h.state.tmpl.area(2).clip_file = unreadable;
+        execute_area(h.ctx, 2);
+        EXPECT_TRUE(h.clipboard.content.isEmpty()) << unreadable;
+    }
+    EXPECT_EQ(h.keys.runs, QStringList({"^v", "^v", "^v"}));
 }
 
 TEST(Executor, TheApplicationCheckComparesTheTargetsExecutable)

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include "exec/exec_context.h"
 #include "exec/file_commands.h"
 #include "model/template_file.h"
@@ -123,6 +125,23 @@ TEST_F(FileCommandsTest, CarregaLoadsTheBoardAndResetsScanningButKeepsTheTarget)
     state.target_window = 42;
     state.target_stack = "2A ";
     const QString previous_folder = QDir::currentPath();
+
+    // A file that is not a board leaves the running board exactly as it was.
+    state.tmpl = next;
+    state.tmpl.directory = folder.path();
+    make_file("NOTES.TXT", "a letter\r\n");
+    make_file("CARTA.ORV", "Benvolguda,\r\nuna carta\r\n");
+    for (const char* name : {"NOTES.TXT", "CARTA.ORV"}) {
+        log.entries.clear();
+        load_command(ctx, name);
+        EXPECT_EQ(log.entries.value(0), "hide-highlight") << name;
+        EXPECT_FALSE(log.entries.contains("layout")) << name;
+        EXPECT_EQ(template_bytes(state.tmpl), template_bytes(next)) << name;
+        EXPECT_EQ(state.tmpl.directory, folder.path());
+        EXPECT_EQ(QDir::currentPath(), previous_folder);
+        EXPECT_EQ(state.cursor, 4);
+    }
+    EXPECT_EQ(messages.texts.value(1), "Format incorrecte");
     log.entries.clear();
     messages.texts.clear();
 
@@ -174,20 +193,25 @@ TEST_F(FileCommandsTest, EnganxaPutsTextAndPicturesOnTheClipboardOrLeavesItEmpty
     ASSERT_TRUE(picture.save(folder.filePath("foto.jpg"), "JPG"));
     ASSERT_TRUE(picture.save(folder.filePath("DIBUIX.BMP"), "BMP"));
 
-    paste_command(ctx, "NOTA.TXT");
+    // The kind is the name's ending in any letter case.
+    paste_command(ctx, "nota.txt");
     EXPECT_EQ(clipboard.content, QString::fromUtf8("Bon dia, món"));
     paste_command(ctx, "VELL.TXT");
     EXPECT_EQ(clipboard.content, QString::fromUtf8("Adiós"));
-    paste_command(ctx, "FOTO.JPG");  // the kind is taken in capitals
+    paste_command(ctx, "Foto.Jpg");
     EXPECT_EQ(clipboard.image.size(), QSize(12, 7));
     paste_command(ctx, "DIBUIX.BMP");
     EXPECT_EQ(clipboard.image.pixelColor(3, 3), QColor(Qt::red));
     EXPECT_EQ(clipboard.clears, 4);
-    // What cannot be read leaves the clipboard empty, silently.
+    // What cannot be read leaves the clipboard empty, silently: a device that never ends,
+    // a pipe nobody writes to, a file over the 16 MB limit for files named by boards.
     make_file("DIBUIX.WMF", "\xd7\xcd\xc6\x9a garbage");
     make_file("TRENCAT.JPG", "not a picture at all");
     make_file("DADES.DOC", "text");
-    for (const char* name : {"DIBUIX.WMF", "TRENCAT.JPG", "DADES.DOC"}) {
+    ASSERT_TRUE(QFile::link("/dev/zero", folder.filePath("ZERO.TXT")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("PIPE.TXT")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile(make_file("BIG.TXT")).resize(16 * 1024 * 1024 + 1));
+    for (const char* name : {"DIBUIX.WMF", "TRENCAT.JPG", "DADES.DOC", "ZERO.TXT", "PIPE.TXT", "BIG.TXT"}) {
         clipboard.set_text("abans");
         paste_command(ctx, name);
         EXPECT_TRUE(clipboard.content.isEmpty()) << name;

@@ -3,10 +3,17 @@
 // and the lookups of subkeys and registered programs.
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "exec/exec_context.h"
+#include "exec/executor.h"
 #include "exec/registry.h"
+#include "model/catalogue.h"
+#include "platform/qt_process_launcher.h"
 #include "platform/sqlite_registry_store.h"
 #include "support/recording_messages.h"
 
@@ -106,6 +113,18 @@ TEST_F(RegistryTest, RegCommandParsesTheBracketedKey)
     EXPECT_EQ(read("Sol"), QString());
     EXPECT_EQ(reg_subkeys(&store, kUser, kKey), QString());
     EXPECT_EQ(reg_subkeys(&store, kUser, QString()), "Software\r");
+
+    // Another process holds the store: the value is not written, and the person is told why.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(SqliteRegistryStore::default_file(folder.path()).toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    messages.texts.clear();
+    registry_command(ctx, "[HKEY_CURRENT_USER\\Software\\X]Nom=nou");
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(messages.texts, QStringList({"REG", "No s'ha desat el valor Nom al registre: un altre programa té el "
+                                                  "registre ocupat."}));
+    EXPECT_EQ(read("Nom"), sz("abc"));
 }
 
 TEST_F(RegistryTest, SubkeysComeInCreationOrderWhateverTheCase)
@@ -122,27 +141,55 @@ TEST_F(RegistryTest, SubkeysComeInCreationOrderWhateverTheCase)
     EXPECT_EQ(reg_subkeys(&store, "HKEY_ALTRE", "SOFTWARE"), QString());
 }
 
-TEST_F(RegistryTest, ProgramIdentifiersLeadToTheRegisteredExecutable)
+TEST_F(RegistryTest, ProgramIdentifiersStartExactlyTheRegisteredExecutable)
 {
+    // A program registered under an identifier, with capitals in its path, and a program
+    // of a similar name on PATH that must never be started in its place.
+    const QString tools = folder.path() + "/Tools";
+    const QString editor = tools + "/MyEditor.exe";
+    const QString decoys = folder.path() + "/bin";
+    ASSERT_TRUE(QDir().mkpath(tools) && QDir().mkpath(decoys));
+    for (const QString& program : {editor, decoys + "/myeditor"}) {
+        QFile file(program);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    }
     const char* const defaults[][2] = {
         {"SOFTWARE\\Classes\\Word.Document\\CLSID", " {00020906-0000} "},
         {"SOFTWARE\\Classes\\CLSID\\{00020906-0000}\\LocalServer32",
          "\"\"C:\\Program Files\\Office\\winword.exe\" /Automation\""},
-        {"SOFTWARE\\Classes\\Editor.Linux\\CLSID", "{E1}"},
-        {"SOFTWARE\\Classes\\CLSID\\{E1}\\LocalServer32", "/usr/bin/gedit"},
+        {"SOFTWARE\\Classes\\My.Editor\\CLSID", "{E1}"},
         {"SOFTWARE\\Classes\\Orfe.App\\CLSID", "{SENSE}"},
     };
     for (const auto& [key, text] : defaults) {
         ASSERT_TRUE(store.create_key(kMachine, key));
         ASSERT_TRUE(store.set_value(kMachine, key, QString(), RegistryValue{RegistryType::String, QByteArray(text)}));
     }
-    const QString word = "C:\\PROGRAM FILES\\OFFICE\\WINWORD.EXE";
-    EXPECT_EQ(progid_exe(&store, "Word.Document"), word);
-    EXPECT_EQ(progid_exe(&store, "word.document"), word);
-    EXPECT_EQ(progid_exe(&store, "Editor.Linux"), "/USR/BIN/GEDIT");
+    const QString server = "SOFTWARE\\Classes\\CLSID\\{E1}\\LocalServer32";
+    ASSERT_TRUE(store.create_key(kMachine, server));
+    ASSERT_TRUE(store.set_value(kMachine, server, QString(), RegistryValue{RegistryType::String, editor.toUtf8()}));
+
+    EXPECT_EQ(progid_exe(&store, "word.document"), "C:\\Program Files\\Office\\winword.exe");
     EXPECT_EQ(progid_exe(&store, "Orfe.App"), QString());  // no server registered
     EXPECT_EQ(progid_exe(&store, "Res.Enlloc"), QString());
     EXPECT_EQ(progid_exe(nullptr, "Word.Document"), QString());
+
+    // MACROS.INI names the program by its identifier; the board names it EDITOR.EXE.
+    Folders folders;
+    folders.program = folder.path();
+    QFile macros(folder.path() + "/MACROS.INI");
+    ASSERT_TRUE(macros.open(QIODevice::WriteOnly));
+    macros.write("[Inici]\r\nversio=MAC1\r\nN_Prog=1\r\n1PROG=Editor\r\n1cami=C:\\E\\EDITOR.EXE\r\n1REG=My.Editor\r\n");
+    macros.close();
+    Catalogue catalogue;
+    load_program_catalogue(catalogue, folders, folder.path(), [this](const QString& id) { return progid_exe(&store, id); });
+    const QString command = resolve_program("MYEDITOR.EXE carta.txt", catalogue.program_lookup);
+    EXPECT_EQ(command, editor + " carta.txt");
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", decoys.toUtf8() + ":" + path);
+    EXPECT_EQ(QtProcessLauncher::find_program(editor, QString()), editor);
+    EXPECT_EQ(QtProcessLauncher::find_program(tools + "/MYEDITOR.EXE", QString()), QString());
+    qputenv("PATH", path);
 }
 
 }  // namespace

@@ -189,6 +189,7 @@ TEST_F(SpeechTest, ReadingAFileChecksItInTheBoardFolderAndStartsTheReaderInTheBo
 TEST_F(SpeechTest, MusicIsStoppedByTheNextSoundOfEitherKind)
 {
     const QString first = make_file("m.mid");
+    make_file("hola.wav");
     play_midi(ctx, "M.MID");
     EXPECT_EQ(state.open_midi, first);
     play_midi(ctx, "M.MID");

@@ -64,7 +64,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     UserProfile profile;
     read_user_profile(profile, path, {});
-    command_line_file(QString::fromLatin1(bytes.left(256)), QStringLiteral(".usr"));
     QFile::remove(path);
     return 0;
 }

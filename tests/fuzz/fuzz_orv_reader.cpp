@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const orvel::LoadOutcome outcome = orvel::load_template(t, board_path(), messages);
     QDir::setCurrent(cwd);
     check_invariants(t);
-    if (outcome != orvel::LoadOutcome::Read)
+    if (!orvel::board_was_read(outcome))
         return 0;
 
     // Written bytes read back to a board that writes the same bytes again.
@@ -81,10 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (orvel::template_bytes(again) != first)
         broken("writing the read-back board changed its bytes");
 
-    // The command cutter of --check on every key text.
+    // The key-text walk of --check on every key text.
     for (const orvel::Area& a : t.areas)
-        for (const orvel::CutCommand& c : orvel::cut_commands(a.keys))
-            if (c.text.startsWith(QLatin1String("{|SIM")))
-                orvel::conditional_branches(c.text);
+        orvel::key_text_problems(a.keys, QString());
     return 0;
 }

@@ -123,7 +123,6 @@ TEST_F(BoardFileCommands, NamesAndCoversOfSavedBoards)
     EXPECT_EQ(with_default_extension(u"/d/board.txt"_s), u"/d/board.txt"_s);
     EXPECT_EQ(cover_for_board_without_cover(u"/d/MY.BOARD.ORV"_s), u"MY.BMP"_s);
     EXPECT_EQ(cover_for_board_without_cover(u"/d/my.orv"_s), u"my.bmp"_s);
-    EXPECT_EQ(renamed_cover(u"C:\\DOCS\\BOARD.ORV"_s, u"X.BMP"_s), u"C:\\DOCS\\BOARD.BMP"_s);
 
     // Only names ending in .orv are saved; a refused save leaves the board as it was.
     Template& t = state.tmpl;
@@ -131,34 +130,53 @@ TEST_F(BoardFileCommands, NamesAndCoversOfSavedBoards)
     EXPECT_EQ(save_board(state, new_dir + u"/board.txt"_s, messages), SaveOutcome::NotSaved);
     EXPECT_EQ(save_board(state, QString(), messages), SaveOutcome::NotSaved);
     EXPECT_FALSE(QFileInfo::exists(new_dir + u"/board.txt"_s));
+    EXPECT_EQ((std::vector<int>{t.modified}), (std::vector<int>{-1}));
     EXPECT_EQ(t.directory, old_dir);
-    EXPECT_EQ(t.modified, -1);
     // A failed save shows error 76 in message 6 and keeps the old name.
     EXPECT_EQ(save_board(state, new_dir + u"/gone/B.ORV"_s, messages), SaveOutcome::Failed);
     EXPECT_EQ(messages.texts, QStringList{u"6 Error76"_s});
     EXPECT_EQ(t.file_name, kUnnamedTemplate);
 
-    // A board without a cover gets one named after it.
-    t = Template{};
-    t.directory = old_dir;
+    // A board without a cover names one only when the cover is drawn as it is saved, and
+    // never the name of a picture that is already there.
+    t = Template{.directory = old_dir};
     ASSERT_EQ(save_board(state, new_dir + u"/MY.BOARD.ORV"_s, messages), SaveOutcome::Saved);
-    EXPECT_EQ(t.cover_file, u"MY.BMP"_s);
-    EXPECT_TRUE(read_file(new_dir + u"/MY.BOARD.ORV"_s).startsWith(" 2 \r\n 1 \r\nMY.BMP\r\n"));
-    // Saving under a new name copies the cover, ending as the old one found on disk.
+    EXPECT_TRUE(t.cover_file.isEmpty());
+    touch(new_dir + u"/MY.BMP"_s, "someone's picture");
+    t.auto_cover = 1;
+    QStringList drawn;
+    SaveActions draw{[&](Template& board) { drawn << board.cover_file; }};
+    ASSERT_EQ(save_board(state, new_dir + u"/MY.BOARD.ORV"_s, messages, draw), SaveOutcome::Saved);
+    EXPECT_EQ(drawn, QStringList{u"MY-2.BMP"_s});
+    EXPECT_TRUE(read_file(new_dir + u"/MY.BOARD.ORV"_s).startsWith(" 2 \r\n 1 \r\nMY-2.BMP\r\n"));
+
+    // Saving under a new name copies the cover after it, to a free name when another
+    // picture already has that one; a cover that is not there keeps its name.
     touch(old_dir + u"/x.bmp"_s, "BMcover");
-    t.directory = old_dir;
-    t.cover_file = u"X.BMP"_s;
-    t.file_name = old_dir + u"/first.ORV"_s;
+    touch(new_dir + u"/CASA.bmp"_s, "BMhouse");
+    t = Template{.file_name = old_dir + u"/first.ORV"_s, .directory = old_dir, .cover_file = u"X.BMP"_s};
     ASSERT_EQ(save_board(state, new_dir + u"/BOARD.ORV"_s, messages), SaveOutcome::Saved);
     EXPECT_EQ(t.cover_file, u"BOARD.bmp"_s);
     EXPECT_EQ(read_file(new_dir + u"/BOARD.bmp"_s), QByteArray("BMcover"));
-    EXPECT_EQ(read_file(old_dir + u"/x.bmp"_s), QByteArray("BMcover"));
+    ASSERT_EQ(save_board(state, new_dir + u"/CASA.ORV"_s, messages), SaveOutcome::Saved);
+    EXPECT_EQ(t.cover_file, u"CASA-2.bmp"_s);
+    EXPECT_EQ(read_file(new_dir + u"/CASA.bmp"_s), QByteArray("BMhouse"));
+    EXPECT_EQ(read_file(new_dir + u"/CASA-2.bmp"_s), QByteArray("BMcover"));
+    t.cover_file = u"gone.bmp"_s;
+    ASSERT_EQ(save_board(state, new_dir + u"/OTHER.ORV"_s, messages), SaveOutcome::Saved);
+    EXPECT_EQ(t.cover_file, u"gone.bmp"_s);
+    EXPECT_FALSE(QFileInfo::exists(new_dir + u"/OTHER.bmp"_s));
+
     // Characters the file cannot hold are warned about once.
     add_area(t, Area{.keys = u"日本語"_s, .icon_file = u"Ω.bmp"_s});
     messages.texts.clear();
     ASSERT_EQ(save_board(state, new_dir + u"/u.ORV"_s, messages), SaveOutcome::Saved);
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_TRUE(messages.texts[0].contains(u"\"?\""_s));
+
+    // The dialogs start in the saved board's folder; a board never saved starts at home.
+    EXPECT_EQ(dialog_start_folder(t), new_dir);
+    EXPECT_TRUE(dialog_start_folder(Template{.directory = old_dir}).startsWith(QDir::homePath()));
 }
 
 TEST_F(BoardFileCommands, AskSaveChangesOnlyWhenModifiedAndOpenIgnoresShortAndWildcardNames)
@@ -178,6 +196,8 @@ TEST_F(BoardFileCommands, AskSaveChangesOnlyWhenModifiedAndOpenIgnoresShortAndWi
 
     EXPECT_EQ(open_board(state, u"a.or"_s, messages), LoadOutcome::NothingToLoad);
     EXPECT_EQ(open_board(state, u"*.ORV"_s, messages), LoadOutcome::NothingToLoad);
+    EXPECT_EQ(open_board(state, new_dir + u"/none.ORV"_s, messages), LoadOutcome::Missing);
+    EXPECT_EQ(state.tmpl.directory, old_dir);
     ASSERT_TRUE(write_template(Template{}, new_dir + u"/ok.ORV"_s));
     EXPECT_EQ(open_board(state, new_dir + u"/ok.ORV"_s, messages), LoadOutcome::Read);
     EXPECT_EQ(state.tmpl.directory, new_dir);

@@ -94,11 +94,32 @@ TEST_F(SettingsTest, IntervalAndSoFromOrvelIni)
     p.Interval = 1;
     read_settings(p, folders, {});
     EXPECT_EQ(p.Interval, 500);
-    // The user's copy wins over the program's.
-    put(u"program/Orvel.INI"_s, "[Orvel]\r\nInterval=300\r\n");
-    put(u"config/Orvel.INI"_s, "[Orvel]\r\nInterval=700\r\n");
+    // The user's copy wins over the program's, in whatever letter case it was copied, and
+    // it is the one that records the last profile.
+    put(u"program/ORVEL.INI"_s, "[Orvel]\r\nInterval=300\r\n");
+    read_settings(p, folders, {});
+    EXPECT_EQ(p.Interval, 300);
+    put(u"config/orvel.ini"_s, "[Orvel]\r\nInterval=700\r\n");
     read_settings(p, folders, {});
     EXPECT_EQ(p.Interval, 700);
+    put(u"profiles/a.usr"_s, "[Orvel]\r\nmodus=1\r\n");
+    ASSERT_EQ(load_user_profile(p, dir.path() + u"/profiles/a.usr"_s, folders, {}), ProfileLoad::Loaded);
+    EXPECT_EQ(QDir(folders.config).entryList(QDir::Files), QStringList{u"orvel.ini"_s});
+    EXPECT_EQ(user_setting(folders.config + u"/orvel.ini"_s, u"usuari"_s), dir.path() + u"/profiles/a.usr"_s);
+}
+
+TEST_F(SettingsTest, TheSingleInstanceLockLivesInAFolderOfTheUsersOwn)
+{
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    folders.state = dir.path() + u"/state"_s;
+    qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
+    EXPECT_EQ(single_instance_lock_file(folders), dir.path() + u"/orvel.lock"_s);
+    // Without a runtime folder: never a fixed name in the shared temporary folder.
+    for (const char* runtime : {"", "relative/run", "/no/such/folder"}) {
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        EXPECT_EQ(single_instance_lock_file(folders), folders.state + u"/orvel.lock"_s) << runtime;
+    }
+    qputenv("XDG_RUNTIME_DIR", saved);
 }
 
 TEST_F(SettingsTest, LastProfileIsLoadedAndRecordedInTheUsersSettings)
@@ -227,23 +248,4 @@ TEST_F(SettingsTest, UserMenuCommands)
     save_user_command(profile, dir.path() + u"/third.USR"_s, boxes);
     ASSERT_EQ(boxes.texts.size(), 1);
     EXPECT_TRUE(boxes.texts[0].endsWith(u"/third.USR"_s));
-}
-
-TEST_F(SettingsTest, FileNamedOnTheCommandLine)
-{
-    // Unquoted blanks split the name unless the whole line names one existing file.
-    const QString with_blanks = put(u"My Boards/x.orv"_s, "2.1\r\n");
-    struct Row {
-        QString line, extension, expected;
-    };
-    for (const Row& r : std::vector<Row>{{u"\"C:\\My Boards\\a.ORV\""_s, u".orv"_s, u"C:\\My Boards\\a.ORV"_s},
-                                         {u"C:\\BOARDS\\A.ORV"_s, u".ORV"_s, u"C:\\BOARDS\\A.ORV"_s},
-                                         {u"C:\\BOARDS\\A.ORV"_s, u".usr"_s, QString()},
-                                         {u"board.orv  joan.usr "_s, u".usr"_s, u"joan.usr"_s},
-                                         {u"board.orv  joan.usr "_s, u".ORV"_s, u"board.orv"_s},
-                                         {u"\"/a b/x.orv\" \"/c d/y.usr\""_s, u".usr"_s, u"/c d/y.usr"_s},
-                                         {u"/a b/x.orv"_s, u".orv"_s, u"b/x.orv"_s},
-                                         {with_blanks, u".ORV"_s, with_blanks}, {QString(), u".usr"_s, QString()},
-                                         {u"x.usr"_s, QString(), QString()}})
-        EXPECT_EQ(command_line_file(r.line, r.extension), r.expected) << r.line.toStdString();
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -86,6 +87,39 @@ TEST(SqliteRegistryStore, CommittedWritesSurviveACrashOfTheProgram)
     const std::optional<RegistryValue> value = reopened.value(kUser, QStringLiteral("Software\\X"), QStringLiteral("Nom"));
     ASSERT_TRUE(value.has_value());
     EXPECT_EQ(value->data, QByteArray("abc"));
+}
+
+TEST(SqliteRegistryStore, AReadOnlyStoreSaysWhy)
+{
+    QTemporaryDir folder;
+    const QString file = SqliteRegistryStore::default_file(folder.path());
+    {
+        SqliteRegistryStore store(file, nullptr);
+        ASSERT_TRUE(store.create_key(kUser, QStringLiteral("Software\\X")));
+    }
+    // Read-only for anyone but root: the check runs as an ordinary user.
+    ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0555), 0);
+    for (const char* suffix : {"", "-wal", "-shm"})
+        ::chmod(QFile::encodeName(file + QLatin1String(suffix)).constData(), 0444);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(2);
+        // Values are still read; a write says it could not be made, and why.
+        RecordingMessages messages;
+        SqliteRegistryStore store(file, &messages);
+        const bool read = store.key_exists(kUser, QStringLiteral("Software\\X"));
+        const bool written = store.set_value(kUser, QStringLiteral("Software\\X"), QStringLiteral("v"), text_value("1"));
+        _exit(messages.texts.isEmpty() && read && !written &&
+                      store.last_write_problem() == QStringLiteral("el registre és només de lectura")
+                  ? 0
+                  : 3);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ::chmod(QFile::encodeName(folder.path()).constData(), 0755);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 TEST(SqliteRegistryStore, AnUnreadableOrDamagedDatabaseIsSetAsideAndTheStoreStartsEmpty)

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "platform/message_boxes.h"
+#include "support/qt_printers.h"
 
 namespace orvel::testing {
 

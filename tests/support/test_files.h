@@ -26,4 +26,12 @@ inline QByteArray read_file(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Points the user's config, state and data folders into `dir`, so a window under test
+// reads and writes nothing of the real user's.
+inline void use_private_user_folders(const QDir& dir)
+{
+    for (const char* var : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_HOME"})
+        qputenv(var, dir.filePath(QString::fromLatin1(var)).toLocal8Bit());
+}
+
 }  // namespace orvel::testing

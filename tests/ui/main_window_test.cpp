@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@
 #include "ui/main_window.h"
 #include "ui/switch_dialog.h"
 #include "support/exec_harness.h"
+#include "support/test_files.h"
 
 namespace orvel {
 namespace {
@@ -39,8 +41,7 @@ protected:
     {
         ensure_application();
         ASSERT_TRUE(dir.isValid());
-        for (const char* var : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_HOME"})
-            qputenv(var, dir.filePath(QString::fromLatin1(var)).toLocal8Bit());
+        testing::use_private_user_folders(QDir(dir.path()));
         Template t;
         for (const Area& a : {root_area(0, 0, 400, 300), with_keys(rect_area(20, 20, 180, 140), "a"),
                               with_keys(rect_area(220, 20, 380, 140), "b"), with_keys(rect_area(20, 160, 180, 280), "c")})
@@ -122,7 +123,9 @@ TEST_F(MainWindowTest, EditorMenusCarryTheirCaptionsAndRunModeCommandsAreHidden)
     auto w = start({});
     EXPECT_FALSE(w->in_run_mode());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Orvel - ") + kUnnamedTemplate);
-    EXPECT_EQ(visible_menus(*w), (QStringList{"&Fitxers", "Usuari", "&Accessibilitat"}));
+    EXPECT_EQ(visible_menus(*w),
+              (QStringList{"&Fitxers", "&Veure", "&Edició", "Ordres", "Macros", "Ratolí", "Memoria", "Usuari",
+                           "&Accessibilitat", "&Ajuda"}));
 
     const std::vector<std::pair<const char*, const char*>> items = {
         {"nou", "&Nou"}, {"obrir", "&Obrir ..."}, {"desar", "&Desar ..."}, {"actApl", "&Activar"},
@@ -150,22 +153,23 @@ TEST_F(MainWindowTest, EditorMenusCarryTheirCaptionsAndRunModeCommandsAreHidden)
 
 TEST_F(MainWindowTest, ACanvasClickSelectsTheHighestAreaThereAndShowsItsData)
 {
-    auto w = start({});
-    ASSERT_EQ(load_template(w->state().tmpl, board, *h.services.messages), LoadOutcome::Read);
+    auto w = start({board});
+    w->finapc_Click();
+    ASSERT_FALSE(w->in_run_mode());
     AreaCanvas* canvas = w->canvas();
     press(canvas, QPoint(250, 60));
     EXPECT_EQ(canvas->selected(), 3);
     EXPECT_EQ(w->state().tmpl.current_area, 3);
-    auto* data = w->findChild<QLabel*>(QStringLiteral("area_data"));
-    ASSERT_NE(data, nullptr);
-    EXPECT_TRUE(data->text().startsWith(QStringLiteral("Àrea 3\n"))) << data->text().toStdString();
-    EXPECT_TRUE(data->text().contains(QStringLiteral("Tecles: b")));
-    // Where only the root lies, the root is selected; outside it nothing is.
+    auto* counter = w->findChild<QLabel*>(QStringLiteral("MsgArea"));
+    ASSERT_NE(counter, nullptr);
+    EXPECT_EQ(counter->text(), QStringLiteral("3/4 àrees"));
+    EXPECT_EQ(w->findChild<QPlainTextEdit*>(QStringLiteral("TxText"))->toPlainText(), QStringLiteral("b"));
+    // Where only the root lies, the root is selected; outside every area the selection stays.
     press(canvas, QPoint(200, 150));
     EXPECT_EQ(canvas->selected(), 1);
     press(canvas, QPoint(500, 400));
-    EXPECT_EQ(canvas->selected(), 0);
-    EXPECT_TRUE(data->text().isEmpty());
+    EXPECT_EQ(canvas->selected(), 1);
+    EXPECT_EQ(counter->text(), QStringLiteral("1/4 àrees"));
 }
 
 TEST_F(MainWindowTest, KeyboardCursorsMoveTheFrameAndEnterTypesAtTheNextTick)
@@ -267,15 +271,33 @@ TEST_F(MainWindowTest, ABoardLoadedByAnAreaBringsItsOwnCoverAndLayout)
     Template first;
     ASSERT_EQ(load_template(first, board, *h.services.messages), LoadOutcome::Read);
     first.area(2).keys = QStringLiteral("{|CARREGA SEGON.ORV}");
+    first.area(3).keys = QStringLiteral("{|CARREGA NOTES.TXT}");
     ASSERT_TRUE(write_template(first, board));
+    QFile notes(dir.filePath(QStringLiteral("NOTES.TXT")));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("not a board\n");
+    notes.close();
 
-    auto w = start({board, profile_with(0)});
+    // A profile named on the command line that is not there is said once; the board runs
+    // with the profile it would have had without it.
+    const QString missing_profile = dir.filePath(QStringLiteral("FALTA.USR"));
+    auto w = start({board, missing_profile});
+    EXPECT_EQ(h.messages.texts, QStringList{QStringLiteral("Orvel no troba el fitxer \r") + missing_profile});
+    h.messages.texts.clear();
     auto* cover = static_cast<CoverImage*>(w->findChild<QWidget*>(QStringLiteral("lamvirt")));
     ASSERT_NE(cover, nullptr);
     EXPECT_FALSE(cover->has_picture());
+    // A file that is not a board leaves the running board exactly as it was.
+    press(w->Tauvirt(), expected_frame(*w, 3).center());
+    tick(w->Timer1());
+    EXPECT_EQ(h.messages.texts, QStringList{QStringLiteral("Format incorrecte")});
+    EXPECT_EQ(w->state().tmpl.area_count, 4);
+    EXPECT_EQ(w->state().tmpl.file_name, board);
+    h.messages.texts.clear();
     press(w->Tauvirt(), expected_frame(*w, 2).center());
     tick(w->Timer1());
     ASSERT_EQ(w->state().tmpl.area_count, 2);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Orvel - ") + dir.filePath(QStringLiteral("SEGON.ORV")));
     EXPECT_TRUE(w->in_run_mode());
     EXPECT_TRUE(cover->has_picture());
     EXPECT_EQ(w->Tauvirt()->size(), QSize(320, 161));  // 200 x 100 template pixels on 1024 x 768

@@ -1,0 +1,87 @@
+#include "ui/editor_aids.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+#include "model/orvel_state.h"
+#include "ui/area_panel.h"
+#include "ui/aux_keyboard.h"
+#include "ui/command_file_picker.h"
+#include "ui/command_menus.h"
+#include "ui/editor_face.h"
+#include "ui/macros_menu.h"
+#include "ui/tec_virt.h"
+
+namespace orvel {
+
+EditorAids::EditorAids(QWidget* window, EditorFace& editor, OrvelState& state) : QObject(window)
+{
+    picker_ = std::make_unique<CommandFilePicker>(
+        window, [&state] { return state.tmpl.directory; }, state.folders.program);
+
+    NotationTargets targets;
+    targets.area_keys = [&editor]() -> QWidget* { return editor.panel()->key_text(); };
+    targets.initial_keys = []() -> QWidget* { return nullptr; };
+    targets.builder_parameter = []() -> QWidget* { return nullptr; };
+    aux_keyboard_ = new AuxKeyboard(window, std::move(targets), *picker_);
+    editor.view_menu()->addAction(aux_keyboard_->tecAux());
+    auto* tec_aux = new QCheckBox(QStringLiteral("Tec. Aux."));
+    tec_aux->setObjectName(QStringLiteral("Check_tecAux"));
+    editor.panel()->add_key_text_aid(tec_aux);
+    aux_keyboard_->bind_check_box(tec_aux);
+
+    CommandMenuHooks command_hooks;
+    command_hooks.insert_at_caret = [&editor](const QString& text) { editor.insert_key_text(text); };
+    command_hooks.set_visual_symbol = [&editor](const QString& file) {
+        editor.panel()->visual_symbol()->setText(file);
+    };
+    command_menus_ = new CommandMenus(window, *picker_, aux_keyboard_, std::move(command_hooks));
+
+    MacroMenuHooks macro_hooks;
+    macro_hooks.current_area = [&state] { return state.tmpl.current_area; };
+    macro_hooks.read_fields = [&editor] {
+        AreaPanel* panel = editor.panel();
+        return MacroPanelFields{panel->key_text()->toPlainText(), panel->sound_symbol()->text(),
+                                panel->visual_symbol()->text()};
+    };
+    macro_hooks.write_fields = [&editor](const MacroPanelFields& fields) {
+        AreaPanel* panel = editor.panel();
+        panel->key_text()->setPlainText(fields.keys);
+        panel->sound_symbol()->setText(fields.sound);
+        panel->visual_symbol()->setText(fields.picture);
+    };
+    macros_menu_ = new MacrosMenu(window, state.catalogue, state.folders.program, std::move(macro_hooks));
+
+    EditorHooks hooks = editor.hooks();
+    hooks.choose_picture = [this](const QString& folder) -> std::optional<QString> {
+        const QString chosen = picker_->browse_picture(folder);
+        return chosen.isEmpty() ? std::nullopt : std::optional<QString>(chosen);
+    };
+    hooks.close_aux_keyboard = [this] { aux_keyboard_->close_aux_keyboard(); };
+    editor.set_hooks(std::move(hooks));
+}
+
+EditorAids::~EditorAids() = default;
+
+std::vector<QMenu*> EditorAids::menus() const
+{
+    // "Ordres", "Macros", "Ratolí", "Memoria".
+    std::vector<QMenu*> bar = command_menus_->menus();
+    bar.insert(bar.begin() + (bar.empty() ? 0 : 1), macros_menu_->menu());
+    return bar;
+}
+
+void EditorAids::catalogue_read()
+{
+    macros_menu_->show_programs();
+    macros_menu_->show_macros();
+}
+
+void EditorAids::board_loaded(const QString& program_text)
+{
+    macros_menu_->show_board_program(program_text);
+}
+
+}  // namespace orvel

@@ -1,0 +1,18 @@
+#pragma once
+// Qt strings as text in GoogleTest's failure messages.
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& list, std::ostream* out)
+{
+    *out << "{ ";
+    for (const QString& text : list)
+        *out << '"' << text.toStdString() << "\" ";
+    *out << '}';
+}
