@@ -21,6 +21,7 @@
 #include "platform/key_sender.h"
 #include "platform/message_boxes.h"
 #include "real_services.h"
+#include "termination_signals.h"
 #include "runtime/started_programs.h"
 
 namespace orvel::cli {
@@ -86,6 +87,7 @@ int execute(const QStringList& args)
     }
     // The clipboard must be the desktop's, whatever platform the environment asks for.
     qputenv("QT_QPA_PLATFORM", "xcb");
+    TerminationSignals signals;
     int argc = 1;
     char program_name[] = "orvel";
     char* argv[] = {program_name, nullptr};
@@ -134,7 +136,7 @@ int execute(const QStringList& args)
     apply_template_speech(ctx);  // as entering run mode does
     run_startup_actions(ctx);
     for (int n : areas) {
-        if (hooks.quit_requested)
+        if (hooks.quit_requested || TerminationSignals::requested())
             break;
         execute_area(ctx, n);
     }

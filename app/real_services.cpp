@@ -10,6 +10,7 @@
 #include "platform/sqlite_registry_store.h"
 #include "platform/x11/x11_display.h"
 #include "platform/x11/x11_key_sender.h"
+#include "platform/x11/x11_keys_left_down.h"
 #include "platform/x11/x11_mouse_device.h"
 #include "platform/x11/x11_window_system.h"
 
@@ -26,6 +27,8 @@ RealServices::RealServices(MessageBoxes& messages)
     } else {
         if (!display_->has_xtest())
             error_ = QStringLiteral("the X display has no XTest extension: keys and pointer cannot be sent");
+        else
+            release_keys_left_down(display_->get());  // left by an earlier run that was killed
         keys_ = std::make_unique<X11KeySender>(*display_);
         windows_ = std::make_unique<X11WindowSystem>(*display_);
         mouse_ = std::make_unique<X11MouseDevice>(*display_);

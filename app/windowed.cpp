@@ -6,16 +6,37 @@
 #include <QDir>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QTimer>
 #include <cstdio>
 
 #include "model/folders.h"
 #include "model/messages.h"
 #include "platform/qt_translations.h"
 #include "real_services.h"
+#include "termination_signals.h"
 #include "ui/main_window.h"
 #include "ui/qt_message_boxes.h"
 
 namespace orvel::cli {
+
+namespace {
+// How long the second copy's message waits for an answer before it ends by itself.
+constexpr int kAlreadyRunningAnswerMs = 10000;
+
+// The running board keeps the focus and may stay on top: the message goes above
+// everything, and a copy nobody answers does not stay behind.
+void tell_already_running()
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Orvel"), missatge(4), QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("ja_executant"));
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    QTimer::singleShot(kAlreadyRunningAnswerMs, &box, [&box] { box.done(QMessageBox::Ok); });
+    box.show();
+    box.raise();
+    box.activateWindow();
+    box.exec();
+}
+}  // namespace
 
 int windowed(int argc, char** argv)
 {
@@ -23,9 +44,7 @@ int windowed(int argc, char** argv)
     // unless a test asks for the offscreen platform.
     if (qEnvironmentVariable("QT_QPA_PLATFORM") != QLatin1String("offscreen"))
         qputenv("QT_QPA_PLATFORM", "xcb");
-    // The audio library would otherwise catch SIGTERM and SIGINT for itself and the
-    // program would not end when asked to.
-    qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
+    TerminationSignals signals;
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Orvel"));
     // The dialogs' own buttons and labels speak Catalan like their titles.
@@ -36,7 +55,7 @@ int windowed(int argc, char** argv)
     QLockFile lock(single_instance_lock_file(folders));
     lock.setStaleLockTime(0);
     if (!lock.tryLock(0)) {
-        QMessageBox::warning(nullptr, QStringLiteral("Orvel"), missatge(4));
+        tell_already_running();
         return 1;
     }
 
@@ -58,6 +77,8 @@ int windowed(int argc, char** argv)
     if (!window.isVisible())
         window.show();
     const int status = app.exec();
+    if (TerminationSignals::requested())
+        return status;
     real.finish_sounds();
     return status;
 }

@@ -6,6 +6,7 @@
 
 #include "exec/application_check.h"
 #include "exec/interpreter.h"
+#include "exec/send_failure_message.h"
 #include "model/board_files.h"
 #include "model/file_names.h"
 #include "platform/clipboard.h"
@@ -59,15 +60,20 @@ qsizetype closing_brace(const QString& text, qsizetype p)
     }
 }
 
-void show_code(ExecContext& ctx, int code)
+void show_failure(ExecContext& ctx, int code, const QString& run)
 {
     if (ctx.services.messages)
-        ctx.services.messages->show(QString::number(code));
+        ctx.services.messages->show(send_failure_message(code, run, ctx.state.executing_area),
+                                    QStringLiteral("Orvel"), MessageIcon::Exclamation);
 }
 
 // Types one run of keys into the target. False when no target is left, which
 // ends the whole key text.
-bool send_run(ExecContext& ctx, const QString& run)
+// With `last_of_text`, the run ends the outermost key text: the board takes the
+// focus back as soon as the keys are with the target, before waiting for it to
+// read them (what is in its queue stays its own), so a switch pressed meanwhile
+// reaches the board and not the person's document.
+bool send_run(ExecContext& ctx, const QString& run, bool last_of_text = false)
 {
     if (win_actiu_titol(ctx) == QLatin1String("|"))
         return false;
@@ -75,15 +81,17 @@ bool send_run(ExecContext& ctx, const QString& run)
     if (QCoreApplication::instance())
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (ctx.services.windows && !ctx.services.windows->activate(ctx.state.target_window)) {
-        show_code(ctx, kActivationFailedCode);
+        show_failure(ctx, kActivationFailedCode, run);
         ++ctx.state.key_runs_failed;
         return true;
     }
     if (!ctx.services.keys)
         return true;
     const int code = ctx.services.keys->send_keys(run);
+    if (last_of_text && ctx.state.key_text_depth == 1 && ctx.state.profile.modus != 0)
+        ctx.hooks.give_focus_to_board();
     if (code != 0)
-        show_code(ctx, code);
+        show_failure(ctx, code, run);
     // Waited for even after a failure: part of the run may have been typed.
     const bool read = ctx.services.keys->wait_until_processed();
     if (code != 0 || !read)
@@ -192,7 +200,7 @@ void execute_key_text(ExecContext& ctx, QString& text)
     // The keys after the last command stay in the text once typed: plain text in
     // the register is typed and the register keeps it.
     if (!target_lost && !text.isEmpty())
-        send_run(ctx, text);
+        send_run(ctx, text, true);
 
     ctx.hooks.set_busy_pointer(false);
     if (s.profile.modus != 0)
@@ -210,10 +218,12 @@ void execute_area(ExecContext& ctx, int area)
     if (copy.is_group)
         s.scan_level = static_cast<int16_t>(area);
     if (application_matches(ctx, s.tmpl.app_title)) {
+        s.executing_area = static_cast<int16_t>(area);
         if (!copy.clip_file.isEmpty())
             place_clip_file(ctx, copy.clip_file, copy.clip_type);
         if (!copy.keys.isEmpty())
             execute_key_text(ctx, copy.keys);
+        s.executing_area = 0;
     }
     ctx.hooks.pause_focus_keeper(false);
 }
@@ -326,9 +336,12 @@ void run_startup_actions(ExecContext& ctx)
         QString error;
         const WindowId window = launch_program(ctx, name, &error);
         if (window == -1 && !error.isEmpty()) {
+            // The launcher's text usually names the program already: name it once.
+            QString text = QStringLiteral("En engegar els programes del plafó: ") + error;
+            if (!error.contains(name.trimmed(), Qt::CaseInsensitive))
+                text += QStringLiteral(" (%1)").arg(name.trimmed());
             if (ctx.services.messages)
-                ctx.services.messages->show(error + QLatin1Char(' ') + name, QStringLiteral("Orvel"),
-                                            MessageIcon::Critical);
+                ctx.services.messages->show(text, QStringLiteral("Orvel"), MessageIcon::Critical);
             continue;
         }
         push_target(s, window);

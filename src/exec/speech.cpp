@@ -127,9 +127,15 @@ void So_icona(ExecContext& ctx, const QString& text)
     const bool change_voice = count > 1;
     if (change_voice)
         engine->set_speaker(int16_t(((ctx.state.tmpl.tts_voice + 1) % (count - 1)) + 1));
-    engine->read(with_pauses(symbol));
+    engine->announce(with_pauses(symbol));
     if (change_voice)
         engine->set_speaker(reading_speaker(ctx));
+}
+
+bool reading_in_progress(ExecContext& ctx)
+{
+    SpeechEngine* engine = available_engine(ctx);
+    return engine && engine->reading_in_progress();
 }
 
 }  // namespace orvel

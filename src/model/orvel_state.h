@@ -31,6 +31,7 @@ struct OrvelState {
     int key_text_depth = 0;
     int commands_run = 0;
     bool execution_stopped = false;
+    int16_t executing_area = 0;     // the area whose key text runs; 0 for the initial keys
     // Runs of keys that failed or that the target did not read in time, since start.
     int key_runs_failed = 0;
 

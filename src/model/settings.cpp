@@ -130,6 +130,10 @@ void read_user_profile(UserProfile& profile, const QString& path, const ProfileH
     if (!so.isEmpty())
         profile.So = so == QLatin1String("Si");
     profile.modus = number("modus");
+    // A method the program does not have would leave the board dead while the menu
+    // shows the mouse method: it is the mouse method.
+    if (profile.modus < 0 || profile.modus > kHighestAccessMethod)
+        profile.modus = 0;
     profile.temps = number("temps");
     profile.gruix = number("gruix");
     if (profile.gruix < 1)

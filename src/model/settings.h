@@ -22,6 +22,8 @@ struct ProfileHooks {
 
 inline constexpr char kSettingsFileName[] = "Orvel.INI";
 inline constexpr char kProfileSection[] = "Orvel";
+// The access methods are `modus` 0 to 8; a profile with any other is read as 0 (mouse).
+inline constexpr int16_t kHighestAccessMethod = 8;
 
 // Orvel.INI to read: the user's copy when there is one, else the program's.
 QString settings_file_to_read(const Folders& folders);

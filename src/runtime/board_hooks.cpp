@@ -23,8 +23,14 @@ void BoardHooks::layout_board_window()
 
 void BoardHooks::place_target_window(int64_t window)
 {
-    if (windows_)
-        orvel::place_target_window(*windows_, window, state_.tmpl, run_.scale());
+    if (!windows_)
+        return;
+    // The board's scale is in the toolkit's pixels; the window system places in its own.
+    BoardScale scale = run_.scale();
+    const double ratio = calls_.device_pixel_ratio ? calls_.device_pixel_ratio() : 1.0;
+    scale.ratio_x *= ratio;
+    scale.ratio_y *= ratio;
+    orvel::place_target_window(*windows_, window, state_.tmpl, scale);
 }
 
 void BoardHooks::set_board_topmost(bool topmost)
@@ -41,6 +47,14 @@ void BoardHooks::set_busy_pointer(bool busy)
 void BoardHooks::give_focus_to_board()
 {
     view_.focus_board();
+    // Right after typing, the toolkit still believes the board is active and would
+    // not ask for the focus: a switch pressed now would go to the person's document.
+    // Ask the window system at once and wait (bounded) until the board holds it.
+    if (!windows_ || !calls_.board_window)
+        return;
+    const WindowId board = calls_.board_window();
+    if (board != 0 && windows_->focused_window() != board)
+        windows_->activate(board);
 }
 
 void BoardHooks::pause_focus_keeper(bool paused)

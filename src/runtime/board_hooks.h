@@ -15,6 +15,10 @@ struct BoardWindowCalls {
     std::function<void(bool topmost)> set_board_topmost;
     std::function<void()> repaint_board;
     std::function<void()> leave_run_mode_and_quit;
+    // Window-system pixels per board (toolkit) pixel: 2 at 200 % desktop scaling.
+    std::function<double()> device_pixel_ratio;
+    // The board's own top-level window, 0 while it is not shown.
+    std::function<WindowId()> board_window;
 };
 
 class BoardHooks : public RunModeHooks {

@@ -111,6 +111,8 @@ void RunController::highlight_area(int index)
     const auto rect = frame_rect(t.area(index), t.area(1), scale());
     if (!rect)
         return;  // a board too large for 16-bit coordinates keeps the frame where it was
+    // The person's frame in every method, not only once automatic scanning ran.
+    view_.set_frame_style(frame_border_width(state_.profile.gruix), state_.profile.color);
     view_.show_frame(*rect);
 }
 
@@ -178,8 +180,13 @@ void RunController::Timer2_Timer()
 void RunController::Timer3_Timer()
 {
     const int m = state_.profile.modus;
-    if (manual_scanning(m) || automatic_scanning(m))
-        scan_step();
+    // Automatic scanning holds still while a reading plays: the person hears it to
+    // its end and the highlight does not move on unheard.
+    const bool held = automatic_scanning(m) && actions_.reading_in_progress && actions_.reading_in_progress();
+    if (manual_scanning(m) || automatic_scanning(m)) {
+        if (!held)
+            scan_step();
+    }
     else if ((m == 4 || m == 8) && actions_.joystick_step)
         actions_.joystick_step();
     view_.set_pointer(PointerShape::Default);
@@ -216,6 +223,10 @@ void RunController::Tauvirt_KeyDown(int key_code)
     if (key_code == kKeyEnter) {
         view_.set_pointer(PointerShape::Default);
         state_.run_current_area = old;
+        // Run at once, as manual scanning does: waiting for the next tick would
+        // let a move made meanwhile cancel the selection, or reach the target
+        // while the keys are typed.
+        Timer1_Timer();
         return;
     }
     int found = 0;

@@ -1,5 +1,6 @@
 #include "ui/editor_face.h"
 
+#include <QCheckBox>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "editor/area_fields.h"
 #include "editor/geometry_tools.h"
@@ -66,10 +68,27 @@ EditorFace::EditorFace(OrvelState& state, MessageBoxes& messages, QWidget* paren
     canvas_->mouse_up = [this](int x, int y) { TSArea_MouseUp(x, y); };
     canvas_->delete_pressed = [this] { EliminarArea_Click(); };
     layout->addWidget(canvas_, 0, Qt::AlignTop);
+    auto* side = new QWidget;
+    auto* column = new QVBoxLayout(side);
+    column->setContentsMargins(0, 0, 0, 0);
+    Check1_ = new QCheckBox(QStringLiteral("So actiu"));
+    Check1_->setObjectName(QStringLiteral("Check1_0"));
+    connect(Check1_, &QCheckBox::clicked, this, [this](bool checked) {
+        board_.sound_active = checked ? -1 : 0;
+        if (sound_active_changed)
+            sound_active_changed(checked);
+    });
+    column->addWidget(Check1_);
     panel_ = new AreaPanel;
-    layout->addWidget(panel_, 1);
+    column->addWidget(panel_, 1);
+    layout->addWidget(side, 1);
     wire_panel();
     build_menus();
+}
+
+void EditorFace::show_sound_active(bool active)
+{
+    Check1_->setChecked(active);
 }
 
 EditorFace::~EditorFace()
@@ -189,6 +208,9 @@ void EditorFace::show_board(const QImage& cover, std::optional<bool> drawing)
     edge_snapshot_index_ = 0;
     if (drawing)
         set_draw_mode(*drawing);
+    show_sound_active(board_.sound_active != 0);
+    if (sound_active_changed)
+        sound_active_changed(board_.sound_active != 0);
     panel_->lay_out_for_format(board_.format_minor);
     canvas_->set_cover(cover);
     show_area(board_.current_area);

@@ -13,6 +13,7 @@
 #include "editor/file_viewers.h"
 #include "model/orvel_state.h"
 
+class QCheckBox;
 class QMenu;
 class QAction;
 
@@ -80,6 +81,12 @@ public:
     QMenu* help_menu() const { return help_menu_; }
     QMenu* areas_menu() const { return mn_arees_; }
 
+    // "So actiu" (`Check1(0)`): shows the board's `sound_active`; a click stores it
+    // or a board shown tells `sound_active_changed`, so the menu command can follow.
+    void show_sound_active(bool active);
+    std::function<void(bool active)> sound_active_changed;
+    QCheckBox* Check1() const { return Check1_; }
+
 private:
     void build_menus();
     void wire_panel();
@@ -108,6 +115,7 @@ private:
     bool updating_ = false;        // the panel is being filled or stored
     Area edge_snapshot_;           // the area as it was when an edge scrollbar took the focus
     int edge_snapshot_index_ = 0;  // 0: none
+    QCheckBox* Check1_ = nullptr;
 };
 
 }  // namespace orvel

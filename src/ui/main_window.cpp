@@ -80,6 +80,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     faces_->addWidget(run_face_);
     run_face_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     setCentralWidget(faces_);
+    editor_->sound_active_changed = [this](bool active) { So_actiu_->setChecked(active); };
 
     RunActions actions;
     actions.execute_area = [this](int area) {
@@ -92,6 +93,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     };
     actions.announce = [this](const QString& text) { So_icona(*ctx_, text); };
     actions.printable_text = [](const QString& keys) { return printable_text(keys); };
+    actions.reading_in_progress = [this] { return reading_in_progress(*ctx_); };
     run_ = std::make_unique<RunController>(state_, *run_face_, timers_, std::move(actions));
 
     BoardWindowCalls calls;
@@ -106,6 +108,8 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     };
     calls.repaint_board = [this] { run_face_->Tauvirt()->update(); };
     calls.leave_run_mode_and_quit = [this] { leave_run_mode_and_quit(); };
+    calls.device_pixel_ratio = [this] { return device_pixel_ratio(); };
+    calls.board_window = [this] { return run_mode_ && isVisible() ? static_cast<WindowId>(winId()) : WindowId(0); };
     hooks_ = std::make_unique<BoardHooks>(*run_, state_, *run_face_, timers_, services_.windows, std::move(calls));
     ctx_ = std::make_unique<ExecContext>(ExecContext{state_, services_, *hooks_, nullptr, random_.get()});
     outside_ = std::make_unique<BoardCommands>(*ctx_);
@@ -164,6 +168,15 @@ void MainWindow::build_menus()
     editor_menus_ = {fitxers_action_, dades, bar->addMenu(editor_->view_menu()), bar->addMenu(editor_->edit_menu())};
     for (QMenu* menu : aids_->menus())
         editor_menus_.push_back(bar->addMenu(menu));
+    // "&So actiu" and the editor's "So actiu" check box show the same board setting.
+    So_actiu_ = editor_->view_menu()->addAction(QStringLiteral("&So actiu"));
+    So_actiu_->setObjectName(QStringLiteral("So_actiu"));
+    So_actiu_->setCheckable(true);
+    connect(So_actiu_, &QAction::triggered, this, [this](bool checked) {
+        state_.tmpl.sound_active = checked ? -1 : 0;
+        editor_->show_sound_active(checked);
+    });
+
     usuari_ = bar->addMenu(QStringLiteral("Usuari"));
     usuari_->setObjectName(QStringLiteral("usuari"));
     add(usuari_, QStringLiteral("Usuari &Nou"), "usuari_nou", &MainWindow::usuari_nou_Click);
@@ -196,15 +209,27 @@ void MainWindow::build_menus()
     f_obrir_->setVisible(false);
 }
 
+double MainWindow::device_pixel_ratio() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen && screen->devicePixelRatio() > 0 ? screen->devicePixelRatio() : 1.0;
+}
+
+// The screen in the toolkit's own (logical) pixels, the unit of every size and
+// position the board window, its cover and its frame are given: at 200 % desktop
+// scaling a 1024 x 768 screen is 512 x 384 of them.
 QSize MainWindow::screen_pixels() const
 {
-    if (services_.windows) {
-        const QSize s = services_.windows->screen_size();
-        if (s.isValid() && !s.isEmpty())
-            return s;
+    QSize device;
+    if (services_.windows)
+        device = services_.windows->screen_size();
+    if (!device.isValid() || device.isEmpty()) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->size() : QSize();
     }
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize();
+    const double ratio = device_pixel_ratio();
+    return QSize(static_cast<int>(std::lround(device.width() / ratio)),
+                 static_cast<int>(std::lround(device.height() / ratio)));
 }
 
 void MainWindow::Form_Load(const QStringList& arguments)
@@ -280,6 +305,7 @@ void MainWindow::show_caption()
 void MainWindow::show_board_in_editor()
 {
     editor_->show_board(Imatge_);
+    So_actiu_->setChecked(state_.tmpl.sound_active != 0);
 }
 
 void MainWindow::board_loaded()
@@ -349,10 +375,14 @@ void MainWindow::complete_run_mode()
 {
     for (QAction* menu : editor_menus_)
         menu->setVisible(false);
+    editor_->show_sound_active(state_.tmpl.sound_active != 0);
+    So_actiu_->setChecked(state_.tmpl.sound_active != 0);
     finapc_->setVisible(true);
     f_obrir_->setVisible(true);
+    // The editor's place on the screen, to go back to; a window never shown yet
+    // (a board named on the command line) has none.
     if (!run_mode_)
-        editor_rect_ = geometry();
+        editor_rect_ = isVisible() ? QRect(pos(), size()) : QRect();
     run_mode_ = true;
     // The hidden editor must not hold the board window at its own size.
     editor_scroll_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
@@ -380,13 +410,17 @@ void MainWindow::layout_board_window()
         run_face_->set_cover(Imatge_);
         shown_cover_ = cover;
     }
-    // The menu bar (and the window manager's title) take the band above the board.
-    const QSize board = run_face_->lay_out(t, scale);
+    // The menu bar (and the window manager's title) take the band above the board;
+    // the whole window stays on the screen.
     const int menu_height = menuBar()->sizeHint().height();
+    const QSize screen = screen_pixels();
+    const QSize board = run_face_->lay_out(t, scale, QSize(screen.width(), screen.height() - menu_height));
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(board.width(), board.height() + menu_height);
-    move(window_rect.topLeft());
+    const QPoint corner(std::clamp(window_rect.left(), 0, std::max(0, screen.width() - board.width())),
+                        std::clamp(window_rect.top(), 0, std::max(0, screen.height() - board.height() - menu_height)));
+    move(corner);
     show();
     run_face_->refresh_frame();
 }
@@ -411,8 +445,14 @@ void MainWindow::finapc_Click()
     run_face_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     editor_scroll_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     faces_->setCurrentWidget(editor_scroll_);
-    if (editor_rect_.isValid())
-        setGeometry(editor_rect_);
+    // Back where the editor was, its frame (title bar included) placed as it was;
+    // an editor never shown before opens in the screen's corner.
+    if (editor_rect_.isValid()) {
+        resize(editor_rect_.size());
+        move(editor_rect_.topLeft());
+    } else {
+        move(0, 0);
+    }
     fit_editor_to_screen();
     timers_.Timer2().stop();
     timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
@@ -520,18 +560,37 @@ void MainWindow::sortir_Click()
 
 void MainWindow::usuari_nou_Click()
 {
+    run_->pause_for_access_menu();
     new_user(state_.profile);
     tick_access_method(state_.profile.modus);
+    restart_method_with_profile();
 }
 
 void MainWindow::carregar_usuari_Click()
 {
+    // The board holds still while the person chooses, as with the access-method menu.
+    run_->pause_for_access_menu();
     ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
     const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Carregar el fitxer de l'usuari"),
                                                         dialog_start_folder(state_.tmpl),
                                                         QStringLiteral("Usuari ORV (*.USR *.usr)"));
+    carregar_usuari(chosen);
+}
+
+void MainWindow::carregar_usuari(const QString& chosen)
+{
+    run_->pause_for_access_menu();
     load_user_command(state_.profile, chosen, state_.folders, profile_hooks_, *services_.messages);
     timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
+    restart_method_with_profile();
+}
+
+// A profile changed while the board runs: its method starts as the access-method
+// menu starts one, or the menu would show one method while another runs.
+void MainWindow::restart_method_with_profile()
+{
+    if (run_mode_)
+        run_->restart_access_method();
 }
 
 void MainWindow::desar_usuari_Click()

@@ -61,6 +61,8 @@ public:
     void sortir_Click();
     void usuari_nou_Click();
     void carregar_usuari_Click();
+    // Loads the chosen profile (empty: cancelled) and restarts its method on a running board.
+    void carregar_usuari(const QString& chosen);
     void desar_usuari_Click();
 
     void layout_board_window();
@@ -96,7 +98,9 @@ private:
     void open_global_data();
     void new_board_command(bool global_data_allowed);
     void leave_run_mode_and_quit();
+    void restart_method_with_profile();
     QSize screen_pixels() const;
+    double device_pixel_ratio() const;
 
     Services& services_;
     OrvelState state_;
@@ -115,6 +119,7 @@ private:
     QMenu* accessibilitat_ = nullptr;
     QAction* fitxers_action_ = nullptr;
     std::vector<QAction*> editor_menus_;  // "&Fitxers", "&Veure", "&Edició", "&Ajuda"
+    QAction* So_actiu_ = nullptr;
     QAction* finapc_ = nullptr;
     QAction* f_obrir_ = nullptr;
     std::array<QAction*, kAccessMethodItems> Tipus_exploracio_{};

@@ -5,6 +5,14 @@
 namespace orvel {
 
 namespace {
+// A box over a window not shown yet would make that window before its time, at a
+// place that puts its title bar above the screen when it is shown: such a box
+// stands alone.
+QWidget* shown(QWidget* parent)
+{
+    return parent && parent->isVisible() ? parent : nullptr;
+}
+
 QMessageBox::Icon qt_icon(MessageIcon icon)
 {
     switch (icon) {
@@ -20,7 +28,7 @@ QMessageBox::Icon qt_icon(MessageIcon icon)
 
 void QtMessageBoxes::show(const QString& text, const QString& title, MessageIcon icon)
 {
-    QMessageBox box(qt_icon(icon), title, text, QMessageBox::Ok, parent_.data());
+    QMessageBox box(qt_icon(icon), title, text, QMessageBox::Ok, shown(parent_.data()));
     // The board may be topmost: the box must not open behind it.
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
@@ -28,7 +36,7 @@ void QtMessageBoxes::show(const QString& text, const QString& title, MessageIcon
 
 bool QtMessageBoxes::ask_yes_no(const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent_.data());
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, shown(parent_.data()));
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     return box.exec() == QMessageBox::Yes;
 }

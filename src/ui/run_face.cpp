@@ -1,5 +1,7 @@
 #include "ui/run_face.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QVBoxLayout>
 #include <cmath>
@@ -43,13 +45,18 @@ void RunFace::set_cover(const QImage& cover)
     lamvirt_->set_picture(cover);
 }
 
-QSize RunFace::lay_out(const Template& t, const BoardScale& scale)
+QSize RunFace::lay_out(const Template& t, const BoardScale& scale, const QSize& limit)
 {
     const Area& root = t.area(1);
     // The board itself gets exactly the root area's size on the screen, so the
-    // stretched cover and the frame's board coordinates coincide.
-    const QSize board(std::max(1, static_cast<int>(std::lround((root.Xf - root.Xi) * scale.ratio_x))),
-                      std::max(1, static_cast<int>(std::lround((root.Yf - root.Yi) * scale.ratio_y))));
+    // stretched cover and the frame's board coordinates coincide. A root area
+    // larger than the screen is cut at its edge: what lies beyond cannot be
+    // reached anyway, and a board tens of thousands of pixels wide would take
+    // gigabytes to draw.
+    const QSize board(std::clamp(static_cast<int>(std::lround((root.Xf - root.Xi) * scale.ratio_x)), 1,
+                                 std::max(1, limit.width())),
+                      std::clamp(static_cast<int>(std::lround((root.Yf - root.Yi) * scale.ratio_y)), 1,
+                                 std::max(1, limit.height())));
     show();
     lamvirt_->setGeometry(0, 0, board.width(), board.height());
     std::vector<CoverImage::Outline> outlines;

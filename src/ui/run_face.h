@@ -29,8 +29,9 @@ public:
     void set_active(bool active) { active_ = active; }
 
     void set_cover(const QImage& cover);
-    // Places cover and outlines for the root area at `scale`; the board's size on the screen.
-    QSize lay_out(const Template& board, const BoardScale& scale);
+    // Places cover and outlines for the root area at `scale`; the board's size on
+    // the screen, at most `limit`.
+    QSize lay_out(const Template& board, const BoardScale& scale, const QSize& limit);
     // The frame shown again after the board moved or changed size.
     void refresh_frame();
     // Leaving run mode: the board no longer holds its size.

@@ -8,16 +8,6 @@ set -u
 . "$(dirname "$0")/lib/board_session.sh"
 . "$(dirname "$0")/lib/run_mode.sh"
 
-# Waits until the file holds the expected text.
-wait_for_text() {
-    local file="$1" expected="$2" n=0
-    until [ -f "$file" ] && [ "$(cat "$file"; printf X)" = "${expected}X" ]; do
-        n=$((n + 1))
-        [ "$n" -lt 60 ] || return 1
-        sleep 0.1
-    done
-}
-
 # leave_and_check OUT: "&Sortir" with the board focused, then the terminal must go.
 leave_and_check() {
     local out="$1" n=0

@@ -3,6 +3,7 @@
 # output file is everything that left the program's audio device in real time:
 #  - {|SONA BEEP.WAV} plays the whole one-second tone before the program exits;
 #  - {|LLEGIR ...} speaks, and the program waits for the end of the speech;
+#  - two {|LLEGIR ...} in one key text are both heard whole, one after the other;
 #  - a missing sound file prints "Orvel no troba el fitxer " and its full name.
 set -euo pipefail
 : "${ORVEL_BIN:?}" "${E2E_WORK:?}"
@@ -24,7 +25,7 @@ area() {  # Xi Yi Xf Yf keys
   line '""'; line '""'; line "\"$5\""; line '""'; line " 0 "; line " 0 "
 }
 {
-  line " 2 "; line " 1 "; line ""; line " 4 "; line '""'; line " 0 "; line '""'; line '""'
+  line " 2 "; line " 1 "; line ""; line " 7 "; line '""'; line " 0 "; line '""'; line '""'
   line '""'; line '""'; line '"Sons i veu"'; line " 0 "; line "-1 "; line " 0 "
   line " 0 "; line " 0 "; line " 100 "
   line " 0 "; line " 0 "; line " 640 "; line " 445 "; line " 0 "; line " 0 "
@@ -32,6 +33,9 @@ area() {  # Xi Yi Xf Yf keys
   area 10 10 200 100 '{|SONA BEEP.WAV}'
   area 210 10 400 100 '{|LLEGIR Bon dia. Com estàs?}'
   area 410 10 600 100 '{|SONA FALTA.WAV}'
+  area 10 110 200 200 '{|LLEGIR Aquesta és la primera frase, i és prou llarga.}'
+  area 210 110 400 200 '{|LLEGIR I aquesta, la segona.}'
+  area 410 110 600 200 '{|LLEGIR Aquesta és la primera frase, i és prou llarga.}{|LLEGIR I aquesta, la segona.}'
 } | iconv -f UTF-8 -t WINDOWS-1252 > board/SONS.ORV
 
 # Samples louder than a quiet hiss in a raw 16-bit output file.
@@ -60,3 +64,11 @@ grep -q "Orvel no troba el fitxer .*board/FALTA.WAV" missing.raw.err \
   || { cat missing.raw.err >&2; fail "no not-found message for the missing sound"; }
 
 echo "PASS"
+
+run_area 5 first.raw
+run_area 6 second.raw
+run_area 7 both.raw
+first=$(loud_samples first.raw) second=$(loud_samples second.raw) both=$(loud_samples both.raw)
+echo "readings: first $first, second $second, both in one key text $both loud samples"
+[ "$both" -ge $(( (first + second) * 85 / 100 )) ] \
+  || fail "two readings in one key text were not both heard whole ($both of $first + $second)"

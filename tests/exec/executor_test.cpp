@@ -116,34 +116,53 @@ TEST(Executor, KeysFallBackToTheProgramStartedBefore)
     EXPECT_EQ(win_actiu_titol(h.ctx), "|");
 }
 
-TEST(Executor, SendAndActivationFailuresShowTheirCodeAndExecutionGoesOn)
+TEST(Executor, SendAndActivationFailuresSayWhatFailedAndWhereAndExecutionGoesOn)
 {
     EditorHarness h;
-    h.keys.failures.insert("{NOSUCHKEY}", 3);
+    h.keys.failures.insert("{NOSUCHKEY}", 1);
+    h.keys.failures.insert("x{a 99999}", 4);
+    h.keys.failures.insert("é", 8);
     run(h, "{NOSUCHKEY}{|SONA A.WAV}ok");
     EXPECT_EQ(h.state.key_runs_failed, 1);
+    h.state.executing_area = 3;
+    run(h, "x{a 99999}");
+    run(h, "é");
     h.windows.refuse_activation.insert(0x41);
     run(h, "lost{|SONA B.WAV}");
-    EXPECT_EQ(h.messages.texts, QStringList({"3", QString::number(kActivationFailedCode)}));
+    EXPECT_EQ(h.messages.texts,
+              QStringList({"Error 1 en enviar les tecles «{NOSUCHKEY}» de les tecles inicials del plafó: "
+                           "{NOSUCHKEY} no és el nom de cap tecla.",
+                           "Error 4 en enviar les tecles «x{a 99999}» de l'àrea 3: el nombre de repeticions de "
+                           "{a 99999} no és un nombre de 0 a 9999.",
+                           "Error 8 en enviar les tecles «é» de l'àrea 3: un caràcter no és a cap tecla del "
+                           "teclat i no queda cap tecla lliure per fer-lo servir.",
+                           "Error 20 en enviar les tecles «lost» de l'àrea 3: no s'ha pogut activar la finestra "
+                           "que rep les tecles."}));
     EXPECT_EQ(h.keys.runs, QStringList({"ok"}));
     EXPECT_EQ(h.outside.calls, QStringList({"SONA:A.WAV", "SONA:B.WAV"}));
-    EXPECT_EQ(h.state.key_runs_failed, 2);
+    EXPECT_EQ(h.state.key_runs_failed, 4);
     // A target that did not read its keys in time: typed, but counted as not delivered.
     h.windows.refuse_activation.clear();
     h.keys.targets_stop_reading = true;
     run(h, "late");
     EXPECT_EQ(h.keys.runs, QStringList({"ok", "late"}));
-    EXPECT_EQ(h.state.key_runs_failed, 3);
+    EXPECT_EQ(h.state.key_runs_failed, 5);
 }
 
 TEST(Executor, BusyPointerAndFocusFollowTheAccessMethod)
 {
-    for (const auto& [modus, expected] : {std::pair{0, QStringList({"busy", "idle"})},
-                                          std::pair{2, QStringList({"busy", "idle", "focus-board"})}}) {
+    // Outside the mouse method the board takes the focus back as soon as the last keys
+    // are with the target, before waiting for it to read them (a press made meanwhile
+    // reaches the board), and once more at the end.
+    const QStringList waits = {"busy", "idle", "focus-board", "keys:ab", "keys:c", "wait"};
+    for (const auto& [modus, expected] :
+         {std::pair{0, QStringList({"busy", "keys:ab", "wait", "busy", "keys:c", "wait", "idle"})},
+          std::pair{2, QStringList({"busy", "keys:ab", "wait", "busy", "keys:c", "focus-board", "wait", "idle",
+                                    "focus-board"})}}) {
         EditorHarness h;
         h.state.profile.modus = modus;
-        run(h, "a");
-        EXPECT_EQ(h.events({"busy", "idle", "focus-board"}), expected) << "modus " << modus;
+        run(h, "ab{|SONA A.WAV}c");
+        EXPECT_EQ(h.events(waits), expected) << "modus " << modus;
     }
 }
 
@@ -304,7 +323,8 @@ TEST(Executor, StartupActionsRunInOrderAndSurviveAProgramThatFails)
     h.launcher.on_start = [&h](const QString&, int64_t pid) { h.windows.add(0x99, "Editor", pid); };
 
     run_startup_actions(h.ctx);
-    EXPECT_EQ(h.messages.texts, QStringList({"No such file or directory missing"}));
+    EXPECT_EQ(h.messages.texts,
+              QStringList({"En engegar els programes del plafó: No such file or directory (missing)"}));
     EXPECT_EQ(h.launcher.started, QStringList({"missing", "editor --new"}));
     EXPECT_EQ(h.state.target_window, 0x99);
     EXPECT_EQ(h.state.target_stack, "99 ");

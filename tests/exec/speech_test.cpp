@@ -107,6 +107,12 @@ TEST_F(SpeechTest, RunModeAndReadingPassTheTemplatesVoiceLanguageAndSpeed)
     speech.calls.clear();
     read_text(ctx, "Bon dia. Adeu.");
     EXPECT_EQ(speech.calls, QStringList({"resume", "speaker 2", "read Bon dia; Adeu;"}));
+    // Scanning asks the engine whether a reading is still heard.
+    EXPECT_FALSE(reading_in_progress(ctx));
+    speech.reading = true;
+    EXPECT_TRUE(reading_in_progress(ctx));
+    state.tts_available = false;
+    EXPECT_FALSE(reading_in_progress(ctx));
 }
 
 TEST_F(SpeechTest, AuditorySymbolWithWavIsPlayedInCapitalsAndAnythingElseIsSpokenInCapitals)
@@ -122,7 +128,9 @@ TEST_F(SpeechTest, AuditorySymbolWithWavIsPlayedInCapitalsAndAnythingElseIsSpoke
     So_icona(ctx, " hola ");
     So_icona(ctx, "Sr. Pi");  // a dot in a spoken text becomes a pause
     EXPECT_EQ(sound.calls, QStringList({"wave " + wave, "wave " + bee}));
-    EXPECT_EQ(speech.read_texts, QStringList({"HOLA", "SR; PI"}));
+    // Announcements, which give way to readings.
+    EXPECT_EQ(speech.announced, QStringList({"HOLA", "SR; PI"}));
+    EXPECT_TRUE(speech.read_texts.isEmpty());
 }
 
 TEST_F(SpeechTest, WithoutTheEngineTextsAreSilentButFilesPlayAndMissingOnesAreReported)
@@ -152,14 +160,14 @@ TEST_F(SpeechTest, AnnouncementVoiceDiffersFromTheReadingVoiceAndIsRestored)
         QStringList calls;
     };
     const Case cases[] = {
-        {3, 0, {"resume", "speaker 2", "read A", "speaker 1"}},
-        {3, 1, {"resume", "speaker 1", "read A", "speaker 2"}},
-        {2, 0, {"resume", "speaker 1", "read A", "speaker 1"}},
-        {2, 1, {"resume", "speaker 1", "read A", "speaker 2"}},
+        {3, 0, {"resume", "speaker 2", "announce A", "speaker 1"}},
+        {3, 1, {"resume", "speaker 1", "announce A", "speaker 2"}},
+        {2, 0, {"resume", "speaker 1", "announce A", "speaker 1"}},
+        {2, 1, {"resume", "speaker 1", "announce A", "speaker 2"}},
         // One voice (or none reported): the voice is left alone, nothing divides by zero.
-        {1, 0, {"resume", "read A"}},
-        {1, 1, {"resume", "read A"}},
-        {0, 0, {"resume", "read A"}},
+        {1, 0, {"resume", "announce A"}},
+        {1, 1, {"resume", "announce A"}},
+        {0, 0, {"resume", "announce A"}},
     };
     for (const Case& c : cases) {
         detect(c.voices);

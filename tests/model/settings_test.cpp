@@ -170,6 +170,13 @@ TEST_F(SettingsTest, ProfileKeysAndTheirCorrections)
     EXPECT_EQ(profile.variable1, u"kept"_s);
     EXPECT_EQ(profile.variable2, u"{ENTER}"_s);
 
+    // A method the program does not have is the mouse method; 0 to 8 stay.
+    for (const auto& [text, modus] : {std::pair{"9", 0}, {"99", 0}, {"-1", 0}, {"8", 8}, {"0", 0}}) {
+        const QString other = put(u"m.usr"_s, QByteArray("[Orvel]\r\nmodus=") + text + "\r\n");
+        read_user_profile(profile, other, hooks);
+        EXPECT_EQ(profile.modus, modus) << text;
+    }
+
     const QString other = put(u"b.usr"_s, "[Orvel]\r\nSo=SI\r\ngruix=-3\r\njoystic_sensi=0\r\n");
     profile.So = true;
     read_user_profile(profile, other, {});

@@ -1,5 +1,7 @@
 #include "x_session.h"
 
+#include <QFileInfo>
+
 #include "platform/x11/x11_display.h"
 #include "platform/x11/x11_window_system.h"
 
@@ -185,6 +187,11 @@ XSession::Terminal XSession::start_terminal(const QString& file, const QString& 
             return false;
         },
         15000);
+    // Keys that reach the terminal before its shell has set up the line are thrown
+    // away with the line's first set-up: wait until the shell has opened the file,
+    // which it does after that and just before it starts `cat`.
+    if (terminal.window != 0 && !eventually([&] { return QFileInfo::exists(file); }, 15000))
+        terminal.window = 0;
     return terminal;
 }
 

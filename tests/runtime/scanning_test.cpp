@@ -40,6 +40,16 @@ TEST(ScanOrder, VisitsMembersOfTheLevelInIndexOrderAndWraps)
     three.run.start_access_method();
     three.state.cursor = 3;
     EXPECT_EQ(three.steps(7), (std::vector<int>{2, 3, 4, 2, 3, 4, 2}));
+
+    // While a reading is heard automatic scanning holds still; manual scanning steps
+    // when the person asks (its announcement then gives way to the reading).
+    three.reading = true;
+    EXPECT_EQ(three.steps(2), (std::vector<int>{2, 2}));
+    three.reading = false;
+    EXPECT_EQ(three.steps(1), (std::vector<int>{3}));
+    three.use(1);
+    three.reading = true;
+    EXPECT_EQ(three.steps(1), (std::vector<int>{4}));
 }
 
 TEST(ScanOrder, GroupSelectionScansItsMembersAndALevelChangeKeepsThePosition)

@@ -220,8 +220,9 @@ TEST(AccessMethodChange, RestartsTheChosenMethodOnTheShownBoard)
 
     f.state.profile.modus = 3;
     f.run.restart_access_method();
-    EXPECT_EQ(f.board.log.mid(f.board.log.size() - 3),
-              (QStringList{"step off", "hide", "frame 300,0 100x100"}));  // the last area
+    // The last area, in the profile's frame (8 pixels, red) as in every method.
+    EXPECT_EQ(f.board.log.mid(f.board.log.size() - 4),
+              (QStringList{"step off", "hide", "style 8 255", "frame 300,0 100x100"}));
     EXPECT_EQ(f.state.cursor, 5);
     f.state.profile.modus = 2;
     f.run.restart_access_method();

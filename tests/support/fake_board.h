@@ -109,6 +109,7 @@ struct RunFixture {
     RecordingTimers timers;
     std::vector<int> executed;
     QStringList announced;
+    bool reading = false;  // a reading is being heard
     RunController run{state, board, timers, RunActions{
         [this](int area) {
             executed.push_back(area);
@@ -119,6 +120,7 @@ struct RunFixture {
         [this](const QString& text) { announced << text; },
         [](const QString& keys) { return keys; },
         {},
+        [this] { return reading; },
     }};
 
     RunFixture()

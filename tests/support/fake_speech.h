@@ -1,6 +1,7 @@
 #pragma once
 // A speech engine that records every call, in order, as one line each:
-// "language 99", "speaker 2", "speed 100", "resume", "read HOLA", "speakers", "wait".
+// "language 99", "speaker 2", "speed 100", "resume", "read HOLA", "announce HOLA",
+// "speakers", "wait".
 #include <QString>
 #include <QStringList>
 
@@ -25,12 +26,20 @@ public:
         calls << QStringLiteral("read ") + text;
         read_texts << text;
     }
+    void announce(const QString& text) override
+    {
+        calls << QStringLiteral("announce ") + text;
+        announced << text;
+    }
+    bool reading_in_progress() override { return reading; }
     void wait_until_silent() override { calls << QStringLiteral("wait"); }
 
     bool is_present = true;
     int32_t speakers = 3;
     QStringList calls;
     QStringList read_texts;
+    QStringList announced;
+    bool reading = false;
 };
 
 }  // namespace orvel::testing

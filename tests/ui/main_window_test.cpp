@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+
 #include "exec/executor.h"
 #include "support/fake_board.h"
 #include "model/template_file.h"
@@ -133,7 +135,7 @@ TEST_F(MainWindowTest, EditorMenusCarryTheirCaptionsAndRunModeCommandsAreHidden)
         {"desar_usuari", "Desar u&suari"}, {"Tipus_exploracio_0", "Cursor &Ratolí"},
         {"Tipus_exploracio_1", "Escaneig &Manual"}, {"Tipus_exploracio_2", "Escaneig &Automàtic"},
         {"Tipus_exploracio_3", "Cursors &Teclat"}, {"Tipus_exploracio_4", "&Joystic"},
-        {"Tipus_exploracio_5", "&Veu"}};
+        {"Tipus_exploracio_5", "&Veu"}, {"So_actiu", "&So actiu"}};
     for (const auto& [name, caption] : items) {
         QAction* a = action(*w, name);
         ASSERT_NE(a, nullptr) << name;
@@ -149,6 +151,19 @@ TEST_F(MainWindowTest, EditorMenusCarryTheirCaptionsAndRunModeCommandsAreHidden)
     // "&Activar" on the empty new board does nothing.
     w->actApl_Click();
     EXPECT_FALSE(w->in_run_mode());
+
+    // "So actiu": the menu command and the check box show one board setting.
+    QAction* so = action(*w, "So_actiu");
+    auto* check = w->findChild<QCheckBox*>(QStringLiteral("Check1_0"));
+    ASSERT_NE(check, nullptr);
+    EXPECT_TRUE(so->isChecked());
+    EXPECT_TRUE(check->isChecked());
+    so->trigger();
+    EXPECT_EQ(w->state().tmpl.sound_active, 0);
+    EXPECT_FALSE(check->isChecked());
+    check->click();
+    EXPECT_EQ(w->state().tmpl.sound_active, -1);
+    EXPECT_TRUE(so->isChecked());
 }
 
 TEST_F(MainWindowTest, ACanvasClickSelectsTheHighestAreaThereAndShowsItsData)
@@ -172,7 +187,7 @@ TEST_F(MainWindowTest, ACanvasClickSelectsTheHighestAreaThereAndShowsItsData)
     EXPECT_EQ(counter->text(), QStringLiteral("1/4 àrees"));
 }
 
-TEST_F(MainWindowTest, KeyboardCursorsMoveTheFrameAndEnterTypesAtTheNextTick)
+TEST_F(MainWindowTest, KeyboardCursorsMoveTheFrameAndEnterTypesAtOnce)
 {
     auto w = start({board, profile_with(3)});
     ASSERT_TRUE(w->in_run_mode());
@@ -188,13 +203,13 @@ TEST_F(MainWindowTest, KeyboardCursorsMoveTheFrameAndEnterTypesAtTheNextTick)
         key(w->Tauvirt(), qt_key);
         EXPECT_EQ(w->marc().rect(), expected_frame(*w, area)) << qt_key;
     }
-    // The frame's design values until automatic scanning applies the profile's.
-    EXPECT_EQ(w->marc().border_width(), 8);
-    EXPECT_EQ(w->marc().color(), QColor(Qt::red));
+    // The profile's frame (6 pixels, green) in this method too.
+    EXPECT_EQ(w->marc().border_width(), 6);
+    EXPECT_EQ(w->marc().color(), QColor(Qt::green));
 
+    // The selection runs at once: a move right after it can neither cancel it nor
+    // reach the target while it types.
     key(w->Tauvirt(), Qt::Key_Return, QStringLiteral("\r"));
-    EXPECT_TRUE(h.keys.typed.isEmpty());  // nothing runs before the execution tick
-    tick(w->Timer1());
     EXPECT_EQ(h.keys.typed, QStringLiteral("b"));
 }
 
@@ -229,6 +244,37 @@ TEST_F(MainWindowTest, AutomaticScanningAppliesTheProfilesFrameAndStepsOnItsTime
     tick(w->Timer1());
     EXPECT_EQ(h.keys.typed, QStringLiteral("b"));
     EXPECT_TRUE(w->Timer3().isActive());  // scanning goes on after the execution
+}
+
+TEST_F(MainWindowTest, AProfileLoadedOrMadeNewOnARunningBoardStartsItsMethod)
+{
+    auto w = start({board, profile_with(1, 3, 2)});
+    ASSERT_TRUE(w->in_run_mode());
+    EXPECT_FALSE(w->Timer3().isActive());
+    // Automatic scanning loaded while manual scanning runs: the frame moves by itself
+    // and a press takes the highlighted area, as after choosing it from the menu.
+    w->carregar_usuari(profile_with(2, 3));
+    EXPECT_TRUE(w->Timer3().isActive());
+    tick(w->Timer3());
+    tick(w->Timer3());
+    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 3));
+    key(w->Tauvirt(), Qt::Key_Space, QStringLiteral(" "));
+    tick(w->Timer1());
+    EXPECT_EQ(h.keys.typed, QStringLiteral("b"));
+    // The keyboard cursors start on the last area.
+    w->carregar_usuari(profile_with(3));
+    EXPECT_FALSE(w->Timer3().isActive());
+    EXPECT_EQ(w->marc().rect(), expected_frame(*w, 4));
+    // A new user is the mouse method: nothing highlighted, nothing stepping.
+    w->usuari_nou_Click();
+    EXPECT_FALSE(w->Timer3().isActive());
+    EXPECT_FALSE(w->marc().is_visible());
+
+    // A method the program does not have is the mouse method: a click selects.
+    for (int unknown : {9, 99, -1}) {
+        w->carregar_usuari(profile_with(unknown));
+        EXPECT_EQ(w->state().profile.modus, 0) << unknown;
+    }
 }
 
 TEST_F(MainWindowTest, AMouseClickSelectsTheAreaUnderThePointerAndLeavingClosesThePrograms)

@@ -52,7 +52,7 @@ EspeakSpeechEngine::~EspeakSpeechEngine()
         std::lock_guard lock(mutex_);
         stopping_ = true;
         ++generation_;
-        next_.reset();
+        queue_.clear();
     }
     changed_.notify_all();
     worker_.join();
@@ -93,20 +93,68 @@ void EspeakSpeechEngine::resume()
     // reading simply starts.
 }
 
+EspeakSpeechEngine::Reading EspeakSpeechEngine::make_reading(const QString& text, bool announcement) const
+{
+    return Reading{text.toUtf8(), voice_name(language_, speaker_).toUtf8(), words_per_minute(speed_), announcement};
+}
+
+bool EspeakSpeechEngine::announcement_audible_locked()
+{
+    return current_is_announcement_ && (synthesising_ || sink_.pending_samples() > 0);
+}
+
+bool EspeakSpeechEngine::reading_audible_locked()
+{
+    for (const Reading& r : queue_)
+        if (!r.announcement)
+            return true;
+    return !current_is_announcement_ && (synthesising_ || sink_.pending_samples() > 0);
+}
+
+void EspeakSpeechEngine::cut_announcement_locked()
+{
+    for (auto it = queue_.begin(); it != queue_.end();)
+        it = it->announcement ? queue_.erase(it) : it + 1;
+    if (announcement_audible_locked()) {
+        ++generation_;
+        // Dropped under the lock, so none of its samples can slip in after this point
+        // (hand_over checks the generation).
+        sink_.drop_pending_samples();
+    }
+}
+
 void EspeakSpeechEngine::read(const QString& text)
 {
     if (!present())
         return;
     {
         std::lock_guard lock(mutex_);
-        ++generation_;
-        next_ = Reading{text.toUtf8(), voice_name(language_, speaker_).toUtf8(), words_per_minute(speed_),
-                        generation_};
-        // Samples of the interrupted reading not yet heard are dropped under the lock,
-        // so none of them can slip in after this point (hand_over checks the generation).
-        sink_.drop_pending_samples();
+        cut_announcement_locked();
+        queue_.push_back(make_reading(text, false));
     }
     changed_.notify_all();
+}
+
+void EspeakSpeechEngine::announce(const QString& text)
+{
+    if (!present())
+        return;
+    {
+        std::lock_guard lock(mutex_);
+        if (reading_audible_locked())
+            return;  // what the person chose to say is never cut
+        cut_announcement_locked();
+        queue_.push_back(make_reading(text, true));
+    }
+    changed_.notify_all();
+}
+
+bool EspeakSpeechEngine::reading_in_progress()
+{
+    if (!present())
+        return false;
+    std::lock_guard lock(mutex_);
+    return reading_audible_locked();
 }
 
 void EspeakSpeechEngine::wait_until_silent()
@@ -122,7 +170,7 @@ void EspeakSpeechEngine::wait_until_silent()
         const size_t pending = sink_.pending_samples();
         {
             std::lock_guard lock(mutex_);
-            if (!next_ && !synthesising_ && pending == 0)
+            if (queue_.empty() && !synthesising_ && pending == 0)
                 break;
         }
         const auto now = std::chrono::steady_clock::now();
@@ -145,7 +193,7 @@ void EspeakSpeechEngine::interrupt()
     {
         std::lock_guard lock(mutex_);
         ++generation_;
-        next_.reset();
+        queue_.clear();
         sink_.drop_pending_samples();
     }
     changed_.notify_all();
@@ -193,13 +241,14 @@ void EspeakSpeechEngine::run_worker()
         Reading reading;
         {
             std::unique_lock lock(mutex_);
-            changed_.wait(lock, [this] { return stopping_ || next_.has_value(); });
+            changed_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
             if (stopping_)
                 return;
-            reading = std::move(*next_);
-            next_.reset();
+            reading = std::move(queue_.front());
+            queue_.pop_front();
             synthesising_ = true;
-            synthesising_generation_ = reading.generation;
+            current_is_announcement_ = reading.announcement;
+            synthesising_generation_ = generation_;
         }
         espeak_ng_SetVoiceByName(reading.voice.constData());
         espeak_ng_SetParameter(espeakRATE, reading.words_per_minute, 0);

@@ -1,8 +1,10 @@
 #pragma once
 // The speech engine over the espeak-ng library. Readings are synthesised on a worker
 // thread and their samples handed, as they come, to the audio device; the caller never
-// waits. A new reading interrupts the one being spoken (what was not yet heard is
-// dropped), so a board that moves its highlight on speaks the new area at once.
+// waits. Readings queue and are heard whole, one after the other. An announcement (the
+// highlighted area) is dropped while a reading is queued or heard, and a new one cuts
+// short the announcement being spoken, so a board that moves its highlight on speaks
+// the new area at once; a reading cuts short an announcement too.
 //
 // espeak-ng keeps process-wide state: build one engine per process.
 #include <espeak-ng/speak_lib.h>
@@ -12,7 +14,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
-#include <optional>
+#include <deque>
 #include <thread>
 
 #include "platform/speech_engine.h"
@@ -35,6 +37,8 @@ public:
     void set_speed(int16_t speed) override;
     void resume() override;
     void read(const QString& text) override;
+    void announce(const QString& text) override;
+    bool reading_in_progress() override;
     void wait_until_silent() override;
 
     // espeak-ng voice name for a language code and a speaker index as the board passes
@@ -50,13 +54,20 @@ private:
         QByteArray text;
         QByteArray voice;
         int words_per_minute = 0;
-        uint64_t generation = 0;
+        bool announcement = false;
     };
 
     static int synth_callback(short* samples, int count, espeak_EVENT* events);
     bool hand_over(const short* samples, int count);
     // Stops the reading being spoken and drops what was not yet heard.
     void interrupt();
+    Reading make_reading(const QString& text, bool announcement) const;
+    // With the lock held: an announcement is being synthesised or heard.
+    bool announcement_audible_locked();
+    // With the lock held: a reading is queued, synthesised or heard.
+    bool reading_audible_locked();
+    // With the lock held: stops the announcement being spoken and drops it.
+    void cut_announcement_locked();
     void run_worker();
 
     SampleSink& sink_;
@@ -71,10 +82,12 @@ private:
 
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::optional<Reading> next_;
+    std::deque<Reading> queue_;
     bool synthesising_ = false;
+    // What is being synthesised, or was last: its samples may still be heard.
+    bool current_is_announcement_ = false;
     bool stopping_ = false;
-    // Raised by every new reading; a synthesis of an older generation stops at its next chunk.
+    // Raised to cut short what is being synthesised; the synthesis stops at its next chunk.
     uint64_t generation_ = 0;
     uint64_t synthesising_generation_ = 0;
     std::thread worker_;

@@ -1,6 +1,8 @@
 #include "platform/x11/x11_key_sender.h"
 
 #include "platform/keys/key_notation.h"
+#include "platform/typing_stop.h"
+#include "platform/x11/x11_keys_left_down.h"
 #include "platform/x11/x11_display.h"
 #include "platform/x11/x11_key_lending.h"
 #include "platform/x11/x11_target_reading.h"
@@ -250,9 +252,11 @@ int X11KeySender::send_keys(const QString& notation)
         return parsed.error;
     if (!m_display.ok() || !m_display.has_xtest())
         return key_error_no_display;
-    if (parsed.strokes.empty())
+    if (parsed.strokes.empty() || typing_stop_requested())
         return key_send_ok;
     Display* display = m_display.get();
+    // A Shift left down by a killed injector would shift everything typed now.
+    release_keys_left_down(display);
 
     // The keymap is read afresh for every run: the user may have switched layouts.
     // Key actions come too: Xlib moves them along when a lent keycode gets wider.
@@ -331,6 +335,8 @@ int X11KeySender::send_keys(const QString& notation)
             // A press and a release for each stroke: what the target has to read.
             m_reading->typing(2 * (segment_starts[segment + 1] - segment_starts[segment]));
             for (size_t i = segment_starts[segment]; i < segment_starts[segment + 1]; ++i) {
+                if (typing_stop_requested())
+                    break;
                 const PlannedStroke& stroke = plan[i];
                 if (const KeyChoice* choice = keymap.find(stroke.sym)) {
                     typer.type(choice->code, choice->mods | stroke.notation_mods);

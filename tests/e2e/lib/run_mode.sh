@@ -108,3 +108,21 @@ press() {
 }
 
 terminal_running() { pgrep -f "cat > $1" >/dev/null; }
+
+# Waits until the file holds exactly the expected text (up to about 8 s).
+wait_for_text() {
+    local file="$1" expected="$2" n=0
+    until [ -f "$file" ] && [ "$(cat "$file"; printf X)" = "${expected}X" ]; do
+        n=$((n + 1))
+        [ "$n" -lt 80 ] || return 1
+        sleep 0.1
+    done
+}
+
+# stop_orvel OUT: ends the board started by start_orvel and the terminal writing OUT.
+stop_orvel() {
+    kill "$ORVEL_PID" 2>/dev/null
+    wait "$ORVEL_PID" 2>/dev/null
+    pkill -f "cat > $1" 2>/dev/null
+    rm -f "$XDG_RUNTIME_DIR/orvel.lock"
+}
