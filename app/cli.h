@@ -1,6 +1,9 @@
 #pragma once
 // Headless command-line modes. Each returns the process's exit status.
 #include <QStringList>
+#include <memory>
+
+class QGuiApplication;
 
 namespace orvel::cli {
 
@@ -8,6 +11,11 @@ int dump(const QStringList& args);     // --dump BOARD.ORV
 int resave(const QStringList& args);   // --resave IN.ORV OUT.ORV
 int check(const QStringList& args);    // --check BOARD.ORV
 int execute(const QStringList& args);  // --execute BOARD.ORV [N ...]
+int cover(const QStringList& args);    // --cover BOARD.ORV OUT.BMP
+
+// The application object of a headless mode that needs Qt's GUI part (fonts, pictures,
+// the clipboard), on the given platform plugin ("offscreen", "xcb").
+std::unique_ptr<QGuiApplication> gui_application(const char* platform);
 
 // Exit statuses shared by the headless modes.
 constexpr int kOk = 0;

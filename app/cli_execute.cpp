@@ -86,12 +86,8 @@ int execute(const QStringList& args)
         return kRefused;
     }
     // The clipboard must be the desktop's, whatever platform the environment asks for.
-    qputenv("QT_QPA_PLATFORM", "xcb");
     TerminationSignals signals;
-    int argc = 1;
-    char program_name[] = "orvel";
-    char* argv[] = {program_name, nullptr};
-    QGuiApplication app(argc, argv);
+    const auto app = gui_application("xcb");
 
     StderrMessageBoxes messages;
     RealServices real(messages);

@@ -17,6 +17,7 @@ const char* const kUsageText =
     "  orvel --resave IN.ORV OUT.ORV        read a board and write it in the current format\n"
     "  orvel --check BOARD.ORV              list what would go wrong when the board runs\n"
     "  orvel --execute BOARD.ORV [N ...]    run the board's start-up actions, then areas N ...\n"
+    "  orvel --cover BOARD.ORV OUT.BMP      draw the board's cover from its areas into OUT.BMP\n"
     "  orvel --help | --version\n";
 
 }  // namespace
@@ -40,6 +41,7 @@ int main(int argc, char** argv)
             {"--resave", orvel::cli::resave},
             {"--check", orvel::cli::check},
             {"--execute", orvel::cli::execute},
+            {"--cover", orvel::cli::cover},
         };
         for (const Entry& e : modes) {
             if (std::strcmp(mode, e.flag) != 0)

@@ -11,7 +11,7 @@
 
 namespace orvel {
 
-QImage read_picture(const QString& path, QString* error)
+QImage read_picture(const QString& path, QString* error, QSize largest)
 {
     // Only a regular file within the limit for files named by boards is read.
     std::optional<QByteArray> bytes = read_board_file(path);
@@ -23,6 +23,9 @@ QImage read_picture(const QString& path, QString* error)
     QBuffer buffer(&*bytes);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    if (largest.isValid() && size.isValid() && (size.width() > largest.width() || size.height() > largest.height()))
+        reader.setScaledSize(size.boundedTo(largest));
     QImage image = reader.read();
     if (image.isNull() && error)
         *error = reader.errorString();

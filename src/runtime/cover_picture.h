@@ -10,8 +10,10 @@ namespace orvel {
 class MessageBoxes;
 
 // Qt reads pictures by their contents; a name on a Windows board may still say .BMP.
-// Only a regular file within the limit for files named by boards is read.
-QImage read_picture(const QString& path, QString* error);
+// Only a regular file within the limit for files named by boards is read. With `largest`
+// valid, a bigger picture is decoded at most that wide and that high (a photograph shown
+// on a small surface needs no more).
+QImage read_picture(const QString& path, QString* error, QSize largest = QSize());
 
 // The board's cover, or a null image when it has none or it cannot be read.
 // A missing cover was already reported by the board reader; an unreadable one

@@ -273,6 +273,8 @@ void EditorFace::TSArea_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers 
             canvas_->band_changed(before);
         return;
     }
+    if (hooks_.leaving_area && board_.current_area >= 1 && board_.current_area <= board_.area_count)
+        hooks_.leaving_area(board_.current_area);
     const int hit = area_at_point(board_, x, y);
     if (hit == 0)
         return;

@@ -32,6 +32,8 @@ struct EditorHooks {
     std::function<std::optional<QString>(const QString& folder)> choose_sound;
     // Before a chooser or viewer opens: the auxiliary keyboard goes.
     std::function<void()> close_aux_keyboard;
+    // A click on the canvas leaves this area for another (the cover redraws its piece).
+    std::function<void(int area)> leaving_area;
 };
 
 class EditorFace : public QWidget {

@@ -39,6 +39,7 @@
 #include "runtime/started_programs.h"
 #include "ui/area_canvas.h"
 #include "ui/board_widgets.h"
+#include "ui/cover_menu.h"
 #include "ui/editor_aids.h"
 #include "ui/editor_face.h"
 #include "ui/switch_dialog.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     run_face_ = new RunFace;
     editor_ = new EditorFace(state_, *services_.messages);
     aids_ = new EditorAids(this, *editor_, state_);
+    cover_menu_ = new CoverMenu(state_, *services_.messages, this);
     build_menus();
     faces_ = new QStackedWidget(this);
     // On a small or strongly scaled screen the editor scrolls inside a window that fits.
@@ -127,7 +129,18 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
 
     EditorHooks editor_hooks = editor_->hooks();
     editor_hooks.play_sound = [this](const QString& sound) { So_icona(*ctx_, sound); };
+    editor_hooks.leaving_area = [this](int area) { cover_menu_->leaving_area(area); };
     editor_->set_hooks(std::move(editor_hooks));
+
+    cover_menu_->save = [this] { desar_Click(); };
+    cover_menu_->close_aux_keyboard = [this] {
+        if (editor_->hooks().close_aux_keyboard)
+            editor_->hooks().close_aux_keyboard();
+    };
+    cover_menu_->cover_changed = [this](const QImage& cover) {
+        Imatge_ = cover;
+        editor_->canvas()->set_cover(Imatge_);
+    };
 }
 
 MainWindow::~MainWindow()
@@ -165,7 +178,8 @@ void MainWindow::build_menus()
     connect(dades, &QAction::triggered, this, [this] { open_global_data(); });
 
     // The editor's own menus go with the editor face in run mode.
-    editor_menus_ = {fitxers_action_, dades, bar->addMenu(editor_->view_menu()), bar->addMenu(editor_->edit_menu())};
+    editor_menus_ = {fitxers_action_, dades, bar->addMenu(editor_->view_menu()), bar->addMenu(cover_menu_),
+                     bar->addMenu(editor_->edit_menu())};
     for (QMenu* menu : aids_->menus())
         editor_menus_.push_back(bar->addMenu(menu));
     // "&So actiu" and the editor's "So actiu" check box show the same board setting.
@@ -312,6 +326,7 @@ void MainWindow::board_loaded()
 {
     // The board's program is marked in the catalogue: its macros are the ones offered.
     aids_->board_loaded(state_.tmpl.program);
+    unreadable_cover_reported_.clear();
     load_cover_picture(false);
     editor_->show_board(Imatge_, false);
 }
@@ -341,7 +356,13 @@ void MainWindow::open_global_data()
 
 void MainWindow::load_cover_picture(bool report_errors)
 {
-    Imatge_ = orvel::load_cover_picture(state_.tmpl, *services_.messages, report_errors);
+    // A cover that cannot be read is said once; the board then runs with its areas alone.
+    const Template& t = state_.tmpl;
+    const QString cover = t.directory + QLatin1Char('|') + t.cover_file;
+    const bool report = report_errors && cover != unreadable_cover_reported_;
+    Imatge_ = orvel::load_cover_picture(t, *services_.messages, report);
+    if (report && Imatge_.isNull())
+        unreadable_cover_reported_ = cover;
 }
 
 void MainWindow::tick_access_method(int16_t modus)
@@ -547,7 +568,9 @@ void MainWindow::desar_Click()
                                                         preset, QStringLiteral("Teclat pantalla Windows (*.ORV *.orv)"));
     if (chosen.isEmpty())
         return;
-    save_board(state_, with_default_extension(chosen), *services_.messages);
+    SaveActions actions;
+    actions.generate_cover = [this](Template& board) { cover_menu_->generate_on_save(board); };
+    save_board(state_, with_default_extension(chosen), *services_.messages, actions);
     show_caption();
 }
 

@@ -27,6 +27,7 @@ class QStackedWidget;
 namespace orvel {
 
 class AreaCanvas;
+class CoverMenu;
 class BoardHooks;
 class EditorAids;
 class EditorFace;
@@ -76,6 +77,7 @@ public:
     QTimer& Timer3() { return timers_.Timer3(); }
     AreaCanvas* canvas() const;
     EditorFace* editor() const { return editor_; }
+    CoverMenu* cover_menu() const { return cover_menu_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -126,11 +128,13 @@ private:
 
     QStackedWidget* faces_ = nullptr;
     EditorFace* editor_ = nullptr;
-    EditorAids* aids_ = nullptr;  // command menus, macros, auxiliary keyboard, picture browser
+    EditorAids* aids_ = nullptr;
+    CoverMenu* cover_menu_ = nullptr;  // "&Caràtula" and the cover kept while editing  // command menus, macros, auxiliary keyboard, picture browser
     QScrollArea* editor_scroll_ = nullptr;
     RunFace* run_face_ = nullptr;
     QImage Imatge_;    // the cover, shown by both faces
     QString shown_cover_;  // board folder and cover name of the picture on the board
+    QString unreadable_cover_reported_;  // the same for a cover said to be unreadable
 
     bool run_mode_ = false;
     QRect editor_rect_;

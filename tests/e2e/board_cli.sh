@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# orvel --dump / --resave / --check on hand-made good and bad boards: exit statuses,
+# orvel --dump / --resave / --check / --cover on hand-made good and bad boards: exit statuses,
 # standard output and the message lines on standard error. No display needed.
 set -uo pipefail
 
@@ -186,6 +186,19 @@ expect_out bom '"description": "Café"'
 run badread --check cut.ORV
 expect_rc badread 1
 expect_out badread "board: Error en llegir el fitxer $work/cut.ORV 62 Input past end of file"
+
+# --cover draws the example's cover into a 24-bit bitmap of area 1's size; the board is
+# not changed, and a board that cannot be read draws nothing.
+cp "$example" cover_board.ORV
+run cover --cover cover_board.ORV drawn.gif
+expect_rc cover 0
+expect_out cover "$work/drawn.BMP"
+[ "$(identify -format '%w %h %z' drawn.BMP 2>/dev/null)" = "640 445 8" ] || fail "cover: drawn.BMP is not 640 x 445: $(identify drawn.BMP 2>&1)"
+[ "$(od -An -tu2 -j28 -N2 drawn.BMP | tr -d ' ')" = 24 ] || fail "cover: drawn.BMP is not a 24-bit bitmap"
+cmp -s "$example" cover_board.ORV || fail "cover: the board was changed"
+run nocover --cover nothere.ORV never.bmp
+expect_rc nocover 1
+[ ! -e never.bmp ] || fail "nocover: a cover was drawn for a board that was not read"
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed; outputs kept in $work" >&2

@@ -85,6 +85,15 @@ run_mode_case() {
         [ "$n" -lt 100 ] || { cat "$log"; fail "$editor did not start ($case)"; }
         sleep 0.1
     done
+    # Orvel moves the editor beside the board once both are up; a click before
+    # that would land on the editor, which opens over the board.
+    local clear_of_clicks=$((BOARD_LEFT + $(board_x 300) + 1))
+    n=0
+    until [ "$(xdotool getwindowgeometry --shell "$(editor_window "$editor")" | sed -n 's/^X=//p')" -ge "$clear_of_clicks" ]; do
+        n=$((n + 1))
+        [ "$n" -lt 100 ] || { cat "$log"; fail "$editor was not placed beside the board ($case)"; }
+        sleep 0.1
+    done
     local spot x="" y
     for spot in "100 80" "300 80" "100 220"; do
         set -- $spot

@@ -188,6 +188,45 @@ TEST_F(EditorFaceTest, ABoardIsDrawnSubdividedFilledUndoneSavedAndReadBackFieldF
     EXPECT_EQ(cell.clip_type, 1);
     EXPECT_EQ(cell.clip_file, QStringLiteral("dibuix.bmp"));
     EXPECT_EQ(read.area(1).is_group, -1);
+    // A new board draws its cover: the save wrote the cover it names, the size of area 1.
+    ASSERT_EQ(read.auto_cover, 1);
+    ASSERT_FALSE(read.cover_file.isEmpty());
+    const QImage cover(dir.filePath(read.cover_file));
+    EXPECT_EQ(cover.size(), rect_of(read.area(1)).size() - QSize(1, 1));
+    EXPECT_TRUE(h.messages.texts.isEmpty()) << h.messages.texts.join('|').toStdString();
+}
+
+// Dark pixels of the canvas strictly inside a rectangle, 4 pixels in from its outline.
+static int ink_inside(const QImage& canvas, const QRect& r)
+{
+    int dark = 0;
+    for (int y = r.top() + 4; y < r.bottom() - 4; ++y)
+        for (int x = r.left() + 4; x < r.right() - 4; ++x)
+            dark += qGray(canvas.pixel(x, y)) < 128;
+    return dark;
+}
+
+TEST_F(EditorFaceTest, LeavingAnAreaShowsItsCaptionOnTheCover)
+{
+    drag(QPoint(12, 9), QPoint(600, 440));
+    when_dialog_opens([](QWidget* dialog) {
+        dialog->findChild<QScrollBar*>(QStringLiteral("ScrollV"))->setValue(8);
+        dialog->findChild<QScrollBar*>(QStringLiteral("ScrollH"))->setValue(9);
+        dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    });
+    trigger("MnuQuad");
+    ASSERT_EQ(board().area_count, 7);
+    click(QPoint(450, 200));
+    ASSERT_EQ(board().current_area, 5);
+    type(child<QPlainTextEdit>("TxText"), QStringLiteral("Hola"));
+    const QRect cell5 = rect_of(board().area(5)), cell4 = rect_of(board().area(4));
+    EXPECT_EQ(ink_inside(w->canvas()->grab().toImage(), cell5), 0);
+
+    click(QPoint(450, 350));  // to cell 7: cell 5's piece of the cover is drawn
+    ASSERT_EQ(board().current_area, 7);
+    const QImage shown = w->canvas()->grab().toImage();
+    EXPECT_GT(ink_inside(shown, cell5), 20);
+    EXPECT_EQ(ink_inside(shown, cell4), 0);
 }
 
 TEST_F(EditorFaceTest, ScrollbarsKeepTheRootsFixedEdgesAndCarryTheSubAreasWhenTheyLoseTheFocus)

@@ -126,7 +126,8 @@ TEST_F(MainWindowTest, EditorMenusCarryTheirCaptionsAndRunModeCommandsAreHidden)
     EXPECT_FALSE(w->in_run_mode());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Orvel - ") + kUnnamedTemplate);
     EXPECT_EQ(visible_menus(*w),
-              (QStringList{"&Fitxers", "&Dades globals", "&Veure", "&Edició", "Ordres", "Macros", "Ratolí", "Memoria", "Usuari",
+              (QStringList{"&Fitxers", "&Dades globals", "&Veure", "&Caràtula", "&Edició", "Ordres", "Macros", "Ratolí",
+                           "Memoria", "Usuari",
                            "&Accessibilitat", "&Ajuda"}));
 
     const std::vector<std::pair<const char*, const char*>> items = {
@@ -350,6 +351,29 @@ TEST_F(MainWindowTest, ABoardLoadedByAnAreaBringsItsOwnCoverAndLayout)
     EXPECT_EQ(cover->size(), w->Tauvirt()->size());
     EXPECT_EQ(cover->grab().toImage().pixelColor(160, 80), QColor(Qt::green));
     EXPECT_TRUE(h.messages.texts.isEmpty()) << h.messages.texts.join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(MainWindowTest, ABoardWhoseCoverCannotBeReadRunsAfterOneMessage)
+{
+    Template t;
+    ASSERT_EQ(load_template(t, board, *h.services.messages), LoadOutcome::Read);
+    t.cover_file = QStringLiteral("PROVA.BMP");
+    ASSERT_TRUE(write_template(t, board));
+    testing::write_file(dir.filePath(QStringLiteral("PROVA.BMP")), "BM not really a picture");
+
+    auto w = start({board});
+    ASSERT_TRUE(w->in_run_mode());
+    ASSERT_EQ(h.messages.texts.size(), 1) << h.messages.texts.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(h.messages.texts[0].contains(QStringLiteral("PROVA.BMP"))) << h.messages.texts[0].toStdString();
+    // Leaving run mode and coming back says nothing more; the areas still run.
+    w->finapc_Click();
+    w->actApl_Click();
+    ASSERT_TRUE(w->in_run_mode());
+    target(*w, 0x41, QStringLiteral("terminal"));  // leaving run mode let the first target go
+    EXPECT_EQ(h.messages.texts.size(), 1) << h.messages.texts.join(QLatin1Char('|')).toStdString();
+    press(w->Tauvirt(), expected_frame(*w, 2).center());
+    tick(w->Timer1());
+    EXPECT_EQ(h.keys.typed, QStringLiteral("a"));
 }
 
 TEST_F(MainWindowTest, SwitchDialogRefusesASecondSwitchLikeTheFirstAndEscapeCancels)
