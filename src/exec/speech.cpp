@@ -75,6 +75,16 @@ void apply_template_speech(ExecContext& ctx)
     engine->set_speed(ctx.state.tmpl.tts_speed);
 }
 
+void apply_global_data_speech(ExecContext& ctx)
+{
+    SpeechEngine* engine = available_engine(ctx);
+    if (!engine)
+        return;
+    engine->set_speaker(ctx.state.tmpl.tts_voice);
+    engine->set_language(language_code(ctx.state.tmpl.tts_language));
+    engine->set_speed(ctx.state.tmpl.tts_speed);
+}
+
 void read_text(ExecContext& ctx, const QString& text)
 {
     SpeechEngine* engine = available_engine(ctx);

@@ -11,6 +11,9 @@ namespace orvel {
 void tts_init(ExecContext& ctx);
 // Passes the template's language, voice and speed to the engine (entering run mode).
 void apply_template_speech(ExecContext& ctx);
+// Passes the settings just accepted in the global data dialog: the same, but with
+// the voice's list position as the speaker (the next reading sets its own).
+void apply_global_data_speech(ExecContext& ctx);
 // Readings queue: each is heard whole, after the ones before it.
 void read_text(ExecContext& ctx, const QString& text);       // LLEGIR
 void read_file(ExecContext& ctx, const QString& argument);   // LLEGEIX

@@ -55,6 +55,8 @@ struct Template {
     int16_t modified = 0;        // -1/0
     int16_t cover_outdated = 0;  // -1/0
 
+    bool operator==(const Template&) const = default;
+
     Area& area(int n) { return areas.at(static_cast<size_t>(n)); }
     const Area& area(int n) const { return areas.at(static_cast<size_t>(n)); }
 };

@@ -4,9 +4,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 #include "model/orvel_state.h"
+#include "editor/builder_captions.h"
 #include "ui/area_panel.h"
+#include "ui/builder_fill.h"
+#include "ui/plant_form.h"
 #include "ui/aux_keyboard.h"
 #include "ui/command_file_picker.h"
 #include "ui/command_menus.h"
@@ -16,21 +20,29 @@
 
 namespace orvel {
 
-EditorAids::EditorAids(QWidget* window, EditorFace& editor, OrvelState& state) : QObject(window)
+EditorAids::EditorAids(QWidget* window, EditorFace& editor, OrvelState& state)
+    : QObject(window), window_(window), editor_(editor), state_(state)
 {
     picker_ = std::make_unique<CommandFilePicker>(
         window, [&state] { return state.tmpl.directory; }, state.folders.program);
 
     NotationTargets targets;
     targets.area_keys = [&editor]() -> QWidget* { return editor.panel()->key_text(); };
-    targets.initial_keys = []() -> QWidget* { return nullptr; };
-    targets.builder_parameter = []() -> QWidget* { return nullptr; };
+    targets.initial_keys = [this]() -> QWidget* { return global_data_ ? global_data_->Tecles() : nullptr; };
+    targets.builder_parameter = [this]() -> QWidget* {
+        return builder_ ? builder_->parameter_field.data() : nullptr;
+    };
     aux_keyboard_ = new AuxKeyboard(window, std::move(targets), *picker_);
     editor.view_menu()->addAction(aux_keyboard_->tecAux());
     auto* tec_aux = new QCheckBox(QStringLiteral("Tec. Aux."));
     tec_aux->setObjectName(QStringLiteral("Check_tecAux"));
     editor.panel()->add_key_text_aid(tec_aux);
     aux_keyboard_->bind_check_box(tec_aux);
+    auto* assistant = new QPushButton(QStringLiteral("Assistent tecles"));
+    assistant->setObjectName(QStringLiteral("CODI_MODUS_BOTO_1"));
+    assistant->setAccessibleName(assistant->text());
+    editor.panel()->add_key_text_aid(assistant);
+    connect(assistant, &QPushButton::clicked, this, [this] { open_builder(); });
 
     CommandMenuHooks command_hooks;
     command_hooks.insert_at_caret = [&editor](const QString& text) { editor.insert_key_text(text); };
@@ -82,6 +94,34 @@ void EditorAids::catalogue_read()
 void EditorAids::board_loaded(const QString& program_text)
 {
     macros_menu_->show_board_program(program_text);
+}
+
+void EditorAids::open_global_data(const std::function<void()>& accepted)
+{
+    PlantFormHooks hooks;
+    hooks.aux_keyboard = aux_keyboard_;
+    hooks.macros_changed = [this] { macros_menu_->show_macros(); };
+    hooks.accepted = accepted;
+    PlantForm dialog(state_, *picker_, std::move(hooks), window_);
+    global_data_ = &dialog;
+    dialog.exec();
+}
+
+void EditorAids::open_builder()
+{
+    builder_ = std::make_unique<BuilderSession>(state_, *picker_);
+    builder_->aux_keyboard = aux_keyboard_;
+    builder_->scratch_path = state_.folders.state + QLatin1Char('/') + QLatin1String(kCaptionListFileName);
+    Fill top(*builder_, editor_.panel()->key_text()->toPlainText(), builder_->program_name, window_);
+    top.delivered = [this](const JoinedCode& joined) {
+        AreaPanel* panel = editor_.panel();
+        // Stored into the area as a typed key text would be.
+        panel->key_text()->setPlainText(joined.keys);
+        if (!joined.symbol.isEmpty())
+            panel->visual_symbol()->setText(joined.symbol);
+    };
+    top.exec();
+    builder_.reset();
 }
 
 }  // namespace orvel

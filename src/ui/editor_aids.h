@@ -2,9 +2,12 @@
 // The aids to writing an area's key text and choosing its files, around the
 // editor face: the "Ordres", "Macros", "Ratolí" and "Memoria" menus, the
 // auxiliary keyboard ("&Teclat auxiliar" under "&Veure") and the picture
-// browser behind the visual symbol's "Fitxer...".
+// browser behind the visual symbol's "Fitxer...", the global data dialog and
+// the command builder ("Assistent tecles").
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -18,6 +21,8 @@ class CommandFilePicker;
 class CommandMenus;
 class EditorFace;
 class MacrosMenu;
+class PlantForm;
+struct BuilderSession;
 struct OrvelState;
 
 class EditorAids : public QObject {
@@ -32,7 +37,18 @@ public:
     void catalogue_read();
     void board_loaded(const QString& program_text);
 
+    // "&Dades globals" and the new-board command: the dialog, modal; `accepted`
+    // runs after "D'Acord" stored it.
+    void open_global_data(const std::function<void()>& accepted);
+    // "Assistent tecles": the command builder on the area's key text.
+    void open_builder();
+
 private:
+    QWidget* window_;
+    EditorFace& editor_;
+    OrvelState& state_;
+    QPointer<PlantForm> global_data_;
+    std::unique_ptr<BuilderSession> builder_;
     std::unique_ptr<CommandFilePicker> picker_;
     AuxKeyboard* aux_keyboard_ = nullptr;
     CommandMenus* command_menus_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QTimer>
 
 #include "exec/board_commands.h"
 #include "exec/executor.h"
@@ -196,8 +198,12 @@ void MainWindow::build_menus()
     fitxers_->addSeparator();
     add(fitxers_, QStringLiteral("&Sortir"), "sortir", &MainWindow::sortir_Click);
 
+    QAction* dades = bar->addAction(QStringLiteral("&Dades globals"));
+    dades->setObjectName(QStringLiteral("dades_globals"));
+    connect(dades, &QAction::triggered, this, [this] { open_global_data(); });
+
     // The editor's own menus go with the editor face in run mode.
-    editor_menus_ = {fitxers_action_, bar->addMenu(editor_->view_menu()), bar->addMenu(cover_menu_),
+    editor_menus_ = {fitxers_action_, dades, bar->addMenu(editor_->view_menu()), bar->addMenu(cover_menu_),
                      bar->addMenu(editor_->edit_menu())};
     for (QMenu* menu : aids_->menus())
         editor_menus_.push_back(bar->addMenu(menu));
@@ -299,7 +305,8 @@ void MainWindow::Form_Load(const QStringList& arguments)
         timers_.Timer1().setInterval(execution_interval_ms(state_.profile.Interval));
     }
     if (board.isEmpty()) {
-        nou_Click();
+        // The program opens on an empty board; its global data wait for the menu.
+        new_board_command(false);
         fit_editor_to_screen();
         return;
     }
@@ -344,6 +351,29 @@ void MainWindow::board_loaded()
     unreadable_cover_reported_.clear();
     load_cover_picture(false);
     editor_->show_board(Imatge_, false);
+}
+
+void MainWindow::open_global_data()
+{
+    // The board's commands wait until the dialog closes.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    std::vector<QAction*> disabled;
+    for (QAction* a : editor_menus_)
+        if (a->isEnabled()) {
+            a->setEnabled(false);
+            disabled.push_back(a);
+        }
+    accessibilitat_->setEnabled(false);
+    QTimer::singleShot(0, this, [] { QGuiApplication::restoreOverrideCursor(); });
+    aids_->open_global_data([this] {
+        load_cover_picture(false);
+        show_board_in_editor();
+        apply_global_data_speech(*ctx_);
+    });
+    for (QAction* a : disabled)
+        a->setEnabled(true);
+    accessibilitat_->setEnabled(true);
+    show_caption();
 }
 
 void MainWindow::load_cover_picture(bool report_errors)
@@ -538,14 +568,24 @@ void MainWindow::open_switch_dialog(int pulsador, const QString& caption)
 
 void MainWindow::nou_Click()
 {
+    new_board_command(true);
+}
+
+void MainWindow::new_board_command(bool global_data_allowed)
+{
     NewBoardActions actions;
     actions.save = [this] { desar_Click(); };
     actions.speech_engine_present = state_.tts_available;
+    bool global_data = false;
+    actions.open_global_data = [&global_data] { global_data = true; };
     new_board(state_, *services_.messages, actions);
     Imatge_ = QImage();
     show_caption();
     // The first area of the empty board is drawn at once.
     editor_->show_board(Imatge_, true);
+    // The dialog opens over the new, empty board, so the cover it names is shown.
+    if (global_data && global_data_allowed)
+        open_global_data();
 }
 
 void MainWindow::obrir_Click()

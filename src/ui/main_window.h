@@ -101,6 +101,8 @@ private:
     void fit_editor_to_screen();
     void tick_access_method(int16_t modus);
     void load_cover_picture(bool report_errors);
+    void open_global_data();
+    void new_board_command(bool global_data_allowed);
     void leave_run_mode_and_quit();
     void restart_method_with_profile();
     QSize screen_pixels() const;

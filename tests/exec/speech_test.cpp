@@ -98,6 +98,10 @@ TEST_F(SpeechTest, RunModeAndReadingPassTheTemplatesVoiceLanguageAndSpeed)
         state.tmpl.tts_language = language;
         apply_template_speech(ctx);
         EXPECT_EQ(speech.calls, QStringList({"speaker 2", QString("language %1").arg(code), "speed 150"})) << language;
+        // The global data dialog passes the voice's list position itself.
+        speech.calls.clear();
+        apply_global_data_speech(ctx);
+        EXPECT_EQ(speech.calls, QStringList({"speaker 1", QString("language %1").arg(code), "speed 150"})) << language;
     }
     // Reading resumes, sets the reading voice and turns full stops into pauses.
     speech.calls.clear();
@@ -136,6 +140,7 @@ TEST_F(SpeechTest, WithoutTheEngineTextsAreSilentButFilesPlayAndMissingOnesAreRe
     make_file("text.txt");
     state.tts_available = false;
     apply_template_speech(ctx);
+    apply_global_data_speech(ctx);
     read_text(ctx, "Bon dia.");
     So_icona(ctx, "hola.wav");
     So_icona(ctx, "hola");

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -26,11 +27,14 @@
 #include "model/template_file.h"
 #include "support/exec_harness.h"
 #include "support/test_files.h"
+#include "support/window_driving.h"
 #include "support/fake_board.h"
 #include "ui/area_canvas.h"
 #include "ui/area_panel.h"
+#include "ui/builder_fill.h"
 #include "ui/editor_face.h"
 #include "ui/main_window.h"
+#include "ui/plant_form.h"
 
 namespace orvel {
 namespace {
@@ -327,10 +331,40 @@ TEST_F(EditorFaceTest, UnsavedChangesAreAskedAboutBeforeANewBoardOrClosing)
 {
     drag(QPoint(12, 9), QPoint(600, 440));
     ASSERT_EQ(board().modified, -1);
+    // "Assistent tecles" edits the area's key text as rows and gives it back to the panel.
+    QPlainTextEdit* keys = w->editor()->panel()->key_text();
+    keys->setPlainText(QStringLiteral("Hola"));
+    testing::answer_next_dialog<Fill>([](Fill& f) {
+        f.codi_Click(0);
+        f.Ordres_Click(2, int(f.Ordres(2)->findText(QStringLiteral("Tancar tot"))));
+        f.BUTO_SORTIR_Click(0);
+    });
+    QTest::mouseClick(child<QPushButton>("CODI_MODUS_BOTO_1"), Qt::LeftButton);
+    EXPECT_EQ(keys->toPlainText(), QStringLiteral("Hola{|Tancar}"));
     const QString question = missatge(5);
+    // The new board opens the global data dialog; "&Dades globals" opens it again.
+    int global_data_opened = 0;
+    testing::answer_next_dialog<PlantForm>([&](PlantForm& f) {
+        ++global_data_opened;
+        f.reject();
+    });
     trigger("nou");  // answered No: the board is replaced
     EXPECT_EQ(h.messages.texts.count(question), 1);
     EXPECT_EQ(board().area_count, 0);
+    EXPECT_EQ(global_data_opened, 1);
+    EXPECT_EQ(board().modified, 0);
+    testing::answer_next_dialog<PlantForm>([&](PlantForm& f) {
+        ++global_data_opened;
+        EXPECT_FALSE(child<QAction>("dades_globals")->isEnabled());
+        f.Tecles()->setText(QStringLiteral("Hola"));
+        f.BotoOk_Click();
+    });
+    trigger("dades_globals");
+    EXPECT_EQ(global_data_opened, 2);
+    EXPECT_EQ(board().initial_keys, QStringLiteral("Hola"));
+    EXPECT_EQ(board().modified, -1);
+    EXPECT_TRUE(child<QAction>("dades_globals")->isEnabled());
+    w->state().tmpl.modified = 0;
     drag(QPoint(12, 9), QPoint(600, 440));
     w->close();
     EXPECT_EQ(h.messages.texts.count(question), 2);

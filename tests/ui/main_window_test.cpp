@@ -126,7 +126,8 @@ TEST_F(MainWindowTest, EditorMenusCarryTheirCaptionsAndRunModeCommandsAreHidden)
     EXPECT_FALSE(w->in_run_mode());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Orvel - ") + kUnnamedTemplate);
     EXPECT_EQ(visible_menus(*w),
-              (QStringList{"&Fitxers", "&Veure", "&Caràtula", "&Edició", "Ordres", "Macros", "Ratolí", "Memoria", "Usuari",
+              (QStringList{"&Fitxers", "&Dades globals", "&Veure", "&Caràtula", "&Edició", "Ordres", "Macros", "Ratolí",
+                           "Memoria", "Usuari",
                            "&Accessibilitat", "&Ajuda"}));
 
     const std::vector<std::pair<const char*, const char*>> items = {
