@@ -1,37 +1,20 @@
 // Initialisation-file reading and writing over arbitrary bytes: no crash, no hang, and a
 // key that was written reads back as written.
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QString>
 
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdlib>
 
+#include "fuzz_support.h"
 #include "model/ini_file.h"
 #include "model/settings.h"
-
-namespace {
-
-QString scratch_file()
-{
-    return QDir::tempPath() + QStringLiteral("/orvel-fuzz-ini-") + QString::number(::getpid()) + QStringLiteral(".ini");
-}
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace orvel;
-    static const QString path = scratch_file();
+    using namespace orvel::fuzz;
+    static const QString path = scratch_file(QStringLiteral("ini"), QStringLiteral(".ini"));
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     {
         QFile f(path);

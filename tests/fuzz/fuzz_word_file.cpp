@@ -4,36 +4,19 @@
 // that is read writes back to one that reads the same.
 #include <QByteArray>
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdlib>
 
+#include "fuzz_support.h"
 #include "runtime/voice/word_file.h"
-
-namespace {
-
-QString scratch_file(const char* what)
-{
-    return QDir::tempPath() + QStringLiteral("/orvel-fuzz-words-%1-%2.VEU").arg(QLatin1String(what)).arg(::getpid());
-}
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace orvel;
-    static const QString path = scratch_file("in");
-    static const QString again = scratch_file("again");
+    using namespace orvel::fuzz;
+    static const QString path = scratch_file(QStringLiteral("words-in"), QStringLiteral(".VEU"));
+    static const QString again = scratch_file(QStringLiteral("words-again"), QStringLiteral(".VEU"));
     QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     bytes += QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
     {
