@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "../tests/support/virtual_joystick.h"
+#include "lib/board_window_app.h"
 #include "model/template.h"
 #include "model/template_file.h"
 #include "platform/clock.h"
@@ -66,15 +67,8 @@ QString write_profile(const QTemporaryDir& dir)
 
 void BM_JoystickToHighlight(benchmark::State& state)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "bench_joystick_poll";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
-    qputenv("XDG_STATE_HOME", dir.filePath(QStringLiteral("state")).toLocal8Bit());
+    const bench::BoardWindowApp app("bench_joystick_poll");
+    const QTemporaryDir& dir = app.dir();
 
     SdlJoystick joysticks;
     testing::VirtualJoystick stick;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "lib/board_window_app.h"
 #include "model/template.h"
 #include "model/template_file.h"
 #include "platform/clock.h"
@@ -54,15 +55,8 @@ QString write_board(const QTemporaryDir& dir)
 
 void BM_ScanStep(benchmark::State& state)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "bench_scan_step";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
-    qputenv("XDG_STATE_HOME", dir.filePath(QStringLiteral("state")).toLocal8Bit());
+    const bench::BoardWindowApp app("bench_scan_step");
+    const QTemporaryDir& dir = app.dir();
     const QString board = write_board(dir);
 
     StderrMessageBoxes messages;
