@@ -13,10 +13,7 @@ orvel="$build/orvel"
 require_tools focus_return.sh Xvfb xdotool xterm python3 openbox
 [ -x "$orvel" ] || { echo "focus_return.sh: $orvel not built, skipped"; exit 0; }
 
-start_scratch
-export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
-export XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy LANG=C.UTF-8
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+start_orvel_scratch
 
 {
   printf ' 2 \n 1 \n\n 2 \n"xterm -geometry 30x6 -title terminal -e sh -c ¶cat > %s¶"\n 0 \n""\n""\n""\n""\n""\n 1 \n 0 \n 0 \n 0 \n 0 \n 100 \n' "$work/typed"

@@ -15,10 +15,7 @@ orvel="$build/orvel"
 require_tools run_mode.sh Xvfb xdotool xterm python3 convert
 [ -x "$orvel" ] || { echo "run_mode.sh: $orvel not built, skipped"; exit 0; }
 
-start_scratch
-export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
-export XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy LANG=C.UTF-8
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+start_orvel_scratch
 
 n=140
 while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done

@@ -16,6 +16,15 @@ start_scratch() {
   trap cleanup_scratch EXIT
 }
 
+# start_orvel_scratch: start_scratch, and Orvel's settings, state, data and runtime
+# folders inside $work, no sound device and a UTF-8 locale for what the script starts.
+start_orvel_scratch() {
+  start_scratch
+  export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
+  export XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy LANG=C.UTF-8
+  mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+}
+
 cleanup_scratch() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
   wait 2>/dev/null
