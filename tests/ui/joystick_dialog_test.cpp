@@ -34,7 +34,6 @@ TEST(JoystickDialog, OpensWithTheProfileAndAcceptStoresTheBoxes)
         p.gruix = r.gruix;
         p.color = 65280;
         USR_JOYSTIC d(p);
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("Josytick"));
         EXPECT_EQ(d.modus(0)->isChecked(), r.joystick_checked);
         EXPECT_EQ(d.modus(1)->isChecked(), r.multimouse_checked);
         EXPECT_EQ(d.intensitat(0)->text(), QString::fromLatin1(r.sensi_text));

@@ -237,7 +237,6 @@ TEST_F(KeyTextAids, PictureBrowserPicksAFileWithAPreview)
         rec_graf browser(result);
         browser.set_folder(board_folder);
         browser.show();
-        EXPECT_EQ(browser.windowTitle(), u"Fitxers Gràfics"_s);
         click_item(browser.Dir1(), u"img"_s, true);
         ASSERT_EQ(browser.folder(), img);
         // The drive list shows the place the folder lies in.
@@ -325,7 +324,6 @@ TEST_F(KeyTextAids, AuxiliaryKeyboardTypesKeyNamesIntoTheKeyText)
     ASSERT_TRUE(aux.checked());
     ASSERT_TRUE(wait_until([this] { return aux.window() && aux.window()->isVisible(); }));
     TecVirt* keyboard = aux.window();
-    EXPECT_EQ(keyboard->windowTitle(), u"Teclat Auxiliar"_s);
     EXPECT_EQ(TecVirt::open_window_count(), 2);
 
     type_into_key_text(u"ab"_s, 1);

@@ -49,7 +49,6 @@ TEST(VoiceDialog, EngineButtonsFollowTheEngineAndTheOrderChoice)
         VoiceControl voice(profile, nullptr, {});
         voice.choose_voice();
         veu d(voice, profile);
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("Control per veu"));
         EXPECT_TRUE(d.Option1(1)->isChecked());
         EXPECT_EQ(voice.word_count, 3) << "the list of the profile's method";
         EXPECT_FALSE(d.CommandEntrenament()->isEnabled());
