@@ -229,14 +229,12 @@ void type_under_layouts(bool with_window_manager)
     }
 }
 
-TEST(X11Typing, CatalanAndSymbolsArriveExactlyUnderThreeLayoutsOnABareDisplay)
+TEST(X11Typing, CatalanAndSymbolsArriveExactlyUnderThreeLayoutsWithAndWithoutAWindowManager)
 {
-    type_under_layouts(false);
-}
-
-TEST(X11Typing, CatalanAndSymbolsArriveExactlyUnderThreeLayoutsWithAWindowManager)
-{
-    type_under_layouts(true);
+    for (const bool with_window_manager : {false, true}) {
+        SCOPED_TRACE(with_window_manager ? "window manager" : "bare display");
+        type_under_layouts(with_window_manager);
+    }
 }
 
 TEST(X11Typing, CapsLockAndHeldModifiersAreRespectedAndAFailedRunTypesNothing)
