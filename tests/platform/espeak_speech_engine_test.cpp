@@ -13,6 +13,7 @@
 
 #include "platform/speech/espeak_text_reader.h"
 #include "shared_audio.h"
+#include "support/test_files.h"
 
 namespace orvel {
 namespace {
@@ -151,11 +152,8 @@ TEST(EspeakTextReader, StartsTheReaderDetachedWithoutAShell)
     QTemporaryDir folder;
     const QString script = folder.filePath("reader.sh");
     const QString out = folder.filePath("args.txt");
-    QFile file(script);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n").arg(out).toUtf8());
-    file.close();
-    file.setPermissions(file.permissions() | QFile::ExeUser);
+    testing::write_file(script, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n").arg(out).toUtf8());
+    QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeUser);
 
     // A name a shell would expand must reach the reader untouched.
     const QString name = folder.filePath("a b;$(touch x).txt");
@@ -165,9 +163,7 @@ TEST(EspeakTextReader, StartsTheReaderDetachedWithoutAShell)
     waited.start();
     while (!QFile::exists(out) && waited.elapsed() < 10000)
         QThread::msleep(20);
-    QFile result(out);
-    ASSERT_TRUE(result.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(result.readAll()), "-v\nes\n-f\n" + name + "\n");
+    EXPECT_EQ(QString::fromUtf8(testing::read_file(out)), "-v\nes\n-f\n" + name + "\n");
     EXPECT_FALSE(QFile::exists(QDir::current().filePath("x")));
 
     EXPECT_FALSE(EspeakTextReader(folder.filePath("no-such-reader")).read_file(name, 'c'));

@@ -14,6 +14,7 @@
 #include "exec/file_commands.h"
 #include "platform/qt_clipboard.h"
 #include "support/recording_messages.h"
+#include "support/test_files.h"
 #include "x_session.h"
 
 namespace orvel {
@@ -52,11 +53,7 @@ TEST(QtClipboardOnX11, PastedFilesReachOtherClients)
     QGuiApplication app(argc, argv);
 
     QTemporaryDir folder;
-    const auto write = [&folder](const char* name, const QByteArray& bytes) {
-        QFile file(folder.filePath(QString::fromLatin1(name)));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    };
-    ASSERT_TRUE(write("NOTA.TXT", "Bon dia, m\xc3\xb3n"));
+    testing::write_file(folder.filePath(QStringLiteral("NOTA.TXT")), "Bon dia, m\xc3\xb3n");
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(QColor(0, 0, 255));
     ASSERT_TRUE(picture.save(folder.filePath(QStringLiteral("FOTO.JPG")), "JPG"));
@@ -88,7 +85,7 @@ TEST(QtClipboardOnX11, PastedFilesReachOtherClients)
     }
 
     // An unreadable picture leaves nothing for other clients to paste.
-    ASSERT_TRUE(write("TRENCAT.BMP", "BM not really"));
+    testing::write_file(folder.filePath(QStringLiteral("TRENCAT.BMP")), "BM not really");
     paste_command(ctx, QStringLiteral("TRENCAT.BMP"));
     EXPECT_TRUE(read_with_xclip({}).isEmpty());
     EXPECT_TRUE(messages.texts.isEmpty());

@@ -10,17 +10,15 @@
 #include <tuple>
 #include <thread>
 
+#include "support/test_files.h"
+
 namespace orvel {
 namespace {
 
-QString write_script(const QString& path, const QByteArray& body)
+void write_script(const QString& path, const QByteArray& body)
 {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\n" + body);
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
+    testing::write_file(path, "#!/bin/sh\n" + body);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QByteArray wait_for_file(const QString& path)
@@ -41,9 +39,7 @@ TEST(QtProcessLauncher, FindsProgramsOnPathInTheBoardFolderAndUnderWindowsNames)
 {
     QTemporaryDir board;
     write_script(board.filePath(QStringLiteral("tool")), "exit 0\n");
-    QFile plain(board.filePath(QStringLiteral("notes")));
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.close();
+    testing::write_file(board.filePath(QStringLiteral("notes")));
 
     const QString sh = QStandardPaths::findExecutable(QStringLiteral("sh"));
     ASSERT_FALSE(sh.isEmpty());

@@ -13,6 +13,7 @@
 
 #include "platform/audio/sdl_sound_output.h"
 #include "shared_audio.h"
+#include "support/test_files.h"
 
 namespace orvel {
 namespace {
@@ -84,18 +85,15 @@ QByteArray notes_midi(int notes)
     return midi + track;
 }
 
-QString write_file(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes)
-{
-    const QString path = folder.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
-}
-
 class SdlSoundOutputTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(shared_audio().device.is_open()) << shared_audio().device.error().toStdString(); }
+
+    QString write_file(const char* name, const QByteArray& bytes)
+    {
+        testing::write_file(folder.filePath(name), bytes);
+        return folder.filePath(name);
+    }
 
     QTemporaryDir folder;
     SdlSoundOutput output{shared_audio().device};
@@ -103,7 +101,7 @@ protected:
 
 TEST_F(SdlSoundOutputTest, WaveReturnsOnlyWhenTheSoundHasEndedAndFilesThatAreNotSoundAreRefused)
 {
-    const QString wave = write_file(folder, "tone.wav", tone_wav(1.0));
+    const QString wave = write_file("tone.wav", tone_wav(1.0));
     QElapsedTimer timer;
     timer.start();
     EXPECT_TRUE(output.play_wave(wave));
@@ -116,11 +114,11 @@ TEST_F(SdlSoundOutputTest, WaveReturnsOnlyWhenTheSoundHasEndedAndFilesThatAreNot
     QByteArray garbage(4096, '\0');
     for (int i = 0; i < garbage.size(); ++i)
         garbage[i] = char((i * 7919) & 0xff);
-    EXPECT_FALSE(output.play_wave(write_file(folder, "garbage.wav", garbage)));
-    EXPECT_FALSE(output.play_wave(write_file(folder, "truncated.wav", tone_wav(1.0).left(30))));
+    EXPECT_FALSE(output.play_wave(write_file("garbage.wav", garbage)));
+    EXPECT_FALSE(output.play_wave(write_file("truncated.wav", tone_wav(1.0).left(30))));
     // The mixer may take unknown data for some module format; whatever it made of
     // it, stopping leaves no music behind.
-    output.play_midi(write_file(folder, "garbage.mid", garbage));
+    output.play_midi(write_file("garbage.mid", garbage));
     output.stop_music();
     EXPECT_FALSE(output.music_playing());
 }
@@ -128,8 +126,8 @@ TEST_F(SdlSoundOutputTest, WaveReturnsOnlyWhenTheSoundHasEndedAndFilesThatAreNot
 TEST_F(SdlSoundOutputTest, SecondMusicReplacesTheFirst)
 {
     // Forty half-second notes would keep the first file playing for twenty seconds.
-    const QString long_music = write_file(folder, "long.mid", notes_midi(40));
-    const QString short_music = write_file(folder, "short.mid", notes_midi(1));
+    const QString long_music = write_file("long.mid", notes_midi(40));
+    const QString short_music = write_file("short.mid", notes_midi(1));
     ASSERT_TRUE(output.play_midi(long_music));
     EXPECT_TRUE(output.music_playing());
     ASSERT_TRUE(output.play_midi(short_music));

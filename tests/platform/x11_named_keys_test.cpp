@@ -81,14 +81,12 @@ void named_keys_arrive(bool with_window_manager)
     EXPECT_EQ(got.join(u' '), expected.join(u' '));
 }
 
-TEST(X11NamedKeys, EachNamedKeyReachesAClientAsTheKeyItNamesOnABareDisplay)
+TEST(X11NamedKeys, EachNamedKeyReachesAClientAsTheKeyItNamesWithAndWithoutAWindowManager)
 {
-    named_keys_arrive(false);
-}
-
-TEST(X11NamedKeys, EachNamedKeyReachesAClientAsTheKeyItNamesWithAWindowManager)
-{
-    named_keys_arrive(true);
+    for (const bool with_window_manager : {false, true}) {
+        SCOPED_TRACE(with_window_manager ? "window manager" : "bare display");
+        named_keys_arrive(with_window_manager);
+    }
 }
 
 }  // namespace

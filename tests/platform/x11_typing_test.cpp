@@ -18,6 +18,7 @@
 #include "platform/x11/x11_display.h"
 #include "platform/x11/x11_key_sender.h"
 #include "platform/x11/x11_window_system.h"
+#include "support/test_files.h"
 #include "x_session.h"
 
 namespace orvel {
@@ -127,8 +128,7 @@ private:
 
 QString read_file(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("<no file>");
+    return QString::fromUtf8(testing::read_file(path));
 }
 
 // Names the first differing character, so a failure says which key went wrong.
@@ -229,14 +229,12 @@ void type_under_layouts(bool with_window_manager)
     }
 }
 
-TEST(X11Typing, CatalanAndSymbolsArriveExactlyUnderThreeLayoutsOnABareDisplay)
+TEST(X11Typing, CatalanAndSymbolsArriveExactlyUnderThreeLayoutsWithAndWithoutAWindowManager)
 {
-    type_under_layouts(false);
-}
-
-TEST(X11Typing, CatalanAndSymbolsArriveExactlyUnderThreeLayoutsWithAWindowManager)
-{
-    type_under_layouts(true);
+    for (const bool with_window_manager : {false, true}) {
+        SCOPED_TRACE(with_window_manager ? "window manager" : "bare display");
+        type_under_layouts(with_window_manager);
+    }
 }
 
 TEST(X11Typing, CapsLockAndHeldModifiersAreRespectedAndAFailedRunTypesNothing)

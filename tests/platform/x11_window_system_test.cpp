@@ -108,14 +108,12 @@ void exercise_windows(bool with_window_manager)
     EXPECT_EQ(windows.title(second.window), QString::fromUtf8("Segon · àç"));
 }
 
-TEST(X11WindowSystem, ListsActivatesMovesRaisesAndClosesTerminalsOnABareDisplay)
+TEST(X11WindowSystem, ListsActivatesMovesRaisesAndClosesTerminalsWithAndWithoutAWindowManager)
 {
-    exercise_windows(false);
-}
-
-TEST(X11WindowSystem, ListsActivatesMovesRaisesAndClosesTerminalsUnderAWindowManager)
-{
-    exercise_windows(true);
+    for (const bool with_window_manager : {false, true}) {
+        SCOPED_TRACE(with_window_manager ? "window manager" : "bare display");
+        exercise_windows(with_window_manager);
+    }
 }
 
 TEST(X11MouseDevice, MovesAndButtonEventsPutThePointerWhereTheySay)

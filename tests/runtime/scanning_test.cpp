@@ -198,8 +198,4 @@ TEST(ScanPresentation, PresentsTheSoundFileOrElseThePrintableKeys)
     EXPECT_EQ(f.announced, (QStringList{"SONS\\A.WAV", "hola"}));
     EXPECT_EQ(f.board.frame, QRect(480, 81, 160, 81));
     EXPECT_TRUE(f.board.frame_visible);
-
-    f.run.stop_highlight();
-    EXPECT_FALSE(f.board.frame_visible);
-    EXPECT_FALSE(f.timers.step);
 }
