@@ -14,6 +14,7 @@
 #include "support/fake_speech.h"
 #include "support/fake_text_reader.h"
 #include "support/recording_messages.h"
+#include "support/test_files.h"
 
 namespace orvel {
 namespace {
@@ -41,10 +42,7 @@ protected:
     QString make_file(const QString& relative)
     {
         const QString path = folder.filePath(relative);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("x");
+        orvel::testing::write_file(path, "x");
         return path;
     }
 
