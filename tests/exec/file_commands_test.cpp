@@ -16,6 +16,7 @@
 #include "model/template_file.h"
 #include "platform/message_boxes.h"
 #include "support/event_log.h"
+#include "support/test_files.h"
 #include "support/fake_clipboard.h"
 #include "support/fake_sound.h"
 
@@ -61,10 +62,7 @@ protected:
     QString make_file(const QString& relative, const QByteArray& content = "x")
     {
         const QString path = folder.filePath(relative);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        orvel::testing::write_file(path, content);
         return path;
     }
 

@@ -26,25 +26,20 @@ QString typed_by(const QString& key_text, const QString& memory = QString())
 
 TEST(Interpreter, MemoryArithmetic)
 {
-    EXPECT_EQ(typed_by("{|CM }{|M+ 2 }{|M+ 3 }{|RM }"), "5");
-    EXPECT_EQ(typed_by("{|CM }{|M+ ab }{|M+ 3 }{|RM }"), "ab3");
-    EXPECT_EQ(typed_by("{|CM }{|M- 1 }{|RM }"), "");
-    EXPECT_EQ(typed_by("{|M+ 7}{|M- 10}{|RM}"), "-3");
-    EXPECT_EQ(typed_by("{|M+ 0.1}{|M+ 0.2}{|RM}"), "0.3");
-    EXPECT_EQ(typed_by("{|M+ 1.5}{|M+ 2.5}{|RM}"), "4");
-    EXPECT_EQ(typed_by("{|M+ 10}{|M+ 3kg}{|M- x}{|RM}"), "13");  // leading digits only; none gives 0
-    EXPECT_EQ(typed_by("{|m+ 4}{|Rm}", "x"), "x4");               // keywords in any case
-    EXPECT_EQ(typed_by("{|CM}{|RM}", "full"), "");
+    // Key text, register before, what is typed. Numbers take leading digits only (none gives 0).
+    const char* const rows[][3] = {
+        {"{|CM }{|M+ 2 }{|M+ 3 }{|RM }", "", "5"}, {"{|CM }{|M+ ab }{|M+ 3 }{|RM }", "", "ab3"},
+        {"{|CM }{|M- 1 }{|RM }", "", ""},           {"{|M+ 7}{|M- 10}{|RM}", "", "-3"},
+        {"{|M+ 0.1}{|M+ 0.2}{|RM}", "", "0.3"},     {"{|M+ 1.5}{|M+ 2.5}{|RM}", "", "4"},
+        {"{|M+ 10}{|M+ 3kg}{|M- x}{|RM}", "", "13"}, {"{|m+ 4}{|Rm}", "x", "x4"},  // keywords in any case
+        {"{|CM}{|RM}", "full", ""}};
+    for (const auto& [text, memory, typed] : rows)
+        EXPECT_EQ(typed_by(text, memory), typed) << text;
 
-    EXPECT_DOUBLE_EQ(numeric_value("  -3.5x"), -3.5);
-    EXPECT_DOUBLE_EQ(numeric_value("12.3.4"), 12.3);
-    EXPECT_DOUBLE_EQ(numeric_value("abc"), 0);
-    EXPECT_DOUBLE_EQ(numeric_value("-"), 0);
-    EXPECT_TRUE(is_number(" 5 "));
-    EXPECT_TRUE(is_number("-.5"));
-    EXPECT_FALSE(is_number(""));
-    EXPECT_FALSE(is_number("inf"));
-    EXPECT_FALSE(is_number("1e3"));
+    for (const auto& [text, value] : {std::pair{"  -3.5x", -3.5}, {"12.3.4", 12.3}, {"abc", 0.0}, {"-", 0.0}})
+        EXPECT_DOUBLE_EQ(numeric_value(text), value) << text;
+    for (const auto& [text, number] : {std::pair{" 5 ", true}, {"-.5", true}, {"", false}, {"inf", false}, {"1e3", false}})
+        EXPECT_EQ(is_number(text), number) << text;
     EXPECT_EQ(number_text(5.0), "5");
     EXPECT_EQ(number_text(-0.0), "0");
     EXPECT_EQ(number_text(1e20), "100000000000000000000");

@@ -22,54 +22,44 @@ QStringList events_of(const QString& operations, QPoint start = QPoint(100, 100)
 
 }  // namespace
 
-TEST(MouseCommand, MovementsAndTheirDefaults)
+TEST(MouseCommand, OperationsGiveTheirPointerInput)
 {
-    EXPECT_EQ(events_of("A n"), QStringList({"move 100 95"}));
-    EXPECT_EQ(events_of("A"), QStringList({"move 100 95"}));
-    EXPECT_EQ(events_of("R 10"), QStringList({"move 100 110"}));
-    EXPECT_EQ(events_of("E 0"), QStringList({"move 95 100"}));
-    EXPECT_EQ(events_of("D 20"), QStringList({"move 120 100"}));
-    EXPECT_EQ(events_of("D 2.5"), QStringList({"move 102 100"}));  // halves to even
-    EXPECT_EQ(events_of("D 3.5"), QStringList({"move 104 100"}));
-    EXPECT_EQ(events_of("D -7"), QStringList({"move 93 100"}));
-    // Chains keep the working position.
-    EXPECT_EQ(events_of("D 10  R 10 D 1"), QStringList({"move 110 100", "move 110 110", "move 111 110"}));
-}
+    // The pointer starts at 100,100; the target window's frame is at 200,150.
+    const std::pair<const char*, QStringList> rows[] = {
+        {"A n", {"move 100 95"}},
+        {"A", {"move 100 95"}},
+        {"R 10", {"move 100 110"}},
+        {"E 0", {"move 95 100"}},
+        {"D 2.5", {"move 102 100"}},  // halves to even
+        {"D 3.5", {"move 104 100"}},
+        {"D -7", {"move 93 100"}},
+        // Chains keep the working position.
+        {"D 10  R 10 D 1", {"move 110 100", "move 110 110", "move 111 110"}},
+        {"M x y", {"move 200 150"}},
+        {"M 10", {"move 210 150"}},  // a missing coordinate counts as 0
+        {"M 100 50 2CD", {"move 300 200", "press left 300 200", "release left 300 200", "press left 300 200",
+                          "release left 300 200"}},
+        {"R 10 CD", {"move 100 110", "press left 100 110", "release left 100 110"}},
+        {"2CE", {"press right 100 100", "release right 100 100", "press right 100 100", "release right 100 100"}},
+        {"AD AE", {"release left 100 100", "release right 100 100"}},
+        {"PD+ 30 0", {"press left 100 100", "move 130 100", "release left 130 100"}},
+        {"PE 10 10", {"press right 100 100", "move 210 160", "release right 210 160"}},
+        // A drag starts where the pointer really is, not at the working position.
+        {"D 50 PD+ 0 10", {"move 150 100", "press left 150 100", "move 150 110", "release left 150 110"}},
+        // Operation names are exact capitals; unknown tokens generate nothing.
+        {"cd", {}},
+        {"XX 2CDX", {}},
+    };
+    for (const auto& [operations, events] : rows)
+        EXPECT_EQ(events_of(operations), events) << operations;
 
-TEST(MouseCommand, PositionsInsideTheTargetWindow)
-{
-    EXPECT_EQ(events_of("M x y"), QStringList({"move 200 150"}));
-    EXPECT_EQ(events_of("M 100 50 2CD"), QStringList({"move 300 200", "press left 300 200", "release left 300 200",
-                                                      "press left 300 200", "release left 300 200"}));
-    EXPECT_EQ(events_of("M 10"), QStringList({"move 210 150"}));  // a missing coordinate counts as 0
-    // No target, or one whose frame cannot be read: the screen's corner.
+    // No target, or one whose frame cannot be read: the screen's corner. A click waits between press and release.
     ExecHarness h;
     h.state.target_window = 0x99;
-    mouse_command(h.ctx, "M 10 20");
-    EXPECT_EQ(h.mouse.events, QStringList({"move 10 20"}));
-}
-
-TEST(MouseCommand, ButtonsAndDrags)
-{
-    ExecHarness h;
     h.mouse.pointer = QPoint(5, 6);
-    mouse_command(h.ctx, "CD");
-    EXPECT_EQ(h.mouse.events, QStringList({"press left 5 6", "release left 5 6"}));
+    mouse_command(h.ctx, "M 10 20 CD");
+    EXPECT_EQ(h.mouse.events, QStringList({"move 10 20", "press left 10 20", "release left 10 20"}));
     EXPECT_EQ(h.clock.sleeps, std::vector<int>({10}));
-
-    EXPECT_EQ(events_of("R 10 CD"), QStringList({"move 100 110", "press left 100 110", "release left 100 110"}));
-    EXPECT_EQ(events_of("CE"), QStringList({"press right 100 100", "release right 100 100"}));
-    EXPECT_EQ(events_of("2CE"), QStringList({"press right 100 100", "release right 100 100", "press right 100 100",
-                                             "release right 100 100"}));
-    EXPECT_EQ(events_of("AD AE"), QStringList({"release left 100 100", "release right 100 100"}));
-    EXPECT_EQ(events_of("PD+ 30 0"), QStringList({"press left 100 100", "move 130 100", "release left 130 100"}));
-    EXPECT_EQ(events_of("PE 10 10"), QStringList({"press right 100 100", "move 210 160", "release right 210 160"}));
-    // A drag starts where the pointer really is, not at the working position.
-    EXPECT_EQ(events_of("D 50 PD+ 0 10"), QStringList({"move 150 100", "press left 150 100", "move 150 110",
-                                                       "release left 150 110"}));
-    // Operation names are exact capitals; unknown tokens generate nothing.
-    EXPECT_EQ(events_of("cd"), QStringList());
-    EXPECT_EQ(events_of("XX 2CDX"), QStringList());
 }
 
 TEST(MouseCommand, ReachedThroughTheInterpreter)

@@ -16,6 +16,7 @@
 #include "platform/qt_process_launcher.h"
 #include "platform/sqlite_registry_store.h"
 #include "support/recording_messages.h"
+#include "support/test_files.h"
 
 namespace orvel {
 namespace {
@@ -148,11 +149,9 @@ TEST_F(RegistryTest, ProgramIdentifiersStartExactlyTheRegisteredExecutable)
     const QString tools = folder.path() + "/Tools";
     const QString editor = tools + "/MyEditor.exe";
     const QString decoys = folder.path() + "/bin";
-    ASSERT_TRUE(QDir().mkpath(tools) && QDir().mkpath(decoys));
     for (const QString& program : {editor, decoys + "/myeditor"}) {
-        QFile file(program);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        orvel::testing::write_file(program);
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
     }
     const char* const defaults[][2] = {
         {"SOFTWARE\\Classes\\Word.Document\\CLSID", " {00020906-0000} "},
@@ -177,10 +176,8 @@ TEST_F(RegistryTest, ProgramIdentifiersStartExactlyTheRegisteredExecutable)
     // MACROS.INI names the program by its identifier; the board names it EDITOR.EXE.
     Folders folders;
     folders.program = folder.path();
-    QFile macros(folder.path() + "/MACROS.INI");
-    ASSERT_TRUE(macros.open(QIODevice::WriteOnly));
-    macros.write("[Inici]\r\nversio=MAC1\r\nN_Prog=1\r\n1PROG=Editor\r\n1cami=C:\\E\\EDITOR.EXE\r\n1REG=My.Editor\r\n");
-    macros.close();
+    orvel::testing::write_file(folder.path() + "/MACROS.INI",
+                               "[Inici]\r\nversio=MAC1\r\nN_Prog=1\r\n1PROG=Editor\r\n1cami=C:\\E\\EDITOR.EXE\r\n1REG=My.Editor\r\n");
     Catalogue catalogue;
     load_program_catalogue(catalogue, folders, folder.path(), [this](const QString& id) { return progid_exe(&store, id); });
     const QString command = resolve_program("MYEDITOR.EXE carta.txt", catalogue.program_lookup);

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <vector>
+
 #include "exec/exec_context.h"
 #include "exec/sound_playback.h"
 #include "exec/speech.h"
@@ -14,6 +16,7 @@
 #include "support/fake_speech.h"
 #include "support/fake_text_reader.h"
 #include "support/recording_messages.h"
+#include "support/test_files.h"
 
 namespace orvel {
 namespace {
@@ -41,10 +44,7 @@ protected:
     QString make_file(const QString& relative)
     {
         const QString path = folder.filePath(relative);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("x");
+        orvel::testing::write_file(path, "x");
         return path;
     }
 
@@ -68,11 +68,9 @@ TEST_F(SpeechTest, DetectionAsksVoicesThenSetsCatalanAndFirstVoiceAndResetsTheTe
     tts_init(ctx);
     EXPECT_EQ(speech.calls, QStringList({"speakers", "language 99", "speaker 0"}));
     EXPECT_TRUE(state.tts_available);
-    EXPECT_EQ(state.speaker_count, 3);
-    EXPECT_EQ(state.rotating_speaker, 0);
-    EXPECT_EQ(state.tmpl.tts_language, 0);
-    EXPECT_EQ(state.tmpl.tts_voice, 0);
-    EXPECT_EQ(state.tmpl.tts_speed, 100);
+    EXPECT_EQ((std::vector<int>{state.speaker_count, state.rotating_speaker, state.tmpl.tts_language,
+                                state.tmpl.tts_voice, state.tmpl.tts_speed}),
+              (std::vector<int>{3, 0, 0, 0, 100}));
     // A new template detects again: the engine has gone, speech becomes unavailable
     // and nothing is asked of it; without an engine at all, likewise.
     speech.is_present = false;

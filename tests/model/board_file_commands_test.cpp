@@ -25,12 +25,8 @@ using orvel::testing::RecordingMessages;
 
 namespace {
 
-void touch(const QString& path, const QByteArray& bytes = "x")
-{
-    orvel::testing::write_file(path, bytes);
-}
-
 using orvel::testing::read_file;
+using orvel::testing::write_file;
 
 class BoardFileCommands : public ::testing::Test {
 protected:
@@ -57,9 +53,9 @@ protected:
 
 TEST_F(BoardFileCommands, ReferencesAndFileCommandsAreRelocated)
 {
-    touch(old_dir + u"/sons/bee.wav"_s);
-    touch(old_dir + u"/next.orv"_s);
-    touch(old_dir + u"/text.txt"_s);
+    write_file(old_dir + u"/sons/bee.wav"_s);
+    write_file(old_dir + u"/next.orv"_s);
+    write_file(old_dir + u"/text.txt"_s);
     const QString full_next = old_dir + u"/next.orv"_s;
     struct Row {
         QString in, to, out;
@@ -87,9 +83,9 @@ TEST_F(BoardFileCommands, ReferencesAndFileCommandsAreRelocated)
 
 TEST_F(BoardFileCommands, SavingIntoAnotherFolderRelocatesEveryReferenceButTheSameFolderNone)
 {
-    touch(old_dir + u"/sons/bee.wav"_s);
-    touch(old_dir + u"/doc.txt"_s);
-    touch(old_dir + u"/next.orv"_s);
+    write_file(old_dir + u"/sons/bee.wav"_s);
+    write_file(old_dir + u"/doc.txt"_s);
+    write_file(old_dir + u"/next.orv"_s);
     Template& t = state.tmpl;
     t.doc_file = u"DOC.TXT"_s;
     t.program = u"xterm"_s;
@@ -130,7 +126,7 @@ TEST_F(BoardFileCommands, NamesAndCoversOfSavedBoards)
     EXPECT_EQ(save_board(state, new_dir + u"/board.txt"_s, messages), SaveOutcome::NotSaved);
     EXPECT_EQ(save_board(state, QString(), messages), SaveOutcome::NotSaved);
     EXPECT_FALSE(QFileInfo::exists(new_dir + u"/board.txt"_s));
-    EXPECT_EQ((std::vector<int>{t.modified}), (std::vector<int>{-1}));
+    EXPECT_EQ(t.modified, -1);
     EXPECT_EQ(t.directory, old_dir);
     // A failed save shows error 76 in message 6 and keeps the old name.
     EXPECT_EQ(save_board(state, new_dir + u"/gone/B.ORV"_s, messages), SaveOutcome::Failed);
@@ -142,7 +138,7 @@ TEST_F(BoardFileCommands, NamesAndCoversOfSavedBoards)
     t = Template{.directory = old_dir};
     ASSERT_EQ(save_board(state, new_dir + u"/MY.BOARD.ORV"_s, messages), SaveOutcome::Saved);
     EXPECT_TRUE(t.cover_file.isEmpty());
-    touch(new_dir + u"/MY.BMP"_s, "someone's picture");
+    write_file(new_dir + u"/MY.BMP"_s, "someone's picture");
     t.auto_cover = 1;
     QStringList drawn;
     SaveActions draw{[&](Template& board) { drawn << board.cover_file; }};
@@ -152,8 +148,8 @@ TEST_F(BoardFileCommands, NamesAndCoversOfSavedBoards)
 
     // Saving under a new name copies the cover after it, to a free name when another
     // picture already has that one; a cover that is not there keeps its name.
-    touch(old_dir + u"/x.bmp"_s, "BMcover");
-    touch(new_dir + u"/CASA.bmp"_s, "BMhouse");
+    write_file(old_dir + u"/x.bmp"_s, "BMcover");
+    write_file(new_dir + u"/CASA.bmp"_s, "BMhouse");
     t = Template{.file_name = old_dir + u"/first.ORV"_s, .directory = old_dir, .cover_file = u"X.BMP"_s};
     ASSERT_EQ(save_board(state, new_dir + u"/BOARD.ORV"_s, messages), SaveOutcome::Saved);
     EXPECT_EQ(t.cover_file, u"BOARD.bmp"_s);
@@ -240,7 +236,7 @@ TEST_F(BoardFileCommands, NewBoardResetsAndUndoRightAfterRestoresAnEmptyBoard)
 
 TEST_F(BoardFileCommands, UndoRestoresTheSnapshotAndKeepsTheBoardsFolderAndName)
 {
-    touch(old_dir + u"/cover.bmp"_s);
+    write_file(old_dir + u"/cover.bmp"_s);
     Template& t = state.tmpl;
     t.cover_file = u"cover.bmp"_s;
     add_area(t, Area{.keys = u"first"_s});

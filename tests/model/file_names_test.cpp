@@ -14,8 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void touch(const QString& path) { orvel::testing::write_file(path); }
-
 struct Row {
     QString in, base, out;
 };
@@ -65,17 +63,17 @@ TEST(FileNames, ResolvingAgainstTheDisk)
     EXPECT_EQ(resolve_stored_name(u"SONS\\BEE.WAV"_s, d), d + u"/sons/BEE.WAV"_s);
     EXPECT_EQ(resolve_stored_name(QString(), d), QString());
     // The exact name wins over a match without case.
-    touch(d + u"/sons/bee.wav"_s);
-    touch(d + u"/sons/BEE.WAV"_s);
+    orvel::testing::write_file(d + u"/sons/bee.wav"_s);
+    orvel::testing::write_file(d + u"/sons/BEE.WAV"_s);
     EXPECT_EQ(resolve_stored_name(u"sons\\BEE.WAV"_s, d), d + u"/sons/BEE.WAV"_s);
     EXPECT_EQ(resolve_stored_name(u"sons/bee.wav"_s, d), d + u"/sons/bee.wav"_s);
     // Folder by folder without case, non-ASCII letters too.
-    touch(d + u"/sons/animals/bee.wav"_s);
+    orvel::testing::write_file(d + u"/sons/animals/bee.wav"_s);
     EXPECT_EQ(resolve_stored_name(u"SONS\\ANIMALS\\BEE.WAV"_s, d), d + u"/sons/animals/bee.wav"_s);
-    touch(d + u"/àlbum/ça.bmp"_s);
+    orvel::testing::write_file(d + u"/àlbum/ça.bmp"_s);
     EXPECT_EQ(resolve_stored_name(u"ÀLBUM\\ÇA.BMP"_s, d), d + u"/àlbum/ça.bmp"_s);
     // A drive letter maps to the root and is matched without case.
-    touch(d + u"/Boards/a.orv"_s);
+    orvel::testing::write_file(d + u"/Boards/a.orv"_s);
     QString windows = u"C:"_s + d + u"/BOARDS/A.ORV"_s;
     windows.replace(u'/', u'\\');
     EXPECT_EQ(resolve_stored_name(windows, u"/elsewhere"_s), d + u"/Boards/a.orv"_s);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/ini_file.h"
+#include "support/test_files.h"
 
 using namespace orvel;
 using namespace Qt::StringLiterals;
@@ -19,17 +20,8 @@ const QString S = u"Orvel"_s;
 class IniFileTest : public ::testing::Test {
 protected:
     QString path(const QString& name = u"test.ini"_s) const { return dir.path() + u'/' + name; }
-    void put(const QByteArray& bytes, const QString& name = u"test.ini"_s) const
-    {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(f.write(bytes), bytes.size());
-    }
-    QByteArray bytes(const QString& name = u"test.ini"_s) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    void put(const QByteArray& bytes, const QString& name = u"test.ini"_s) const { orvel::testing::write_file(path(name), bytes); }
+    QByteArray bytes(const QString& name = u"test.ini"_s) const { return orvel::testing::read_file(path(name)); }
     QTemporaryDir dir;
 };
 

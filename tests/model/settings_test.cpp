@@ -42,11 +42,6 @@ protected:
         orvel::testing::write_file(full, bytes);
         return full;
     }
-    static QByteArray bytes_of(const QString& full)
-    {
-        QFile f(full);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
     ProfileHooks recording_hooks()
     {
         ProfileHooks hooks;
@@ -136,7 +131,7 @@ TEST_F(SettingsTest, LastProfileIsLoadedAndRecordedInTheUsersSettings)
     const QString user_ini = folders.config + u"/Orvel.INI"_s;
     EXPECT_EQ(user_setting(user_ini, u"usuari"_s), dir.path() + u"/profiles/joan.usr"_s);
     EXPECT_EQ(user_setting(user_ini, u"Interval"_s), u"300"_s);
-    EXPECT_EQ(bytes_of(folders.program + u"/Orvel.INI"_s).count("usuari"), 1);
+    EXPECT_EQ(orvel::testing::read_file(folders.program + u"/Orvel.INI"_s).count("usuari"), 1);
     // A profile that no longer exists changes nothing and records nothing.
     ticked.clear();
     profile.modus = 5;
@@ -194,7 +189,7 @@ TEST_F(SettingsTest, WrittenProfileHasTheFifteenKeysInOrderAndReadsBack)
                         .joystic_sensi = 5, .joystic_retard = 12};
     const QString path = dir.path() + u"/p.usr"_s;
     ASSERT_TRUE(write_user_profile(p, path));
-    EXPECT_EQ(bytes_of(path), QByteArray("[Orvel]\r\nInterval= 300\r\nSo=No\r\nmodus= 2\r\ntemps= 15\r\ngruix= 4\r\n"
+    EXPECT_EQ(orvel::testing::read_file(path), QByteArray("[Orvel]\r\nInterval= 300\r\nSo=No\r\nmodus= 2\r\ntemps= 15\r\ngruix= 4\r\n"
                                          "color= 16711680\r\naccio1=-1\r\naccio2= 3\r\nvariable1={ENTER}\xE0\r\n"
                                          "variable2=\r\nretard1= 0\r\nretard2= 2\r\nn_joystic= 1\r\n"
                                          "joystic_sensi= 5\r\njoystic_retard= 12\r\n"));
@@ -208,7 +203,7 @@ TEST_F(SettingsTest, WrittenProfileHasTheFifteenKeysInOrderAndReadsBack)
     // Rewriting keeps what else the file holds.
     put(u"q.usr"_s, "; mine\r\n[Orvel]\r\nmodus=9\r\nextra=1\r\n[Other]\r\nx=y\r\n");
     ASSERT_TRUE(write_user_profile(p, dir.path() + u"/q.usr"_s));
-    const QByteArray q = bytes_of(dir.path() + u"/q.usr"_s);
+    const QByteArray q = orvel::testing::read_file(dir.path() + u"/q.usr"_s);
     EXPECT_TRUE(q.startsWith("; mine\r\n[Orvel]\r\nmodus= 2\r\nextra=1\r\nInterval= 300\r\n")) << q.constData();
     EXPECT_TRUE(q.endsWith("joystic_retard= 12\r\n[Other]\r\nx=y\r\n")) << q.constData();
     for (const auto& [value, text] : std::vector<std::pair<double, QString>>{
