@@ -11,14 +11,14 @@
 namespace orvel {
 
 struct BoardWindowCalls {
-    std::function<void()> layout_board_window;
-    std::function<void(bool topmost)> set_board_topmost;
-    std::function<void()> repaint_board;
-    std::function<void()> leave_run_mode_and_quit;
+    std::function<void()> layout_board_window{};
+    std::function<void(bool topmost)> set_board_topmost{};
+    std::function<void()> repaint_board{};
+    std::function<void()> leave_run_mode_and_quit{};
     // Window-system pixels per board (toolkit) pixel: 2 at 200 % desktop scaling.
-    std::function<double()> device_pixel_ratio;
+    std::function<double()> device_pixel_ratio{};
     // The board's own top-level window, 0 while it is not shown.
-    std::function<WindowId()> board_window;
+    std::function<WindowId()> board_window{};
 };
 
 class BoardHooks : public RunModeHooks {

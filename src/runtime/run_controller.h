@@ -15,12 +15,12 @@ namespace orvel {
 
 // The work run mode hands to the rest of the program.
 struct RunActions {
-    std::function<void(int area)> execute_area;
-    std::function<void(const QString& text)> announce;  // plays a wave file or speaks a text
-    std::function<QString(const QString& key_text)> printable_text;
-    std::function<void()> joystick_step;
+    std::function<void(int area)> execute_area{};
+    std::function<void(const QString& text)> announce{};  // plays a wave file or speaks a text
+    std::function<QString(const QString& key_text)> printable_text{};
+    std::function<void()> joystick_step{};
     // A reading chosen by the person is still being heard.
-    std::function<bool()> reading_in_progress;
+    std::function<bool()> reading_in_progress{};
 };
 
 enum BoardMouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };

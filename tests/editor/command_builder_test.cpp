@@ -79,8 +79,9 @@ TEST(CommandBuilder, TextTheRowsCannotGiveBackOpensAsOneRawRow)
         const OpenedRows opened = rows_from_key_text(text, entries);
         const bool one_raw_row = opened.raw && opened.rows.size() == 1;
         // Texts without a command need no raw row: they are typed text.
-        if (opened.raw)
+        if (opened.raw) {
             EXPECT_TRUE(one_raw_row) << text.toStdString();
+        }
         EXPECT_EQ(confegir_codi(opened.rows, entries, QString()).keys, text) << text.toStdString();
     }
     EXPECT_TRUE(rows_from_key_text(u"Hola{|Desconegut x}"_s, entries).raw);

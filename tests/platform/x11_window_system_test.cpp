@@ -48,8 +48,9 @@ void exercise_windows(bool with_window_manager)
     ASSERT_NE(second.window, 0);
     // A manager focuses and raises a new window some time after it is mapped; on a
     // busy machine that can come after the activation below and undo it. Let it finish.
-    if (with_window_manager)
+    if (with_window_manager) {
         ASSERT_TRUE(eventually([&] { return windows.focused_window() == second.window; }, 10000));
+    }
 
     // Listing, titles (UTF-8 kept), owners.
     const auto listed = windows.top_level_windows();

@@ -20,10 +20,11 @@ struct Board {
     QStringList announced;
     int quits = 0;
     RunController run{h.state, board, timers,
-                      RunActions{[this](int area) { execute_area(ctx, area); },
-                                 [this](const QString& text) { announced << text; }, &printable_text, {}}};
+                      RunActions{.execute_area = [this](int area) { execute_area(ctx, area); },
+                                 .announce = [this](const QString& text) { announced << text; },
+                                 .printable_text = &printable_text}};
     BoardHooks hooks{run, h.state, board, timers, &h.windows,
-                     BoardWindowCalls{{}, {}, {}, [this] {
+                     BoardWindowCalls{.leave_run_mode_and_quit = [this] {
                                           ++quits;
                                           run.stop_highlight();
                                           run.set_board_shown(false);

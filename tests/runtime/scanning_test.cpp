@@ -171,7 +171,10 @@ TEST(ExecutionTick, AnAreaThatLeavesRunModeDoesNotRestartScanning)
     RecordingTimers timers;
     RunController* self = nullptr;
     RunController run(state, board, timers,
-                      RunActions{[&](int) { self->stop_highlight(); self->set_board_shown(false); }, {}, {}, {}});
+                      RunActions{.execute_area = [&](int) {
+                          self->stop_highlight();
+                          self->set_board_shown(false);
+                      }});
     self = &run;
     add_area(state.tmpl, root_area());
     add_area(state.tmpl, rect_area(0, 0, 10, 10));
