@@ -163,11 +163,15 @@ std::optional<Template> restore_board(const Board& board, const ImportLinks& lin
         a.Xf = static_cast<int16_t>(root.Xi + std::lrint((p.left + p.width) * width));
         a.Yf = static_cast<int16_t>(root.Yi + std::lrint((p.top + p.height) * height));
         a.keys = relinked(a.keys, links);
-        if (!b->image_id.isEmpty() && links.picture_file) {
-            a.icon_file = links.picture_file(*b, QSize(a.Xf - a.Xi, a.Yf - a.Yi), false);
-        } else if (is_picture_symbol(a.icon_file)) {
-            report.add(where, tr("l'àrea %1 ha perdut el símbol visual «%2»").arg(n).arg(a.icon_file));
-            a.icon_file.clear();
+        // A button's picture is the area's own only when the area had one; otherwise it
+        // is the area's piece of the cover, which the new cover draws again.
+        if (is_picture_symbol(a.icon_file)) {
+            const QString original = a.icon_file;
+            a.icon_file = b->image_id.isEmpty() || !links.picture_file
+                              ? QString()
+                              : links.picture_file(*b, QSize(a.Xf - a.Xi, a.Yf - a.Yi), false);
+            if (a.icon_file.isEmpty())
+                report.add(where, tr("l'àrea %1 ha perdut el símbol visual «%2»").arg(n).arg(original));
         }
         if (!b->sound_id.isEmpty() && links.sound_file)
             a.sound_file = links.sound_file(*b);
