@@ -95,20 +95,35 @@ QString css_color_text(const QColor& color)
     return QStringLiteral("rgb(%1, %2, %3)").arg(color.red()).arg(color.green()).arg(color.blue());
 }
 
+namespace {
+
+// The largest font, up to `largest` pixels, in which the label fits the rectangle
+// (words wrapped onto lines when `wrap`).
+QFont fitting_font(const QString& label, const QRect& space, int largest, bool wrap)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    const int flags = Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0);
+    for (int pixels = std::max(8, largest); pixels >= 8; --pixels) {
+        font.setPixelSize(pixels);
+        const QRect needed = QFontMetrics(font).boundingRect(space, flags, label);
+        if (needed.width() <= space.width() && needed.height() <= space.height())
+            break;
+    }
+    return font;
+}
+
+}  // namespace
+
 QImage button_face(const QImage& picture, const QString& label, const QColor& background, QSize size)
 {
     QImage face(size, QImage::Format_RGB32);
     face.fill(background.isValid() ? background : QColor(Qt::white));
     QPainter painter(&face);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setPen(Qt::black);
     const int margin = std::max(1, size.height() / 30);
     const int label_band = label.isEmpty() ? 0 : std::max(10, size.height() / 4);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(std::max(8, picture.isNull() ? size.height() / 3 : label_band * 3 / 4));
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    const QFontMetrics metrics(font);
     if (!picture.isNull()) {
         const QRect space(margin, margin, size.width() - 2 * margin, size.height() - label_band - 2 * margin);
         if (space.width() > 0 && space.height() > 0) {
@@ -119,10 +134,13 @@ QImage button_face(const QImage& picture, const QString& label, const QColor& ba
         }
         if (label_band > 0) {
             const QRect band(margin, size.height() - label_band - margin / 2, size.width() - 2 * margin, label_band);
-            painter.drawText(band, Qt::AlignCenter, metrics.elidedText(label, Qt::ElideRight, band.width()));
+            painter.setFont(fitting_font(label, band, label_band * 3 / 4, false));
+            painter.drawText(band, Qt::AlignCenter,
+                             QFontMetrics(painter.font()).elidedText(label, Qt::ElideRight, band.width()));
         }
     } else if (!label.isEmpty()) {
         const QRect all(margin, margin, size.width() - 2 * margin, size.height() - 2 * margin);
+        painter.setFont(fitting_font(label, all, size.height() / 3, true));
         painter.drawText(all, Qt::AlignCenter | Qt::TextWordWrap, label);
     }
     return face;
