@@ -64,9 +64,12 @@ QString relinked(const QString& keys, const ImportLinks& links)
     qsizetype last = 0;
     for (auto it = load.globalMatch(keys); it.hasNext();) {
         const auto m = it.next();
-        const QString renamed = links.renamed_board(file_name_part(m.captured(2).trimmed()));
+        const QString argument = m.captured(2).trimmed();
+        const QString renamed = links.renamed_board(file_name_part(argument));
         out += keys.mid(last, m.capturedStart() - last);
-        out += renamed.isEmpty() ? m.captured(0) : QStringLiteral("{|%1 %2}").arg(m.captured(1), renamed);
+        // The set's boards lie side by side now: a name that still says so stays as written.
+        const bool same = renamed.isEmpty() || argument.compare(renamed, Qt::CaseInsensitive) == 0;
+        out += same ? m.captured(0) : QStringLiteral("{|%1 %2}").arg(m.captured(1), renamed);
         last = m.capturedEnd();
     }
     return out + keys.mid(last);
