@@ -183,6 +183,9 @@ std::optional<Template> restore_board(const Board& board, const ImportLinks& lin
             report.add(where, tr("l'àrea %1 ha perdut el símbol auditiu «%2»").arg(n).arg(a.sound_file));
             a.sound_file.clear();
         }
+        // A parent that names no area of this board would leave the area out of scanning.
+        if (a.parent < 0 || a.parent > static_cast<int>(by_number.size()) + 1 || a.parent == n)
+            a.parent = 1;
         add_area(t, a);
     }
     t.modified = 0;
