@@ -250,6 +250,7 @@ private:
 
     void convert(SetBoard& b)
     {
+        pictures_written_ = sounds_written_ = 0;  // numbered per board: NAME-1.BMP ...
         ImportLinks links;
         links.own_file = b.file;
         links.root_file = boards_.empty() ? QString() : boards_.front().file;

@@ -74,7 +74,7 @@ TEST(ObfImport, HandMadeSetBecomesBoardsThatRunAndPassTheCheck)
         {"INICIO", "más", "{|LLEGIR quiero más}{|NIVELL 0}"},
         {"INICIO", "comida", "{|CARREGA COMIDA.ORV}"},
         {"INICIO", "me siento", "{|CARREGA SENTIMIENTOS.ORV}"},
-        {"COMIDA", "agua", "{|LLEGIR quiero agua}{|NIVELL 0}"},
+        {"COMIDA", "agua", "{|SONA SONS/COMIDA-1.WAV}{|NIVELL 0}"},  // OGG converted
         {"COMIDA", "volver", "{|CARREGA INICIO.ORV}"},
         {"COMIDA", "inicio", "{|CARREGA INICIO.ORV}"},  // ":home"
         {"SENTIMIENTOS", "triste", "{|LLEGIR estoy triste}{|NIVELL 0}"},
@@ -123,6 +123,8 @@ TEST(ObfImport, HandMadeSetBecomesBoardsThatRunAndPassTheCheck)
     EXPECT_EQ(button(comida, "volver")->Xf, 160);
     EXPECT_NE(button(comida, "volver")->parent, 1);  // the lower row is a group too
 
+    EXPECT_TRUE(testing::read_file(out + "/SONS/COMIDA-1.WAV").startsWith("RIFF"));
+    EXPECT_TRUE(report_has(r, "«s-roto» (audio/mpeg)")) << report_of(r).toStdString();  // not a sound at all
     for (const char* fragment : {"«:clear»", "«:speak»", "«zz»", "«secreto»", "mateix plafó", "(remoto)", "foto.png"})
         EXPECT_TRUE(report_has(r, QString::fromUtf8(fragment))) << fragment << "\n" << report_of(r).toStdString();
     EXPECT_TRUE(testing::read_file(r.report_file).contains(":clear"));
