@@ -57,32 +57,43 @@ struct Set {
             QJsonArray buttons, order, images;
             for (int i = 0; i < kPictures / kBoards; ++i) {
                 const int p = b * (kPictures / kBoards) + i;
-                images.append(QJsonObject{{"id", QString::number(p)}, {"path", QStringLiteral("images/%1.png").arg(p)},
-                                          {"content_type", "image/png"}, {"width", 128}, {"height", 128}});
+                images.append(QJsonObject{{"id", QString::number(p)},
+                                          {"path", QStringLiteral("images/%1.png").arg(p)},
+                                          {"content_type", "image/png"},
+                                          {"width", 128},
+                                          {"height", 128}});
             }
             for (int r = 0; r < kRows; ++r) {
                 QJsonArray row;
                 for (int c = 0; c < kColumns; ++c) {
                     const int n = r * kColumns + c;
                     const QString id = QString::number(n);
-                    QJsonObject button{{"id", id}, {"label", QStringLiteral("paraula %1").arg(n)},
-                                       {"image_id", QString::number(b * (kPictures / kBoards) + n % (kPictures / kBoards))},
-                                       {"background_color", "rgb(255, 236, 140)"}};
+                    QJsonObject button{
+                        {"id", id},
+                        {"label", QStringLiteral("paraula %1").arg(n)},
+                        {"image_id", QString::number(b * (kPictures / kBoards) + n % (kPictures / kBoards))},
+                        {"background_color", "rgb(255, 236, 140)"}};
                     if (n == 0)
-                        button["load_board"] = QJsonObject{{"path", QStringLiteral("boards/%1.obf").arg((b + 1) % kBoards)}};
+                        button["load_board"] =
+                            QJsonObject{{"path", QStringLiteral("boards/%1.obf").arg((b + 1) % kBoards)}};
                     buttons.append(button);
                     row.append(id);
                 }
                 order.append(row);
             }
-            const QJsonObject board{{"format", "open-board-0.1"}, {"id", QString::number(b)}, {"locale", "ca"},
-                                    {"name", QStringLiteral("Plafó %1").arg(b)}, {"buttons", buttons},
+            const QJsonObject board{{"format", "open-board-0.1"},
+                                    {"id", QString::number(b)},
+                                    {"locale", "ca"},
+                                    {"name", QStringLiteral("Plafó %1").arg(b)},
+                                    {"buttons", buttons},
                                     {"grid", QJsonObject{{"rows", kRows}, {"columns", kColumns}, {"order", order}}},
-                                    {"images", images}, {"sounds", QJsonArray{}}};
+                                    {"images", images},
+                                    {"sounds", QJsonArray{}}};
             zip.add(QStringLiteral("boards/%1.obf").arg(b), QJsonDocument(board).toJson());
             boards.insert(QString::number(b), QStringLiteral("boards/%1.obf").arg(b));
         }
-        zip.add("manifest.json", QJsonDocument(QJsonObject{{"format", "open-board-0.1"}, {"root", "boards/0.obf"},
+        zip.add("manifest.json", QJsonDocument(QJsonObject{{"format", "open-board-0.1"},
+                                                           {"root", "boards/0.obf"},
                                                            {"paths", QJsonObject{{"boards", boards}}}})
                                      .toJson());
         if (!zip.write(path).isEmpty())

@@ -17,11 +17,6 @@ namespace orvel::obf {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Orvel", text);
-}
-
 // Commands of a key text, word (in capitals) and argument.
 std::vector<std::pair<QString, QString>> commands_of(const QString& keys)
 {
@@ -115,8 +110,7 @@ QStringList load_arguments(const QString& keys)
     return result;
 }
 
-ExportedBoard export_board(const Template& t, const ExportLinks& links, PictureCache& pictures,
-                           ExchangeReport& report)
+ExportedBoard export_board(const Template& t, const ExportLinks& links, PictureCache& pictures, ExchangeReport& report)
 {
     ExportedBoard out;
     Board& board = out.board;
@@ -165,14 +159,15 @@ ExportedBoard export_board(const Template& t, const ExportLinks& links, PictureC
         for (const auto& [word, argument] : commands_of(a.keys))
             if (word != QLatin1String("LLEGIR") && word != QLatin1String("LEER") && word != QLatin1String("CARREGA") &&
                 word != QLatin1String("CARGA") && word != QLatin1String("NIVELL") && word != QLatin1String("NIVEL"))
-                report.add(where, tr("l'ordre «%1» només la fa Orvel").arg(word));
+                report.add(where, QCoreApplication::translate("Orvel", "l'ordre «%1» només la fa Orvel").arg(word));
 
         if (!b.hidden) {
             QImage picture;
             if (is_picture_symbol(a.icon_file))
                 picture = pictures.picture(resolve_stored_name(a.icon_file, t.directory));
             if (picture.isNull())
-                picture = cut_from_cover(cover, root_size, QRect(a.Xi - root.Xi, a.Yi - root.Yi, a.Xf - a.Xi, a.Yf - a.Yi));
+                picture =
+                    cut_from_cover(cover, root_size, QRect(a.Xi - root.Xi, a.Yi - root.Yi, a.Xf - a.Xi, a.Yf - a.Yi));
             if (!picture.isNull()) {
                 Image image;
                 image.id = b.id;
@@ -197,7 +192,8 @@ ExportedBoard export_board(const Template& t, const ExportLinks& links, PictureC
                 board.sounds.push_back(sound);
                 b.sound_id = sound.id;
             } else {
-                report.add(where, tr("el so «%1» no es pot llegir").arg(a.sound_file));
+                report.add(where,
+                           QCoreApplication::translate("Orvel", "el so «%1» no es pot llegir").arg(a.sound_file));
             }
         }
         board.buttons.push_back(std::move(b));

@@ -32,8 +32,7 @@ struct ExportLinks {
     std::function<QString(const QString& id)> board_path;
 };
 
-ExportedBoard export_board(const Template& t, const ExportLinks& links, PictureCache& pictures,
-                           ExchangeReport& report);
+ExportedBoard export_board(const Template& t, const ExportLinks& links, PictureCache& pictures, ExchangeReport& report);
 
 // The arguments of the CARREGA (CARGA) commands of a key text, in order.
 QStringList load_arguments(const QString& keys);

@@ -12,11 +12,6 @@ namespace orvel::obf {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Orvel", text);
-}
-
 int16_t rounded(double v)
 {
     return static_cast<int16_t>(std::lrint(v));
@@ -45,7 +40,8 @@ std::vector<Row> grid_rows(const Board& board, const QString& where, ExchangeRep
                 continue;
             const Button* b = board.button(id);
             if (!b) {
-                report.add(where, tr("la graella nomena el botó «%1», que no hi és").arg(id.left(40)));
+                report.add(where, QCoreApplication::translate("Orvel", "la graella nomena el botó «%1», que no hi és")
+                                      .arg(id.left(40)));
                 continue;
             }
             if (b->hidden || placed.contains(id))
@@ -74,9 +70,8 @@ std::vector<Row> placed_rows(const Board& board)
                              rounded(std::min(1.0, p.left + p.width) * kBoardWidth),
                              rounded(std::min(1.0, p.top + p.height) * kBoardHeight)});
     }
-    std::stable_sort(cells.begin(), cells.end(), [](const Cell& a, const Cell& b) {
-        return a.yi != b.yi ? a.yi < b.yi : a.xi < b.xi;
-    });
+    std::stable_sort(cells.begin(), cells.end(),
+                     [](const Cell& a, const Cell& b) { return a.yi != b.yi ? a.yi < b.yi : a.xi < b.xi; });
     std::vector<Row> rows;
     for (const Cell& c : cells) {
         if (rows.empty() || std::abs(rows.back().front().yi - c.yi) > 2)
@@ -112,8 +107,7 @@ bool rows_can_be_groups(const std::vector<Row>& rows)
     return true;
 }
 
-QString key_text(const Button& b, const ImportLinks& links, bool in_row, const QString& where,
-                 ExchangeReport& report)
+QString key_text(const Button& b, const ImportLinks& links, bool in_row, const QString& where, ExchangeReport& report)
 {
     QString typed;
     bool home = false;
@@ -127,16 +121,22 @@ QString key_text(const Button& b, const ImportLinks& links, bool in_row, const Q
         else if (action == QLatin1String(":home"))
             home = true;
         else
-            report.add(where, tr("el botó «%1»: l'acció «%2» no té equivalent a Orvel").arg(b.label, action.left(40)));
+            report.add(where,
+                       QCoreApplication::translate("Orvel", "el botó «%1»: l'acció «%2» no té equivalent a Orvel")
+                           .arg(b.label, action.left(40)));
     }
     QString target;
     if (b.load_board) {
         target = links.board_file ? links.board_file(*b.load_board) : QString();
         if (target.isEmpty())
-            report.add(where, tr("el botó «%1» enllaça amb un plafó que no és al conjunt (%2)")
-                                  .arg(b.label, (b.load_board->path.isEmpty() ? b.load_board->id : b.load_board->path).left(80)));
+            report.add(
+                where,
+                QCoreApplication::translate("Orvel", "el botó «%1» enllaça amb un plafó que no és al conjunt (%2)")
+                    .arg(b.label, (b.load_board->path.isEmpty() ? b.load_board->id : b.load_board->path).left(80)));
         else if (target == links.own_file)
-            report.add(where, tr("el botó «%1» torna a carregar el mateix plafó").arg(b.label));
+            report.add(
+                where,
+                QCoreApplication::translate("Orvel", "el botó «%1» torna a carregar el mateix plafó").arg(b.label));
     } else if (home && !links.root_file.isEmpty()) {
         target = links.root_file;
     }
@@ -145,8 +145,9 @@ QString key_text(const Button& b, const ImportLinks& links, bool in_row, const Q
     const QString sound = links.sound_file ? links.sound_file(b) : QString();
     // What the button says: its own sound, else its vocalization, else (a button that
     // neither types nor opens a board) its label.
-    const QString said = !b.vocalization.isEmpty() ? b.vocalization
-                         : (typed.isEmpty() && target.isEmpty()) ? b.label : QString();
+    const QString said = !b.vocalization.isEmpty()               ? b.vocalization
+                         : (typed.isEmpty() && target.isEmpty()) ? b.label
+                                                                 : QString();
     if (!sound.isEmpty())
         keys += QStringLiteral("{|SONA %1}").arg(sound);
     else if (!spoken_text(said).trimmed().isEmpty())
@@ -203,7 +204,8 @@ Template convert_board(const Board& board, const ImportLinks& links, const QStri
         rows = grid_rows(board, where, report);
     for (const Button& b : board.buttons)
         if (b.hidden && b.ext_orvel.isEmpty())
-            report.add(where, tr("el botó amagat «%1» no s'ha importat").arg(b.label));
+            report.add(where,
+                       QCoreApplication::translate("Orvel", "el botó amagat «%1» no s'ha importat").arg(b.label));
     const bool groups = rows_can_be_groups(rows);
 
     for (const Row& row : rows) {

@@ -30,8 +30,8 @@ struct ImportLinks {
     // The new file name of a board of the set that Orvel exported under the given name
     // (for the CARREGA commands kept in its key texts); "" when there is none.
     std::function<QString(const QString& exported_file)> renamed_board;
-    QString own_file;    // this board's file name
-    QString root_file;   // the set's first board (":home")
+    QString own_file;   // this board's file name
+    QString root_file;  // the set's first board (":home")
 };
 
 // Converts the board; problems go to the report under `where`. The template's

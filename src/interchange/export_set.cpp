@@ -18,11 +18,6 @@ namespace orvel::obf {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Orvel", text);
-}
-
 constexpr int kMaxBoards = 1000;
 
 // The reader's messages become lines of the report.
@@ -65,10 +60,12 @@ ExportResult export_set(const QString& board_path, const QString& out_obz)
         ReportedMessages messages(result.report, QFileInfo(path).fileName());
         if (!board_was_read(load_template(t, path, messages, LoadOptions{QString(), false}))) {
             if (boards.empty()) {
-                result.error = tr("no s'ha pogut llegir el plafó «%1»").arg(board_path);
+                result.error =
+                    QCoreApplication::translate("Orvel", "no s'ha pogut llegir el plafó «%1»").arg(board_path);
                 return result;
             }
-            result.report.add(QFileInfo(path).fileName(), tr("no s'ha exportat: no s'ha pogut llegir"));
+            result.report.add(QFileInfo(path).fileName(),
+                              QCoreApplication::translate("Orvel", "no s'ha exportat: no s'ha pogut llegir"));
             continue;
         }
         ids.insert(path, QString::number(boards.size() + 1));
@@ -109,7 +106,7 @@ ExportResult export_set(const QString& board_path, const QString& out_obz)
     zip.add(QStringLiteral("manifest.json"), manifest_json(manifest));
     const QString error = zip.write(out);
     if (!error.isEmpty())
-        result.error = tr("no s'ha pogut escriure «%1»: %2").arg(out, error);
+        result.error = QCoreApplication::translate("Orvel", "no s'ha pogut escriure «%1»: %2").arg(out, error);
     return result;
 }
 

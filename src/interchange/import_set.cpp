@@ -23,11 +23,6 @@ namespace orvel::obf {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Orvel", text);
-}
-
 constexpr int kMaxBoards = 1000;
 // Pictures are decoded no larger than the board itself.
 const QSize kLargestPicture(kBoardWidth, kBoardHeight);
@@ -59,8 +54,7 @@ QString file_stem(const QString& wanted)
 
 class Importer {
 public:
-    Importer(SetSource& source, const QString& out, ImportResult& result)
-        : source_(source), out_(out), result_(result)
+    Importer(SetSource& source, const QString& out, ImportResult& result) : source_(source), out_(out), result_(result)
     {
     }
 
@@ -112,7 +106,7 @@ private:
             }
             auto parsed = read_board(*bytes);
             if (const auto* error = std::get_if<ReadError>(&parsed)) {
-                report().add(name, tr("no s'ha importat: %1").arg(error->text));
+                report().add(name, QCoreApplication::translate("Orvel", "no s'ha importat: %1").arg(error->text));
                 continue;
             }
             SetBoard b{name, std::move(std::get<Board>(parsed)), QString()};
@@ -123,7 +117,9 @@ private:
             boards_.push_back(std::move(b));
         }
         if (!queue.empty())
-            report().add(tr("conjunt"), tr("només s'han importat els primers %1 plafons").arg(kMaxBoards));
+            report().add(
+                QCoreApplication::translate("Orvel", "conjunt"),
+                QCoreApplication::translate("Orvel", "només s'han importat els primers %1 plafons").arg(kMaxBoards));
     }
 
     void name_boards()
@@ -158,12 +154,15 @@ private:
         QDir().mkpath(info.absolutePath());
         const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
         if (info.isSymLink() || !(folder == canonical_out_ || folder.startsWith(canonical_out_ + QLatin1Char('/')))) {
-            report().add(where, tr("no s'ha escrit «%1»: és un enllaç simbòlic").arg(relative));
+            report().add(
+                where,
+                QCoreApplication::translate("Orvel", "no s'ha escrit «%1»: és un enllaç simbòlic").arg(relative));
             return false;
         }
         const WriteResult written = write_file_atomically(path, bytes);
         if (!written)
-            report().add(where, tr("no s'ha pogut escriure «%1»: %2").arg(relative, written.error_text));
+            report().add(where, QCoreApplication::translate("Orvel", "no s'ha pogut escriure «%1»: %2")
+                                    .arg(relative, written.error_text));
         return static_cast<bool>(written);
     }
 
@@ -176,13 +175,13 @@ private:
         } else if (!r.data.isEmpty()) {
             if (auto bytes = data_url_bytes(r.data))
                 return bytes;
-            why = tr("l'adreça «data:» no és vàlida");
+            why = QCoreApplication::translate("Orvel", "l'adreça «data:» no és vàlida");
         } else if (!r.url.isEmpty()) {
-            why = tr("només és a la xarxa (%1)").arg(r.url.left(80));
+            why = QCoreApplication::translate("Orvel", "només és a la xarxa (%1)").arg(r.url.left(80));
         } else {
-            why = tr("no té contingut");
+            why = QCoreApplication::translate("Orvel", "no té contingut");
         }
-        report().add(where, tr("%1 «%2»: %3").arg(what, r.id, why));
+        report().add(where, QCoreApplication::translate("Orvel", "%1 «%2»: %3").arg(what, r.id, why));
         return std::nullopt;
     }
 
@@ -190,7 +189,7 @@ private:
     {
         const Image* image = board.image(image_id);
         if (!image) {
-            report().add(where, tr("la imatge «%1» no és al plafó").arg(image_id));
+            report().add(where, QCoreApplication::translate("Orvel", "la imatge «%1» no és al plafó").arg(image_id));
             return QImage();
         }
         // The same picture serves many buttons and boards: decoded once.
@@ -198,11 +197,11 @@ private:
         if (auto it = pictures_.find(key); it != pictures_.end())
             return *it;
         QImage decoded;
-        if (const auto bytes = media_bytes(*image, tr("la imatge"), where)) {
+        if (const auto bytes = media_bytes(*image, QCoreApplication::translate("Orvel", "la imatge"), where)) {
             QString why;
             decoded = decode_picture(*bytes, kLargestPicture, &why);
             if (decoded.isNull())
-                report().add(where, tr("la imatge «%1»: %2").arg(image_id, why));
+                report().add(where, QCoreApplication::translate("Orvel", "la imatge «%1»: %2").arg(image_id, why));
         }
         pictures_.insert(key, decoded);
         return decoded;
@@ -231,16 +230,19 @@ private:
             return QString();
         const Sound* sound = b.board.sound(button.sound_id);
         if (!sound) {
-            report().add(b.name, tr("el so «%1» no és al plafó").arg(button.sound_id));
+            report().add(b.name,
+                         QCoreApplication::translate("Orvel", "el so «%1» no és al plafó").arg(button.sound_id));
             return QString();
         }
-        const auto bytes = media_bytes(*sound, tr("el so"), b.name);
+        const auto bytes = media_bytes(*sound, QCoreApplication::translate("Orvel", "el so"), b.name);
         if (!bytes)
             return QString();
         QString why;
         const auto wav = wav_from(*bytes, &why);
         if (!wav) {
-            report().add(b.name, tr("el so «%1» (%2): %3").arg(sound->id, sound->content_type, why));
+            report().add(
+                b.name,
+                QCoreApplication::translate("Orvel", "el so «%1» (%2): %3").arg(sound->id, sound->content_type, why));
             return QString();
         }
         const QString relative =
@@ -270,20 +272,26 @@ private:
         t.file_name = out_ + QLatin1Char('/') + b.file;
         t.cover_file = QFileInfo(b.file).completeBaseName() + QStringLiteral(".BMP");
         if (QFileInfo(t.file_name).isSymLink() || QFileInfo(out_ + QLatin1Char('/') + t.cover_file).isSymLink()) {
-            report().add(b.name, tr("no s'ha escrit «%1»: és un enllaç simbòlic").arg(b.file));
+            report().add(
+                b.name, QCoreApplication::translate("Orvel", "no s'ha escrit «%1»: és un enllaç simbòlic").arg(b.file));
             return;
         }
         const WriteResult cover = generate_cover(t, covers_);
         if (!cover)
-            report().add(b.name, tr("la caràtula no s'ha pogut escriure: %1").arg(cover.error_text));
+            report().add(
+                b.name,
+                QCoreApplication::translate("Orvel", "la caràtula no s'ha pogut escriure: %1").arg(cover.error_text));
         const WriteResult written = write_template(t, t.file_name);
         if (!written) {
-            report().add(b.name, tr("no s'ha pogut escriure «%1»: %2").arg(b.file, written.error_text));
+            report().add(b.name, QCoreApplication::translate("Orvel", "no s'ha pogut escriure «%1»: %2")
+                                     .arg(b.file, written.error_text));
             return;
         }
         if (written.unmappable > 0)
-            report().add(b.file, tr("%1 caràcters no caben en el joc de caràcters dels plafons i s'han escrit «?»")
-                                     .arg(written.unmappable));
+            report().add(b.file,
+                         QCoreApplication::translate(
+                             "Orvel", "%1 caràcters no caben en el joc de caràcters dels plafons i s'han escrit «?»")
+                             .arg(written.unmappable));
         result_.boards << t.file_name;
     }
 
@@ -311,17 +319,21 @@ ImportResult import_set(const QString& source_path, const QString& out_folder)
         return result;
     }
     if (!QDir().mkpath(out_folder)) {
-        result.error = tr("no es pot crear la carpeta «%1»").arg(out_folder);
+        result.error = QCoreApplication::translate("Orvel", "no es pot crear la carpeta «%1»").arg(out_folder);
         return result;
     }
     const QString out = QFileInfo(out_folder).absoluteFilePath();
     Importer(*source, out, result).run(first);
     if (result.boards.isEmpty() && result.error.isEmpty())
-        result.error = tr("el conjunt no té cap plafó que es pugui importar");
+        result.error = QCoreApplication::translate("Orvel", "el conjunt no té cap plafó que es pugui importar");
 
     // The report stays beside the boards, for whoever opens the folder later.
     result.report_file = out + QLatin1Char('/') + kImportReportName;
-    QByteArray text = tr("Importat de %1: %2 plafons.").arg(source_path).arg(result.boards.size()).toUtf8() + '\n';
+    QByteArray text = QCoreApplication::translate("Orvel", "Importat de %1: %2 plafons.")
+                          .arg(source_path)
+                          .arg(result.boards.size())
+                          .toUtf8() +
+                      '\n';
     text += result.report.text();
     if (!QFileInfo(result.report_file).isSymLink())
         write_file_atomically(result.report_file, text);

@@ -16,9 +16,9 @@ inline const QString kFormat = QStringLiteral("open-board-0.1");
 // Where a button, image or sound points outside the board itself.
 struct Reference {
     QString id;
-    QString path;      // inside an .obz, or beside an .obf
-    QString data;      // "data:" URL
-    QString url;       // on the web: never fetched
+    QString path;  // inside an .obz, or beside an .obf
+    QString data;  // "data:" URL
+    QString url;   // on the web: never fetched
     QString content_type;
 };
 
@@ -51,10 +51,10 @@ struct Button {
     QString background_color;  // "rgb(r, g, b)" or "rgba(...)"
     QString border_color;
     bool hidden = false;
-    QStringList actions;       // "action" and "actions" together, in order
+    QStringList actions;  // "action" and "actions" together, in order
     std::optional<LoadBoard> load_board;
     std::optional<Placement> placement;
-    QJsonObject ext_orvel;     // "ext_orvel_area"
+    QJsonObject ext_orvel;  // "ext_orvel_area"
 };
 
 struct Board {
@@ -69,7 +69,7 @@ struct Board {
     std::vector<std::vector<QString>> order;  // button ids, "" for an empty cell
     std::vector<Image> images;
     std::vector<Sound> sounds;
-    QJsonObject ext_orvel;     // "ext_orvel_board"
+    QJsonObject ext_orvel;  // "ext_orvel_board"
 
     const Button* button(const QString& button_id) const;
     const Image* image(const QString& image_id) const;
@@ -79,7 +79,7 @@ struct Board {
 // manifest.json of an .obz set.
 struct Manifest {
     QString format = kFormat;
-    QString root;                                 // path of the first board
+    QString root;                                     // path of the first board
     std::vector<std::pair<QString, QString>> boards;  // id, path
     std::vector<std::pair<QString, QString>> images;
     std::vector<std::pair<QString, QString>> sounds;

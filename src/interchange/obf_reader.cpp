@@ -11,11 +11,6 @@ namespace orvel::obf {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Orvel", text);
-}
-
 // Ids are strings in the format, but numbers are common in files made by hand.
 QString text_of(const QJsonValue& value)
 {
@@ -92,13 +87,15 @@ Button button_of(const QJsonObject& o)
 std::variant<QJsonObject, ReadError> parse_object(const QByteArray& json)
 {
     if (json.size() > kMaxBoardBytes)
-        return ReadError{tr("el fitxer és massa gran")};
+        return ReadError{QCoreApplication::translate("Orvel", "el fitxer és massa gran")};
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        return ReadError{tr("el JSON no és vàlid (%1, posició %2)").arg(error.errorString()).arg(error.offset)};
+        return ReadError{QCoreApplication::translate("Orvel", "el JSON no és vàlid (%1, posició %2)")
+                             .arg(error.errorString())
+                             .arg(error.offset)};
     if (!doc.isObject())
-        return ReadError{tr("el JSON no és un objecte")};
+        return ReadError{QCoreApplication::translate("Orvel", "el JSON no és un objecte")};
     return doc.object();
 }
 
@@ -152,7 +149,7 @@ std::variant<Board, ReadError> read_board(const QByteArray& json)
     Board board;
     board.format = string_field(o, "format");
     if (!known_format(board.format))
-        return ReadError{tr("format desconegut «%1»").arg(board.format.left(40))};
+        return ReadError{QCoreApplication::translate("Orvel", "format desconegut «%1»").arg(board.format.left(40))};
     board.id = string_field(o, "id");
     board.locale = string_field(o, "locale");
     board.name = string_field(o, "name");
@@ -161,7 +158,7 @@ std::variant<Board, ReadError> read_board(const QByteArray& json)
 
     const QJsonArray buttons = o.value(QLatin1String("buttons")).toArray();
     if (buttons.size() > kMaxButtons)
-        return ReadError{tr("té més de %1 botons").arg(kMaxButtons)};
+        return ReadError{QCoreApplication::translate("Orvel", "té més de %1 botons").arg(kMaxButtons)};
     for (const QJsonValue& v : buttons)
         if (v.isObject())
             board.buttons.push_back(button_of(v.toObject()));
@@ -170,7 +167,8 @@ std::variant<Board, ReadError> read_board(const QByteArray& json)
     const int rows = grid.value(QLatin1String("rows")).toInt(0);
     const int columns = grid.value(QLatin1String("columns")).toInt(0);
     if (rows < 0 || columns < 0 || rows > kMaxGridSide || columns > kMaxGridSide)
-        return ReadError{tr("la graella de %1 × %2 no és vàlida").arg(rows).arg(columns)};
+        return ReadError{
+            QCoreApplication::translate("Orvel", "la graella de %1 × %2 no és vàlida").arg(rows).arg(columns)};
     board.rows = rows;
     board.columns = columns;
     const QJsonArray order = grid.value(QLatin1String("order")).toArray();
@@ -211,7 +209,7 @@ std::variant<Manifest, ReadError> read_manifest(const QByteArray& json)
     Manifest m;
     m.format = string_field(o, "format");
     if (!known_format(m.format))
-        return ReadError{tr("format desconegut «%1»").arg(m.format.left(40))};
+        return ReadError{QCoreApplication::translate("Orvel", "format desconegut «%1»").arg(m.format.left(40))};
     m.root = string_field(o, "root");
     const QJsonObject paths = o.value(QLatin1String("paths")).toObject();
     m.boards = path_table(paths.value(QLatin1String("boards")).toObject());

@@ -69,8 +69,10 @@ QJsonObject path_table(const std::vector<std::pair<QString, QString>>& table)
 
 QByteArray board_json(const Board& board)
 {
-    QJsonObject o{{QStringLiteral("format"), board.format}, {QStringLiteral("id"), board.id},
-                  {QStringLiteral("locale"), board.locale}, {QStringLiteral("name"), board.name}};
+    QJsonObject o{{QStringLiteral("format"), board.format},
+                  {QStringLiteral("id"), board.id},
+                  {QStringLiteral("locale"), board.locale},
+                  {QStringLiteral("name"), board.name}};
     put(o, "description_html", board.description_html);
     QJsonArray buttons;
     for (const Button& b : board.buttons)
@@ -112,8 +114,8 @@ QByteArray manifest_json(const Manifest& m)
         paths.insert(QStringLiteral("images"), path_table(m.images));
     if (!m.sounds.empty())
         paths.insert(QStringLiteral("sounds"), path_table(m.sounds));
-    const QJsonObject o{{QStringLiteral("format"), m.format}, {QStringLiteral("root"), m.root},
-                        {QStringLiteral("paths"), paths}};
+    const QJsonObject o{
+        {QStringLiteral("format"), m.format}, {QStringLiteral("root"), m.root}, {QStringLiteral("paths"), paths}};
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 

@@ -13,11 +13,6 @@ namespace orvel::obf {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Orvel", text);
-}
-
 int16_t number(const QJsonObject& o, const char* name, int fallback = 0)
 {
     const int v = o.value(QLatin1String(name)).toInt(fallback);
@@ -31,14 +26,10 @@ QString text(const QJsonObject& o, const char* name)
 
 QJsonObject area_fields(const Area& a)
 {
-    return QJsonObject{{QStringLiteral("parent"), a.parent},
-                       {QStringLiteral("is_group"), a.is_group},
-                       {QStringLiteral("keys"), a.keys},
-                       {QStringLiteral("sound_file"), a.sound_file},
-                       {QStringLiteral("icon_file"), a.icon_file},
-                       {QStringLiteral("repeat_reading"), a.repeat_reading},
-                       {QStringLiteral("clip_type"), a.clip_type},
-                       {QStringLiteral("clip_file"), a.clip_file}};
+    return QJsonObject{{QStringLiteral("parent"), a.parent},       {QStringLiteral("is_group"), a.is_group},
+                       {QStringLiteral("keys"), a.keys},           {QStringLiteral("sound_file"), a.sound_file},
+                       {QStringLiteral("icon_file"), a.icon_file}, {QStringLiteral("repeat_reading"), a.repeat_reading},
+                       {QStringLiteral("clip_type"), a.clip_type}, {QStringLiteral("clip_file"), a.clip_file}};
 }
 
 void read_area_fields(const QJsonObject& o, Area& a)
@@ -174,13 +165,17 @@ std::optional<Template> restore_board(const Board& board, const ImportLinks& lin
                               ? QString()
                               : links.picture_file(*b, QSize(a.Xf - a.Xi, a.Yf - a.Yi), false);
             if (a.icon_file.isEmpty())
-                report.add(where, tr("l'àrea %1 ha perdut el símbol visual «%2»").arg(n).arg(original));
+                report.add(where, QCoreApplication::translate("Orvel", "l'àrea %1 ha perdut el símbol visual «%2»")
+                                      .arg(n)
+                                      .arg(original));
         }
         if (!b->sound_id.isEmpty() && links.sound_file)
             a.sound_file = links.sound_file(*b);
         else if (a.sound_file.contains(QLatin1String(".WAV"), Qt::CaseInsensitive) ||
                  a.sound_file.contains(QLatin1String(".MID"), Qt::CaseInsensitive)) {
-            report.add(where, tr("l'àrea %1 ha perdut el símbol auditiu «%2»").arg(n).arg(a.sound_file));
+            report.add(where, QCoreApplication::translate("Orvel", "l'àrea %1 ha perdut el símbol auditiu «%2»")
+                                  .arg(n)
+                                  .arg(a.sound_file));
             a.sound_file.clear();
         }
         // A parent that names no area of this board would leave the area out of scanning.

@@ -14,11 +14,6 @@ namespace orvel::obf {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Orvel", text);
-}
-
 QByteArray encoded(const QImage& image, const char* format)
 {
     QByteArray bytes;
@@ -39,15 +34,16 @@ QImage decode_picture(const QByteArray& bytes, QSize largest, QString* why)
     reader.setAllocationLimit(kMaxPictureMegabytes);
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)) {
-        *why = tr("la imatge és massa gran (%1 × %2)").arg(size.width()).arg(size.height());
+        *why = QCoreApplication::translate("Orvel", "la imatge és massa gran (%1 × %2)")
+                   .arg(size.width())
+                   .arg(size.height());
         return QImage();
     }
-    if (size.isValid() && largest.isValid() &&
-        (size.width() > largest.width() || size.height() > largest.height()))
+    if (size.isValid() && largest.isValid() && (size.width() > largest.width() || size.height() > largest.height()))
         reader.setScaledSize(size.scaled(largest, Qt::KeepAspectRatio));
     QImage image = reader.read();
     if (image.isNull()) {
-        *why = tr("la imatge no es pot llegir (%1)").arg(reader.errorString());
+        *why = QCoreApplication::translate("Orvel", "la imatge no es pot llegir (%1)").arg(reader.errorString());
         return QImage();
     }
     // Formats without a size in their header are scaled after reading.
@@ -152,7 +148,8 @@ QImage cut_from_cover(const QImage& cover, QSize root_size, const QRect& rect)
         return QImage();
     const double sx = double(cover.width()) / root_size.width(), sy = double(cover.height()) / root_size.height();
     const QRect scaled(static_cast<int>(std::lround(rect.x() * sx)), static_cast<int>(std::lround(rect.y() * sy)),
-                       static_cast<int>(std::lround(rect.width() * sx)), static_cast<int>(std::lround(rect.height() * sy)));
+                       static_cast<int>(std::lround(rect.width() * sx)),
+                       static_cast<int>(std::lround(rect.height() * sy)));
     const QRect inside = scaled.intersected(cover.rect());
     if (inside.isEmpty())
         return QImage();

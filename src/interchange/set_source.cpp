@@ -11,11 +11,6 @@ namespace orvel::obf {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Orvel", text);
-}
-
 class ZipSource : public SetSource {
 public:
     explicit ZipSource(const QString& path) : zip_(path) {}
@@ -45,24 +40,25 @@ public:
     std::optional<QByteArray> read(const QString& name, QString* why) override
     {
         if (!ZipReader::safe_entry_name(name)) {
-            *why = tr("el camí «%1» surt de la carpeta del plafó").arg(name.left(80));
+            *why = QCoreApplication::translate("Orvel", "el camí «%1» surt de la carpeta del plafó").arg(name.left(80));
             return std::nullopt;
         }
         const QFileInfo info(folder_ + QLatin1Char('/') + name);
         // Neither the file nor a folder on its way may be a link out of the folder.
         if (!info.canonicalFilePath().startsWith(QFileInfo(folder_).canonicalFilePath() + QLatin1Char('/')) ||
             info.isSymLink()) {
-            *why = tr("«%1» no és un fitxer de la carpeta del plafó").arg(name.left(80));
+            *why =
+                QCoreApplication::translate("Orvel", "«%1» no és un fitxer de la carpeta del plafó").arg(name.left(80));
             return std::nullopt;
         }
         if (!info.isFile() || info.size() > kMaxFileBytes) {
-            *why = info.isFile() ? tr("«%1» és massa gran").arg(name.left(80))
-                                 : tr("«%1» no existeix").arg(name.left(80));
+            *why = info.isFile() ? QCoreApplication::translate("Orvel", "«%1» és massa gran").arg(name.left(80))
+                                 : QCoreApplication::translate("Orvel", "«%1» no existeix").arg(name.left(80));
             return std::nullopt;
         }
         QFile file(info.filePath());
         if (!file.open(QIODevice::ReadOnly)) {
-            *why = tr("«%1» no es pot llegir").arg(name.left(80));
+            *why = QCoreApplication::translate("Orvel", "«%1» no es pot llegir").arg(name.left(80));
             return std::nullopt;
         }
         return file.readAll();
@@ -91,7 +87,7 @@ std::unique_ptr<SetSource> open_set(const QString& path, QString* first, QString
     QFile file(path);
     const QFileInfo info(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        *why = tr("no es pot llegir el fitxer «%1»").arg(path);
+        *why = QCoreApplication::translate("Orvel", "no es pot llegir el fitxer «%1»").arg(path);
         return nullptr;
     }
     const QByteArray magic = file.read(4);

@@ -9,11 +9,6 @@ namespace orvel::obf {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Orvel", text);
-}
-
 void put16(QByteArray& out, quint16 v)
 {
     const quint16 le = qToLittleEndian(v);
@@ -67,7 +62,8 @@ std::optional<QByteArray> wav_from(const QByteArray& bytes, QString* why)
             SDL_setenv("SDL_AUDIODRIVER", "dummy", 0);
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
             Mix_OpenAudioDevice(22050, AUDIO_S16SYS, 1, 1024, nullptr, 0) != 0) {
-            *why = tr("el so no es pot convertir (%1)").arg(QString::fromUtf8(SDL_GetError()));
+            *why = QCoreApplication::translate("Orvel", "el so no es pot convertir (%1)")
+                       .arg(QString::fromUtf8(SDL_GetError()));
             return std::nullopt;
         }
         opened_here = true;
@@ -76,16 +72,18 @@ std::optional<QByteArray> wav_from(const QByteArray& bytes, QString* why)
     Mix_Init(MIX_INIT_MP3 | MIX_INIT_OGG | MIX_INIT_FLAC | MIX_INIT_OPUS);
     std::optional<QByteArray> result;
     if (format != AUDIO_S16SYS) {
-        *why = tr("el so no es pot convertir (format de sortida inesperat)");
-    } else if (Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size())), 1)) {
+        *why = QCoreApplication::translate("Orvel", "el so no es pot convertir (format de sortida inesperat)");
+    } else if (Mix_Chunk* chunk =
+                   Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size())), 1)) {
         // Boards read sound files of at most 16 MB.
         if (chunk->alen > 16u * 1024 * 1024 - 44)
-            *why = tr("el so és massa llarg");
+            *why = QCoreApplication::translate("Orvel", "el so és massa llarg");
         else
             result = wav_file(chunk->abuf, chunk->alen, rate, channels);
         Mix_FreeChunk(chunk);
     } else {
-        *why = tr("el so no es pot convertir (%1)").arg(QString::fromUtf8(Mix_GetError()));
+        *why = QCoreApplication::translate("Orvel", "el so no es pot convertir (%1)")
+                   .arg(QString::fromUtf8(Mix_GetError()));
     }
     if (opened_here) {
         Mix_CloseAudio();

@@ -6,15 +6,9 @@
 #include <sys/stat.h>
 #include <zip.h>
 
-
 namespace orvel::obf {
 
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Orvel", text);
-}
 
 bool is_symbolic_link(zip* archive, zip_uint64_t index)
 {
@@ -34,12 +28,13 @@ ZipReader::ZipReader(const QString& path, ZipLimits limits) : limits_(limits)
     if (!archive_) {
         zip_error_t e;
         zip_error_init_with_code(&e, code);
-        error_ = tr("no és un arxiu zip que es pugui llegir (%1)").arg(QString::fromLocal8Bit(zip_error_strerror(&e)));
+        error_ = QCoreApplication::translate("Orvel", "no és un arxiu zip que es pugui llegir (%1)")
+                     .arg(QString::fromLocal8Bit(zip_error_strerror(&e)));
         zip_error_fini(&e);
         return;
     }
     if (zip_get_num_entries(archive_, 0) > limits_.max_entries) {
-        error_ = tr("l'arxiu té més de %1 fitxers").arg(limits_.max_entries);
+        error_ = QCoreApplication::translate("Orvel", "l'arxiu té més de %1 fitxers").arg(limits_.max_entries);
         zip_discard(archive_);
         archive_ = nullptr;
     }
@@ -81,36 +76,38 @@ std::optional<QByteArray> ZipReader::read(const QString& name, QString* why)
         return std::nullopt;
     }
     if (!safe_entry_name(name)) {
-        *why = tr("el camí «%1» surt del conjunt").arg(name.left(80));
+        *why = QCoreApplication::translate("Orvel", "el camí «%1» surt del conjunt").arg(name.left(80));
         return std::nullopt;
     }
     const QByteArray encoded = name.toUtf8();
     const zip_int64_t index = zip_name_locate(archive_, encoded.constData(), 0);
     if (index < 0) {
-        *why = tr("«%1» no és a l'arxiu").arg(name.left(80));
+        *why = QCoreApplication::translate("Orvel", "«%1» no és a l'arxiu").arg(name.left(80));
         return std::nullopt;
     }
     if (is_symbolic_link(archive_, static_cast<zip_uint64_t>(index))) {
-        *why = tr("«%1» és un enllaç simbòlic").arg(name.left(80));
+        *why = QCoreApplication::translate("Orvel", "«%1» és un enllaç simbòlic").arg(name.left(80));
         return std::nullopt;
     }
     zip_stat_t st;
     zip_stat_init(&st);
     if (zip_stat_index(archive_, static_cast<zip_uint64_t>(index), 0, &st) != 0) {
-        *why = tr("«%1» no es pot llegir").arg(name.left(80));
+        *why = QCoreApplication::translate("Orvel", "«%1» no es pot llegir").arg(name.left(80));
         return std::nullopt;
     }
     // The stated size may lie: reading stops at the limit whatever the header says.
     const qint64 limit = std::min(limits_.max_entry_bytes, limits_.max_total_bytes - total_read_);
     if ((st.valid & ZIP_STAT_SIZE) && static_cast<qint64>(st.size) > limit) {
         *why = static_cast<qint64>(st.size) > limits_.max_entry_bytes
-                   ? tr("«%1» és massa gran (%2 MB)").arg(name.left(80)).arg(st.size / (1024 * 1024))
-                   : tr("el conjunt és massa gran un cop descomprimit");
+                   ? QCoreApplication::translate("Orvel", "«%1» és massa gran (%2 MB)")
+                         .arg(name.left(80))
+                         .arg(st.size / (1024 * 1024))
+                   : QCoreApplication::translate("Orvel", "el conjunt és massa gran un cop descomprimit");
         return std::nullopt;
     }
     zip_file_t* file = zip_fopen_index(archive_, static_cast<zip_uint64_t>(index), 0);
     if (!file) {
-        *why = tr("«%1» no es pot llegir").arg(name.left(80));
+        *why = QCoreApplication::translate("Orvel", "«%1» no es pot llegir").arg(name.left(80));
         return std::nullopt;
     }
     QByteArray bytes;
@@ -133,11 +130,11 @@ std::optional<QByteArray> ZipReader::read(const QString& name, QString* why)
     zip_fclose(file);
     total_read_ += bytes.size();
     if (too_big) {
-        *why = tr("«%1» és massa gran un cop descomprimit").arg(name.left(80));
+        *why = QCoreApplication::translate("Orvel", "«%1» és massa gran un cop descomprimit").arg(name.left(80));
         return std::nullopt;
     }
     if (failed) {
-        *why = tr("«%1» està malmès").arg(name.left(80));
+        *why = QCoreApplication::translate("Orvel", "«%1» està malmès").arg(name.left(80));
         return std::nullopt;
     }
     return bytes;
@@ -161,8 +158,10 @@ QString ZipWriter::write(const QString& path) const
         return text;
     }
     for (const auto& [name, bytes] : entries_) {
-        zip_source_t* source = zip_source_buffer(archive, bytes.constData(), static_cast<zip_uint64_t>(bytes.size()), 0);
-        if (!source || zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
+        zip_source_t* source =
+            zip_source_buffer(archive, bytes.constData(), static_cast<zip_uint64_t>(bytes.size()), 0);
+        if (!source ||
+            zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
             if (source)
                 zip_source_free(source);
             const QString text = QString::fromLocal8Bit(zip_strerror(archive));

@@ -15,8 +15,8 @@ namespace orvel::obf {
 
 struct ZipLimits {
     qint64 max_entries = 20000;
-    qint64 max_entry_bytes = 32 * 1024 * 1024;    // a board with its pictures inside
-    qint64 max_total_bytes = 512 * 1024 * 1024;   // read over the whole import
+    qint64 max_entry_bytes = 32 * 1024 * 1024;   // a board with its pictures inside
+    qint64 max_total_bytes = 512 * 1024 * 1024;  // read over the whole import
 };
 
 class ZipReader {

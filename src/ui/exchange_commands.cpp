@@ -45,8 +45,8 @@ void ExchangeCommands::importar_Click()
                                                      tr("Open Board Format (*.obz *.obf *.OBZ *.OBF)"));
     if (set.isEmpty())
         return;
-    const QString folder = QFileDialog::getExistingDirectory(owner_, tr("Carpeta dels plafons importats"),
-                                                             QFileInfo(set).absolutePath());
+    const QString folder =
+        QFileDialog::getExistingDirectory(owner_, tr("Carpeta dels plafons importats"), QFileInfo(set).absolutePath());
     if (folder.isEmpty())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -57,9 +57,9 @@ void ExchangeCommands::importar_Click()
                        QStringLiteral("Orvel"), MessageIcon::Exclamation);
         return;
     }
-    messages_.show(report_text(tr("S'han importat %1 plafons a %2.").arg(result.boards.size()).arg(folder),
-                               result.report.lines()),
-                   QStringLiteral("Orvel"), result.report.empty() ? MessageIcon::Information : MessageIcon::Exclamation);
+    messages_.show(
+        report_text(tr("S'han importat %1 plafons a %2.").arg(result.boards.size()).arg(folder), result.report.lines()),
+        QStringLiteral("Orvel"), result.report.empty() ? MessageIcon::Information : MessageIcon::Exclamation);
     if (!open_board || result.boards.isEmpty())
         return;
     ask_save_changes(state_.tmpl, messages_, [this] {
@@ -72,12 +72,10 @@ void ExchangeCommands::importar_Click()
 void ExchangeCommands::exportar_Click()
 {
     // The set is made from the board as saved: an unsaved board is saved first.
-    if (state_.tmpl.modified != 0 ||
-        state_.tmpl.file_name.compare(kUnnamedTemplate, Qt::CaseInsensitive) == 0) {
+    if (state_.tmpl.modified != 0 || state_.tmpl.file_name.compare(kUnnamedTemplate, Qt::CaseInsensitive) == 0) {
         if (save)
             save();
-        if (state_.tmpl.modified != 0 ||
-            state_.tmpl.file_name.compare(kUnnamedTemplate, Qt::CaseInsensitive) == 0)
+        if (state_.tmpl.modified != 0 || state_.tmpl.file_name.compare(kUnnamedTemplate, Qt::CaseInsensitive) == 0)
             return;
     }
     const QFileInfo board(state_.tmpl.file_name);

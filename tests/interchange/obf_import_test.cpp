@@ -56,7 +56,8 @@ TEST(ObfImport, HandMadeSetBecomesBoardsThatRunAndPassTheCheck)
     testing::ensure_application();
     QTemporaryDir dir;
     const QString set = dir.filePath(QStringLiteral("comunica.obz"));
-    ASSERT_EQ(testing::write_obz(set, testing::folder_files(QStringLiteral(ORVEL_TEST_DATA "/obf/comunica"))), QString());
+    ASSERT_EQ(testing::write_obz(set, testing::folder_files(QStringLiteral(ORVEL_TEST_DATA "/obf/comunica"))),
+              QString());
     const QString out = dir.filePath(QStringLiteral("plafons"));
     const obf::ImportResult r = obf::import_set(set, out);
     ASSERT_EQ(r.boards.size(), 4) << report_of(r).toStdString();
@@ -118,7 +119,8 @@ TEST(ObfImport, HandMadeSetBecomesBoardsThatRunAndPassTheCheck)
     const Template comida = load(out + "/COMIDA.ORV");
     const Area* manzana = button(comida, "manzana");
     const Area* agua = button(comida, "agua");
-    EXPECT_EQ((std::vector<int>{manzana->Xi, manzana->Yi, manzana->Xf, manzana->Yf}), (std::vector<int>{0, 0, 320, 222}));
+    EXPECT_EQ((std::vector<int>{manzana->Xi, manzana->Yi, manzana->Xf, manzana->Yf}),
+              (std::vector<int>{0, 0, 320, 222}));
     EXPECT_EQ(agua->Xi, 320);
     EXPECT_EQ(button(comida, "volver")->Xf, 160);
     EXPECT_NE(button(comida, "volver")->parent, 1);  // the lower row is a group too
@@ -145,15 +147,17 @@ TEST(ObfImport, HandMadeSetBecomesBoardsThatRunAndPassTheCheck)
 TEST(ObfImport, BrokenOrHostileSetsImportTheGoodBoardsAndWriteNothingOutside)
 {
     testing::ensure_application();
-    const QByteArray good = testing::json(testing::grid_board(
-        "good", QJsonArray{QJsonObject{{"id", "1"}, {"label", "hello"}, {"image_id", "pic"}}}));
+    const QByteArray good = testing::json(
+        testing::grid_board("good", QJsonArray{QJsonObject{{"id", "1"}, {"label", "hello"}, {"image_id", "pic"}}}));
     const auto with_image = [](const QString& path) {
-        QJsonObject board = testing::grid_board("bad", QJsonArray{QJsonObject{{"id", "1"}, {"label", "x"}, {"image_id", "p"}}});
+        QJsonObject board =
+            testing::grid_board("bad", QJsonArray{QJsonObject{{"id", "1"}, {"label", "x"}, {"image_id", "p"}}});
         board["images"] = QJsonArray{QJsonObject{{"id", "p"}, {"path", path}, {"content_type", "image/png"}}};
         return testing::json(board);
     };
     QJsonObject good_with_picture = QJsonDocument::fromJson(good).object();
-    good_with_picture["images"] = QJsonArray{QJsonObject{{"id", "pic"}, {"path", "images/huge.png"}, {"content_type", "image/png"}}};
+    good_with_picture["images"] =
+        QJsonArray{QJsonObject{{"id", "pic"}, {"path", "images/huge.png"}, {"content_type", "image/png"}}};
     const QJsonObject boards{{"good", "good.obf"}, {"bad", "bad.obf"}};
     const QByteArray zeros(50 * 1024 * 1024, '\0');
 
@@ -163,21 +167,27 @@ TEST(ObfImport, BrokenOrHostileSetsImportTheGoodBoardsAndWriteNothingOutside)
         const char* expected;
     } cases[] = {
         {"invalid JSON", {{"bad.obf", "{\"format\": \"open-board-0.1\", \"buttons\": [}"}}, "JSON"},
-        {"unknown version", {{"bad.obf", R"({"format": "open-board-7.0", "id": "bad", "buttons": []})"}}, "open-board-7.0"},
+        {"unknown version",
+         {{"bad.obf", R"({"format": "open-board-7.0", "id": "bad", "buttons": []})"}},
+         "open-board-7.0"},
         {"path up out of the set", {{"bad.obf", with_image("../../secret.png")}}, "surt del conjunt"},
         {"absolute path", {{"bad.obf", with_image("/etc/passwd")}}, "surt del conjunt"},
         {"board path up out of the set",
          {{"manifest.json", testing::manifest("good.obf", {{"good", "good.obf"}, {"bad", "../bad.obf"}})}},
          "surt del conjunt"},
-        {"50 MB image (zip bomb)", {{"bad.obf", with_image("images/huge.png")}, {"images/huge.png", zeros}}, "massa gran"},
-        {"symbolic link entry", {{"bad.obf", with_image("images/link.png")}, {"images/link.png", "/etc/passwd"}},
+        {"50 MB image (zip bomb)",
+         {{"bad.obf", with_image("images/huge.png")}, {"images/huge.png", zeros}},
+         "massa gran"},
+        {"symbolic link entry",
+         {{"bad.obf", with_image("images/link.png")}, {"images/link.png", "/etc/passwd"}},
          "enllaç simbòlic"},
         {"links to itself and in a circle",
-         {{"bad.obf", testing::json(testing::grid_board(
-                          "bad", QJsonArray{QJsonObject{{"id", "1"}, {"label", "again"},
-                                                        {"load_board", QJsonObject{{"path", "bad.obf"}}}},
-                                            QJsonObject{{"id", "2"}, {"label", "back"},
-                                                        {"load_board", QJsonObject{{"path", "good.obf"}}}}}))}},
+         {{"bad.obf",
+           testing::json(testing::grid_board(
+               "bad",
+               QJsonArray{
+                   QJsonObject{{"id", "1"}, {"label", "again"}, {"load_board", QJsonObject{{"path", "bad.obf"}}}},
+                   QJsonObject{{"id", "2"}, {"label", "back"}, {"load_board", QJsonObject{{"path", "good.obf"}}}}}))}},
          "mateix plafó"},
     };
     for (const auto& c : cases) {
@@ -223,10 +233,11 @@ TEST(ObfImport, RefusesWhatIsNoSetAndNeverWritesThroughALinkInTheFolder)
 
     // A board file of the output folder that is a link to a file elsewhere.
     const QString set = dir.filePath("set.obz");
-    ASSERT_EQ(testing::write_obz(set, {{"manifest.json", testing::manifest("good.obf", {{"good", "good.obf"}})},
-                                       {"good.obf", testing::json(testing::grid_board(
-                                                        "good", QJsonArray{QJsonObject{{"id", "1"}, {"label", "x"}}}))}}),
-              QString());
+    ASSERT_EQ(
+        testing::write_obz(set, {{"manifest.json", testing::manifest("good.obf", {{"good", "good.obf"}})},
+                                 {"good.obf", testing::json(testing::grid_board(
+                                                  "good", QJsonArray{QJsonObject{{"id", "1"}, {"label", "x"}}}))}}),
+        QString());
     testing::write_file(dir.filePath("elsewhere.txt"), "keep me");
     QDir().mkpath(dir.filePath("out2"));
     ASSERT_TRUE(QFile::link(dir.filePath("elsewhere.txt"), dir.filePath("out2/GOOD.ORV")));

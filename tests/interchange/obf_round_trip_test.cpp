@@ -90,7 +90,8 @@ TEST(ObfRoundTrip, ExportedBoardsImportAsTheSameBoards)
     ASSERT_EQ(imported.boards, QStringList({dir.filePath("back/HOME.ORV"), dir.filePath("back/SEGON.ORV")}))
         << imported.report.lines().join('\n').toStdString();
 
-    for (const auto& [original, path] : {std::pair{&home, imported.boards[0]}, std::pair{&second, imported.boards[1]}}) {
+    for (const auto& [original, path] :
+         {std::pair{&home, imported.boards[0]}, std::pair{&second, imported.boards[1]}}) {
         SCOPED_TRACE(path.toStdString());
         const Template back = load(path);
         ASSERT_EQ(back.area_count, original->area_count);
@@ -107,7 +108,8 @@ TEST(ObfRoundTrip, ExportedBoardsImportAsTheSameBoards)
             // Captions: a symbol that is no picture keeps its name; a picture comes back
             // as a bitmap of its own; a spoken name stays; a sound comes back as the file.
             if (a.icon_file == "DIBUIXOS/GAT.BMP")
-                EXPECT_EQ(QImage(resolve_stored_name(b.icon_file, back.directory)).pixelColor(5, 5), QColor(10, 200, 30));
+                EXPECT_EQ(QImage(resolve_stored_name(b.icon_file, back.directory)).pixelColor(5, 5),
+                          QColor(10, 200, 30));
             else
                 EXPECT_EQ(b.icon_file, a.icon_file);
             if (a.sound_file.endsWith(".WAV"))

@@ -49,16 +49,19 @@ inline QJsonObject grid_board(const QString& id, const QJsonArray& buttons)
     QJsonArray row;
     for (const auto& b : buttons)
         row.append(b.toObject().value(QStringLiteral("id")));
-    return QJsonObject{{"format", "open-board-0.1"}, {"id", id}, {"locale", "en"}, {"name", id},
+    return QJsonObject{{"format", "open-board-0.1"},
+                       {"id", id},
+                       {"locale", "en"},
+                       {"name", id},
                        {"buttons", buttons},
                        {"grid", QJsonObject{{"rows", 1}, {"columns", row.size()}, {"order", QJsonArray{row}}}},
-                       {"images", QJsonArray{}}, {"sounds", QJsonArray{}}};
+                       {"images", QJsonArray{}},
+                       {"sounds", QJsonArray{}}};
 }
 
 inline QByteArray manifest(const QString& root, const QJsonObject& boards)
 {
-    return json(QJsonObject{{"format", "open-board-0.1"}, {"root", root},
-                            {"paths", QJsonObject{{"boards", boards}}}});
+    return json(QJsonObject{{"format", "open-board-0.1"}, {"root", root}, {"paths", QJsonObject{{"boards", boards}}}});
 }
 
 }  // namespace orvel::testing
