@@ -256,10 +256,11 @@ private:
         ImportLinks links;
         links.own_file = b.file;
         links.root_file = boards_.empty() ? QString() : boards_.front().file;
+        // By the path in the set, else by the board's id (boards made by hand often give
+        // only one of the two, or a path from another layout of the set).
         links.board_file = [this](const LoadBoard& l) {
-            if (!l.path.isEmpty())
-                return by_name_.value(normalized_name(l.path));
-            return by_id_.value(l.id);
+            const QString by_path = l.path.isEmpty() ? QString() : by_name_.value(normalized_name(l.path));
+            return by_path.isEmpty() && !l.id.isEmpty() ? by_id_.value(l.id) : by_path;
         };
         links.renamed_board = [this](const QString& exported) { return by_exported_.value(exported.toUpper()); };
         links.picture_file = [this, &b](const Button& button, QSize area, bool face) {
