@@ -2,11 +2,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
 #include <QSet>
+#include <cerrno>
+#include <cstring>
 #include <deque>
+#include <fcntl.h>
+#include <unistd.h>
 #include <variant>
 
 #include "editor/cover_file.h"
@@ -50,6 +55,30 @@ QString file_stem(const QString& wanted)
     while (stem.endsWith(QLatin1Char('_')))
         stem.chop(1);
     return stem.isEmpty() ? QStringLiteral("PLAFO") : stem;
+}
+
+// Pictures and sounds made from the set are written straight, without the flush to disk
+// that the boards get (an import writes thousands; importing again makes them again),
+// and never through a symbolic link. Empty on success, else the reason.
+QString write_plain_file(const QString& path, const QByteArray& bytes)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC,
+                          0666);
+    if (fd < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const QString error = QString::fromLocal8Bit(std::strerror(errno));
+            ::close(fd);
+            return error;
+        }
+        done += n;
+    }
+    return ::close(fd) == 0 ? QString() : QString::fromLocal8Bit(std::strerror(errno));
 }
 
 class Importer {
@@ -159,11 +188,11 @@ private:
                 QCoreApplication::translate("Orvel", "no s'ha escrit «%1»: és un enllaç simbòlic").arg(relative));
             return false;
         }
-        const WriteResult written = write_file_atomically(path, bytes);
-        if (!written)
-            report().add(where, QCoreApplication::translate("Orvel", "no s'ha pogut escriure «%1»: %2")
-                                    .arg(relative, written.error_text));
-        return static_cast<bool>(written);
+        const QString error = write_plain_file(path, bytes);
+        if (!error.isEmpty())
+            report().add(where,
+                         QCoreApplication::translate("Orvel", "no s'ha pogut escriure «%1»: %2").arg(relative, error));
+        return error.isEmpty();
     }
 
     std::optional<QByteArray> media_bytes(const Reference& r, const QString& what, const QString& where)
