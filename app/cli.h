@@ -12,6 +12,7 @@ int resave(const QStringList& args);   // --resave IN.ORV OUT.ORV
 int check(const QStringList& args);    // --check BOARD.ORV
 int execute(const QStringList& args);  // --execute BOARD.ORV [N ...]
 int cover(const QStringList& args);    // --cover BOARD.ORV OUT.BMP
+int scan_cost(const QStringList& args);  // --scan-cost BOARD.ORV PROFILE.USR
 
 // The application object of a headless mode that needs Qt's GUI part (fonts, pictures,
 // the clipboard), on the given platform plugin ("offscreen", "xcb").

@@ -18,6 +18,8 @@ const char* const kUsageText =
     "  orvel --check BOARD.ORV              list what would go wrong when the board runs\n"
     "  orvel --execute BOARD.ORV [N ...]    run the board's start-up actions, then areas N ...\n"
     "  orvel --cover BOARD.ORV OUT.BMP      draw the board's cover from its areas into OUT.BMP\n"
+    "  orvel --scan-cost BOARD.ORV PROFILE.USR\n"
+    "                                       presses and time to reach each area when scanning\n"
     "  orvel --help | --version\n";
 
 }  // namespace
@@ -42,6 +44,7 @@ int main(int argc, char** argv)
             {"--check", orvel::cli::check},
             {"--execute", orvel::cli::execute},
             {"--cover", orvel::cli::cover},
+            {"--scan-cost", orvel::cli::scan_cost},
         };
         for (const Entry& e : modes) {
             if (std::strcmp(mode, e.flag) != 0)

@@ -3,6 +3,7 @@
 #include "runtime/cursor_probe.h"
 #include "runtime/frame_style.h"
 #include "runtime/area_at_point.h"
+#include "runtime/reaction_recorder.h"
 #include "runtime/scan_order.h"
 #include "runtime/switch_mapping.h"
 
@@ -51,6 +52,8 @@ void RunController::start_access_method()
     state_.cursor = 0;
     state_.scan_level = 1;
     state_.run_current_area = -1;
+    if (recorder_)
+        recorder_->session_started();
     timers_.set_execution_interval(execution_interval_ms(state_.profile.Interval));
     const int m = state_.profile.modus;
     if (automatic_scanning(m)) {
@@ -150,6 +153,8 @@ void RunController::scan_step()
         return;  // the level has no member: nothing to highlight
     state_.cursor = *next;
     present_area(*next + 1);
+    if (recorder_)
+        recorder_->area_presented(*next + 1);
 }
 
 void RunController::Timer1_Timer()
@@ -197,6 +202,9 @@ void RunController::act_butons(int code, const QString& text)
     const int sw = switch_for_event(state_.profile, code, text);
     const int m = state_.profile.modus;
     const auto highlighted = static_cast<int16_t>(state_.cursor + 1);
+    const bool selects = (manual_scanning(m) && sw == 2) || (automatic_scanning(m) && sw != 0);
+    if (selects && recorder_)
+        recorder_->area_selected(state_.tmpl, state_.profile, highlighted);
     if (manual_scanning(m)) {
         if (sw == 1) {
             view_.set_pointer(PointerShape::Default);

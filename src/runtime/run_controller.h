@@ -23,11 +23,16 @@ struct RunActions {
     std::function<bool()> reading_in_progress{};
 };
 
+class ReactionRecorder;
+
 enum BoardMouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 
 class RunController {
 public:
     RunController(OrvelState& state, BoardView& view, RunTimers& timers, RunActions actions);
+
+    // Scanning steps and switch selections are told to it (the reaction record); may be null.
+    void set_reaction_recorder(ReactionRecorder* recorder) { recorder_ = recorder; }
 
     // The board is on screen (run mode); the execution tick acts only then.
     void set_board_shown(bool shown) { board_shown_ = shown; }
@@ -77,6 +82,7 @@ private:
     BoardView& view_;
     RunTimers& timers_;
     RunActions actions_;
+    ReactionRecorder* recorder_ = nullptr;
     bool board_shown_ = false;
     double last_mouse_x_ = 0;
     double last_mouse_y_ = 0;
