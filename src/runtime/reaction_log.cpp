@@ -73,23 +73,30 @@ void ReactionLog::write(const std::deque<QByteArray>& lines)
     if (folder_.isEmpty() || !QDir().mkpath(folder_))
         return;
     const QString path = folder_ + QLatin1Char('/') + QLatin1String(kReactionRecordName);
+    const QByteArray header = QByteArray(kReactionRecordHeader) + '\n';
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
+    auto open = [&] {
+        if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
+            return false;
+        if (file.size() == 0)
+            file.write(header);
+        else if (file.seek(file.size() - 1) && file.read(1) != "\n")
+            file.write("\n");  // a line cut short by a crash stays on a line of its own
+        return true;
+    };
+    if (!open())
         return;
-    if (file.size() == 0) {
-        file.write(QByteArray(kReactionRecordHeader) + '\n');
-    } else if (file.seek(file.size() - 1) && file.read(1) != "\n") {
-        file.write("\n");  // a line cut short by a crash stays on a line of its own
-    }
-    for (const QByteArray& line : lines)
+    for (const QByteArray& line : lines) {
+        if (file.size() > header.size() && file.size() + line.size() > max_bytes_) {
+            // The older half goes; the current file becomes the older one.
+            file.close();
+            const QString older = folder_ + QLatin1Char('/') + QLatin1String(kOlderReactionRecordName);
+            QFile::remove(older);
+            QFile::rename(path, older);
+            if (!open())
+                return;
+        }
         file.write(line);
-    const qint64 size = file.size();
-    file.close();
-    if (size > max_bytes_) {
-        // The older half goes; the current file becomes the older one.
-        const QString older = folder_ + QLatin1Char('/') + QLatin1String(kOlderReactionRecordName);
-        QFile::remove(older);
-        QFile::rename(path, older);
     }
 }
 
