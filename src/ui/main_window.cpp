@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -35,7 +36,10 @@
 #include "runtime/board_hooks.h"
 #include "runtime/cover_picture.h"
 #include "runtime/joystick_access.h"
+#include "runtime/reaction_log.h"
+#include "runtime/reaction_recorder.h"
 #include "runtime/run_controller.h"
+#include "runtime/step_suggestion.h"
 #include "runtime/voice/speech_recognition_engine.h"
 #include "runtime/voice/word_file.h"
 #include "runtime/voice_control.h"
@@ -47,6 +51,7 @@
 #include "ui/editor_aids.h"
 #include "ui/editor_face.h"
 #include "ui/joystick_dialog.h"
+#include "ui/step_suggestion_box.h"
 #include "ui/switch_dialog.h"
 #include "ui/voice_dialog.h"
 #include "ui/voice_engine_windows.h"
@@ -107,6 +112,11 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     actions.reading_in_progress = [this] { return reading_in_progress(*ctx_); };
     actions.joystick_step = [this] { joystick_->joystick_step([this](int key) { run_->Tauvirt_KeyDown(key); }); };
     run_ = std::make_unique<RunController>(state_, *run_face_, timers_, std::move(actions));
+    reaction_log_ = std::make_unique<ReactionLog>(state_.folders.state);
+    reaction_recorder_ = std::make_unique<ReactionRecorder>(
+        services_.clock ? *services_.clock : steady_clock_, [] { return QDateTime::currentMSecsSinceEpoch(); },
+        [this](const ReactionEntry& e) { reaction_log_->append(e); });
+    run_->set_reaction_recorder(reaction_recorder_.get());
 
     // Without a sound input there is no recognition engine: training stays off.
     if (services_.sound_input) {
@@ -560,6 +570,8 @@ void MainWindow::choose_joystick()
 void MainWindow::open_switch_dialog(int pulsador, const QString& caption)
 {
     usr dialog(state_.profile, pulsador, caption, this);
+    add_step_suggestion(dialog, suggest_step(read_reaction_record(state_.folders.state)),
+                        StepSuggestionRules{}.fewest_samples, dialog.retard(0));
     dialog.exec();
     tick_access_method(state_.profile.modus);
 }
