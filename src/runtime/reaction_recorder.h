@@ -7,7 +7,6 @@
 
 #include "model/template.h"
 #include "model/user_profile.h"
-#include "platform/clock.h"
 #include "runtime/reaction_record.h"
 
 namespace orvel {
@@ -15,18 +14,18 @@ namespace orvel {
 class ReactionRecorder {
 public:
     using Sink = std::function<void(const ReactionEntry&)>;
-    // `steady` times the reactions; `wall_ms` stamps the entries (ms since 1970).
-    ReactionRecorder(Clock& steady, std::function<int64_t()> wall_ms, Sink sink);
+    // `wall_ms` stamps the entries (ms since 1970); reactions are timed with the
+    // times run mode gives, from its own steady clock.
+    ReactionRecorder(std::function<int64_t()> wall_ms, Sink sink);
 
     // Run mode started a board: a new session, nothing highlighted yet.
     void session_started();
-    // A scanning step highlighted this area.
-    void area_presented(int area);
-    // A switch press selected this area.
-    void area_selected(const Template& t, const UserProfile& profile, int area);
+    // A step (or a press entering a row) highlighted this area at `at_ms`.
+    void area_presented(int area, int64_t at_ms);
+    // A switch press that went down at `pressed_at_ms` selected this area.
+    void area_selected(const Template& t, const UserProfile& profile, int area, int64_t pressed_at_ms);
 
 private:
-    Clock& steady_;
     std::function<int64_t()> wall_ms_;
     Sink sink_;
     int64_t session_ = 0;

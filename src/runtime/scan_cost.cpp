@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "runtime/scan_order.h"
+#include "runtime/scan_rows.h"
 
 namespace orvel {
 
@@ -18,17 +19,18 @@ bool opens_level(const Template& t, const LevelMembers& members, int16_t area)
     return t.area(area).is_group != 0 && area < static_cast<int>(members.size()) && !members[area].empty();
 }
 
-// The cost of the stop at `index` of a sequence, on top of `from`.
-AreaCost reach(const AreaCost& from, int index, const ScanCostSettings& s)
+// `steps` more moves of the frame, the last of them `wait_ms` after the sequence began,
+// then the selecting press.
+AreaCost then(const AreaCost& from, int steps, int64_t wait_ms, const ScanCostSettings& s)
 {
     AreaCost c = from;
     c.reachable = true;
-    c.steps += index + 1;
+    c.steps += steps;
     if (s.kind == ScanKind::Manual) {
-        c.presses += index + 2;  // one step press per move, then the selecting press
+        c.presses += steps + 1;  // in manual scanning every move is a press too
     } else {
         c.presses += 1;
-        c.time_ms += static_cast<int64_t>(index + 1) * s.step_ms + (index >= 1 ? s.first_step_delay_ms : 0);
+        c.time_ms += wait_ms;
     }
     return c;
 }
@@ -51,21 +53,36 @@ struct Walker {
             enter(area, static_cast<int16_t>(area - 1), c);
     }
 
+    // The cells of a row entered by a press: the first is highlighted at once and,
+    // like the first stop of a level, stays the first-step delay longer.
+    void enter_row(const ScanStop& row, const AreaCost& at_row, int16_t level)
+    {
+        int64_t wait = 0;
+        for (size_t j = 0; j < row.areas.size(); ++j) {
+            area_reached(row.areas[j], then(at_row, static_cast<int>(j), wait, settings), level);
+            wait += settings.step_ms + (j == 0 ? settings.first_step_delay_ms : 0);
+        }
+    }
+
     void enter(int16_t level, int16_t cursor, const AreaCost& base)
     {
         if (level < 0 || level >= static_cast<int>(entered.size()) || entered[static_cast<size_t>(level)])
             return;  // an area that names itself as its parent would loop
         entered[static_cast<size_t>(level)] = true;
         const std::vector<ScanStop> stops = scan_stops(t, members, level, cursor, settings);
+        const bool rows = settings.rows && !level_rows(t, level).empty();
+        // The first row, or the first member in index order, keeps the first-step delay.
+        const int16_t first_member = members[static_cast<size_t>(level)].front();
+        int64_t wait = settings.step_ms;
         for (size_t i = 0; i < stops.size(); ++i) {
             const ScanStop& stop = stops[i];
-            const AreaCost at_stop = reach(base, static_cast<int>(i), settings);
-            if (stop.areas.size() == 1) {
+            const AreaCost at_stop = then(base, static_cast<int>(i) + 1, wait, settings);
+            if (stop.areas.size() == 1)
                 area_reached(stop.areas.front(), at_stop, level);
-                continue;
-            }
-            for (size_t j = 0; j < stop.areas.size(); ++j)
-                area_reached(stop.areas[j], reach(at_stop, static_cast<int>(j), settings), level);
+            else
+                enter_row(stop, at_stop, level);
+            const bool first = rows ? i == 0 : stop.areas.front() == first_member;
+            wait += settings.step_ms + (first ? settings.first_step_delay_ms : 0);
         }
     }
 };
@@ -77,10 +94,12 @@ ScanCostSettings scan_cost_settings(const UserProfile& profile)
     ScanCostSettings s;
     s.kind = (profile.modus == 1 || profile.modus == 6) ? ScanKind::Manual : ScanKind::Automatic;
     s.step_ms = scan_step_interval_ms(profile.temps, profile.Interval);
+    s.first_step_delay_ms = std::max<int>(profile.retard_inicial, 0);
+    s.rows = profile.files != 0;
     return s;
 }
 
-LevelMembers level_members(const Template& t)
+LevelMembers members_by_level(const Template& t)
 {
     const int count = area_total(t);
     LevelMembers members(static_cast<size_t>(count) + 1);
@@ -95,11 +114,19 @@ LevelMembers level_members(const Template& t)
 std::vector<ScanStop> scan_stops(const Template& t, const LevelMembers& members, int16_t level, int16_t cursor,
                                  const ScanCostSettings& settings)
 {
-    (void)settings;  // rows are not formed yet: every member is a stop of its own
     std::vector<ScanStop> stops;
     if (level < 1 || level >= static_cast<int>(members.size()) || area_total(t) == 0)
         return stops;
     const std::vector<int16_t>& m = members[static_cast<size_t>(level)];
+    if (settings.rows) {
+        const std::vector<ScanRow> rows = level_rows(t, level);
+        if (!rows.empty()) {
+            stops.reserve(rows.size());
+            for (const ScanRow& row : rows)
+                stops.push_back(ScanStop{row.cells});
+            return stops;
+        }
+    }
     // Run mode's next step goes to the first member whose position lies after the
     // cursor's (area cursor + 1), wrapping to the first member.
     const int count = area_total(t);
@@ -115,11 +142,11 @@ std::vector<ScanStop> scan_stops(const Template& t, const LevelMembers& members,
 
 std::vector<AreaCost> scan_costs(const Template& t, const ScanCostSettings& settings)
 {
-    Walker w{t, settings, level_members(t), {}, {}};
+    Walker w{t, settings, members_by_level(t), {}, {}};
     const size_t size = static_cast<size_t>(area_total(t)) + 1;
     w.costs.assign(size, AreaCost{});
     w.entered.assign(size, false);
-    if (size > 1)
+    if (size > 1 && !w.members[1].empty())
         w.enter(1, 0, AreaCost{});
     return w.costs;
 }

@@ -24,6 +24,7 @@ struct ScanCostSettings {
 
 // The scanning the profile asks for: manual for `modus` 1 and 6, automatic otherwise
 // (a profile that does not scan is costed as automatic scanning at its step time).
+// Rows and the first-step delay follow the profile's `files` and `retard_inicial`.
 ScanCostSettings scan_cost_settings(const UserProfile& profile);
 
 // One stop of a level's scanning: a single area, or a row whose cells are scanned
@@ -35,11 +36,12 @@ struct ScanStop {
 // The members of every level, in index order: members[level] lists the areas whose
 // parent is `level`. Built once per board.
 using LevelMembers = std::vector<std::vector<int16_t>>;
-LevelMembers level_members(const Template& t);
+LevelMembers members_by_level(const Template& t);
 
-// The stops of `level` in the order scanning shows them when it continues from
-// position `cursor` (area cursor + 1): the first member after it, wrapping. Every cost
-// comes from this one sequence.
+// The stops of `level` in the order scanning shows them. Linear scanning continues from
+// position `cursor` (area cursor + 1): the first member after it, wrapping. Row
+// scanning, for a level whose members form rows, starts at the first row whatever the
+// cursor. Every cost comes from this one sequence.
 std::vector<ScanStop> scan_stops(const Template& t, const LevelMembers& members, int16_t level, int16_t cursor,
                                  const ScanCostSettings& settings);
 

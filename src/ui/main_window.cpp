@@ -110,12 +110,12 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     actions.announce = [this](const QString& text) { So_icona(*ctx_, text); };
     actions.printable_text = [](const QString& keys) { return printable_text(keys); };
     actions.reading_in_progress = [this] { return reading_in_progress(*ctx_); };
+    actions.clock = services_.clock;
     actions.joystick_step = [this] { joystick_->joystick_step([this](int key) { run_->Tauvirt_KeyDown(key); }); };
     run_ = std::make_unique<RunController>(state_, *run_face_, timers_, std::move(actions));
     reaction_log_ = std::make_unique<ReactionLog>(state_.folders.state);
-    reaction_recorder_ = std::make_unique<ReactionRecorder>(
-        services_.clock ? *services_.clock : steady_clock_, [] { return QDateTime::currentMSecsSinceEpoch(); },
-        [this](const ReactionEntry& e) { reaction_log_->append(e); });
+    reaction_recorder_ = std::make_unique<ReactionRecorder>([] { return QDateTime::currentMSecsSinceEpoch(); },
+                                                            [this](const ReactionEntry& e) { reaction_log_->append(e); });
     run_->set_reaction_recorder(reaction_recorder_.get());
 
     // Without a sound input there is no recognition engine: training stays off.
@@ -160,6 +160,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     });
     connect(&timers_.Timer2(), &QTimer::timeout, this, [this] { run_->Timer2_Timer(); });
     connect(&timers_.Timer3(), &QTimer::timeout, this, [this] { run_->Timer3_Timer(); });
+    connect(&timers_.Timer4(), &QTimer::timeout, this, [this] { run_->Timer4_Timer(); });
     run_face_->attach(*run_);
 
     EditorHooks editor_hooks = editor_->hooks();

@@ -14,7 +14,6 @@
 #include "exec/exec_context.h"
 #include "model/orvel_state.h"
 #include "model/settings.h"
-#include "platform/clock.h"
 #include "runtime/access_method_menu.h"
 #include "runtime/run_timer_set.h"
 #include "ui/run_face.h"
@@ -116,7 +115,6 @@ private:
     ProfileHooks profile_hooks_;
     std::unique_ptr<RandomSource> random_;
     // The reaction record, written in the background; run mode tells the recorder.
-    SteadyClock steady_clock_;
     std::unique_ptr<ReactionLog> reaction_log_;
     std::unique_ptr<ReactionRecorder> reaction_recorder_;
     std::unique_ptr<RunController> run_;

@@ -148,11 +148,11 @@ TEST(ReactionRecord, WriterAppendsRotatesAndReadsBackInOrder)
 // an undo.
 TEST(ReactionRecord, RecorderTimesPressesFromTheHighlightingStep)
 {
-    FakeClock clock;
     std::vector<ReactionEntry> written;
-    ReactionRecorder recorder(clock, [] { return int64_t(1700000000000); },
+    ReactionRecorder recorder([] { return int64_t(1700000000000); },
                               [&](const ReactionEntry& e) { written.push_back(e); });
     RunFixture f;
+    FakeClock& clock = f.clock;
     f.add({root_area(), rect_area(0, 0, 100, 100), rect_area(100, 0, 200, 100),
            with_keys(rect_area(200, 0, 300, 100), QStringLiteral("{|NIVELL -1}"))});
     f.state.tmpl.file_name = QStringLiteral("/b/A.ORV");
