@@ -51,6 +51,26 @@ expect_out manual "# scanning${tab}manual${tab}step_ms=1000"
 expect_out manual "4${tab}3${tab}area${tab}3${tab}5${tab}-${tab}0${tab}b"
 expect_out manual "total${tab}equal${tab}3${tab}3.67${tab}-"
 
+# Rows and a first-step delay from the profile: a 2 x 2 grid; row 0 is highlighted at
+# 1 s and keeps 0.3 s more, the first cell of a row shows at once and keeps it too.
+{
+  header "" 5
+  area 0 0 640 445 0 "" "" -1
+  area 0 0 100 100 1 "" "p" 0
+  area 100 0 200 100 1 "" "q" 0
+  area 0 100 100 200 1 "" "r" 0
+  area 100 100 200 200 1 "" "s" 0
+} | crlf >GRAELLA.ORV
+printf '[Orvel]\r\nmodus= 2\r\ntemps= 10\r\nretard_inicial= 300\r\nfiles= 1\r\n' >FILES.USR
+run rows --scan-cost GRAELLA.ORV FILES.USR
+expect_rc rows 0
+expect_out rows "# scanning${tab}automatic${tab}step_ms=1000${tab}first_step_delay_ms=300${tab}rows=on"
+expect_out rows "2${tab}1${tab}area${tab}1${tab}2${tab}1000${tab}0${tab}p"
+expect_out rows "3${tab}1${tab}area${tab}2${tab}2${tab}2300${tab}0${tab}q"
+expect_out rows "4${tab}1${tab}area${tab}2${tab}2${tab}2300${tab}0${tab}r"
+expect_out rows "5${tab}1${tab}area${tab}3${tab}2${tab}3600${tab}0${tab}s"
+expect_out rows "total${tab}equal${tab}4${tab}2.00${tab}2300.00"
+
 # The reaction record weighs the mean: area 2 chosen three times, area 5 once (and a
 # selection on another board that does not count).
 mkdir -p state/orvel
