@@ -131,6 +131,14 @@ TEST(ReactionRecord, WriterAppendsRotatesAndReadsBackInOrder)
     for (size_t i = 1; i < read.size(); ++i)
         EXPECT_EQ(read[i].reaction_ms, read[i - 1].reaction_ms + 1);
 
+    // A folder that cannot be made: the lines are dropped, nothing waits or fails.
+    {
+        ReactionLog nowhere(QStringLiteral("/proc/orvel-no-such-folder"));
+        nowhere.append(entry(1));
+        nowhere.flush();
+    }
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/proc/orvel-no-such-folder")));
+
     // A file cut short by a crash: the next line starts on a line of its own.
     write_file(folder + QStringLiteral("/reaccions.tsv"), QByteArray(kReactionRecordHeader) + "\n17000\t17");
     QFile::remove(folder + QStringLiteral("/reaccions.1.tsv"));
