@@ -5,12 +5,7 @@ set -uo pipefail
 
 bin=${ORVEL_BIN:?ORVEL_BIN must name the orvel executable}
 src=${ORVEL_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
-work=${E2E_WORK:-$(mktemp -d)}
-rm -rf "$work"
-mkdir -p "$work"
-cd "$work" || exit 1
 
-failures=0
 # shellcheck source=lib/cli_checks.sh
 . "$src/tests/e2e/lib/cli_checks.sh"
 

@@ -7,15 +7,10 @@ set -uo pipefail
 
 bin=${ORVEL_BIN:?ORVEL_BIN must name the orvel executable}
 src=${ORVEL_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
-work=${E2E_WORK:-$(mktemp -d)}
-rm -rf "$work"
-mkdir -p "$work"
-cd "$work" || exit 1
-export XDG_STATE_HOME="$work/state" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 
-failures=0
 # shellcheck source=lib/cli_checks.sh
 . "$src/tests/e2e/lib/cli_checks.sh"
+export XDG_STATE_HOME="$work/state" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 
 # Root 1; 2 "a"; group 3 holding 4 "b"; 5 "c".
 {

@@ -1,5 +1,11 @@
 # Checks of the command-line modes and boards written line by line (sourced; the
-# caller sets bin and failures=0 and runs in its work folder).
+# caller sets bin). Runs in a fresh work folder, E2E_WORK or a temporary one.
+work=${E2E_WORK:-$(mktemp -d)}
+rm -rf "$work"
+mkdir -p "$work"
+cd "$work" || exit 1
+failures=0
+
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 # run NAME ARGS...: runs orvel, keeping stdout, stderr and the exit status.
