@@ -253,6 +253,12 @@ void EditorFace::show_scan_cost(bool on)
     canvas_->board_changed();
 }
 
+void EditorFace::profile_changed()
+{
+    if (veure_cost_->isChecked())
+        show_scan_cost(true);
+}
+
 void EditorFace::show_area(int index)
 {
     const Template& t = board_;

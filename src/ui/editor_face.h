@@ -89,6 +89,8 @@ public:
     // "Cost d'escaneig" under "&Veure": each area coloured by what reaching it costs
     // under the profile's scanning, with a legend under the canvas.
     void show_scan_cost(bool on);
+    // The person's profile changed: the colours, when shown, are counted again.
+    void profile_changed();
     ScanCostLegend* scan_cost_legend() const { return cost_legend_; }
 
     // "So actiu" (`Check1(0)`): shows the board's `sound_active`; a click stores it

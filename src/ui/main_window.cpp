@@ -403,6 +403,8 @@ void MainWindow::tick_access_method(int16_t modus)
     const int item = access_method_item(modus);
     for (int i = 0; i < kAccessMethodItems; ++i)
         Tipus_exploracio_[static_cast<size_t>(i)]->setChecked(i == item);
+    // Every change of the profile ends here: the editor's scan-cost colours follow it.
+    editor_->profile_changed();
 }
 
 // ---- Run mode ----

@@ -6,12 +6,16 @@
 #include <QImage>
 #include <QLabel>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/exec_harness.h"
 #include "support/fake_board.h"
+#include "support/test_files.h"
 #include "support/recording_messages.h"
 #include "ui/area_canvas.h"
 #include "ui/editor_face.h"
+#include "ui/main_window.h"
 #include "ui/scan_cost_legend.h"
 
 namespace orvel {
@@ -87,6 +91,29 @@ TEST(ScanCostOverlay, TintsAreasFromGreenToRedWithALegend)
     EXPECT_GT(qRed(added), qGreen(added)) << std::hex << added;
     EXPECT_LT(qRed(f.at(150, 50)), qRed(added));
     EXPECT_EQ(legend->dearest()->text(), QStringLiteral("8 pulsacions"));
+}
+
+// In the program, a profile loaded while the colours show counts them again.
+TEST(ScanCostOverlay, FollowsTheProfileLoaded)
+{
+    ensure_application();
+    QTemporaryDir dir;
+    use_private_user_folders(QDir(dir.path()));
+    ExecHarness h;
+    MainWindow w(h.services);
+    w.Form_Load({});
+    for (const Area& a : {root_area(), rect_area(0, 0, 100, 100), rect_area(100, 0, 200, 100)})
+        add_area(w.state().tmpl, a);
+    auto* face = w.findChild<EditorFace*>();
+    ASSERT_TRUE(face);
+    face->show_board(QImage());
+    face->findChild<QAction*>(QStringLiteral("veure_cost"))->trigger();
+    EXPECT_TRUE(face->scan_cost_legend()->title()->text().contains(QStringLiteral("automàtic")));
+    const QString manual = dir.filePath(QStringLiteral("MANUAL.USR"));
+    write_file(manual, "[Orvel]\r\nmodus= 1\r\n");
+    w.carregar_usuari(manual);
+    EXPECT_TRUE(face->scan_cost_legend()->title()->text().contains(QStringLiteral("manual")));
+    EXPECT_EQ(face->scan_cost_legend()->dearest()->text(), QStringLiteral("3 pulsacions"));
 }
 
 }  // namespace
