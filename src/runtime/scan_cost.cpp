@@ -42,7 +42,9 @@ struct Walker {
     std::vector<AreaCost> costs;
     std::vector<bool> entered;
 
-    void area_reached(int16_t area, const AreaCost& cost, int16_t level)
+    // `delayed`: the area stayed highlighted the first-step delay longer, and run mode
+    // keeps that step time when scanning resumes inside it.
+    void area_reached(int16_t area, const AreaCost& cost, int16_t level, bool delayed)
     {
         AreaCost& c = costs[static_cast<size_t>(area)];
         if (c.reachable)
@@ -50,7 +52,8 @@ struct Walker {
         c = cost;
         c.level = level;
         if (opens_level(t, members, area))
-            enter(area, static_cast<int16_t>(area - 1), c);
+            enter(area, static_cast<int16_t>(area - 1), c,
+                  settings.step_ms + (delayed ? settings.first_step_delay_ms : 0));
     }
 
     // The cells of a row entered by a press: the first is highlighted at once and,
@@ -59,12 +62,13 @@ struct Walker {
     {
         int64_t wait = 0;
         for (size_t j = 0; j < row.areas.size(); ++j) {
-            area_reached(row.areas[j], then(at_row, static_cast<int>(j), wait, settings), level);
+            area_reached(row.areas[j], then(at_row, static_cast<int>(j), wait, settings), level, j == 0);
             wait += settings.step_ms + (j == 0 ? settings.first_step_delay_ms : 0);
         }
     }
 
-    void enter(int16_t level, int16_t cursor, const AreaCost& base)
+    // The level's first stop is highlighted `first_wait` after it was entered.
+    void enter(int16_t level, int16_t cursor, const AreaCost& base, int64_t first_wait)
     {
         if (level < 0 || level >= static_cast<int>(entered.size()) || entered[static_cast<size_t>(level)])
             return;  // an area that names itself as its parent would loop
@@ -73,15 +77,15 @@ struct Walker {
         const bool rows = settings.rows && !level_rows(t, level).empty();
         // The first row, or the first member in index order, keeps the first-step delay.
         const int16_t first_member = members[static_cast<size_t>(level)].front();
-        int64_t wait = settings.step_ms;
+        int64_t wait = first_wait;
         for (size_t i = 0; i < stops.size(); ++i) {
             const ScanStop& stop = stops[i];
             const AreaCost at_stop = then(base, static_cast<int>(i) + 1, wait, settings);
+            const bool first = rows ? i == 0 : stop.areas.front() == first_member;
             if (stop.areas.size() == 1)
-                area_reached(stop.areas.front(), at_stop, level);
+                area_reached(stop.areas.front(), at_stop, level, first);
             else
                 enter_row(stop, at_stop, level);
-            const bool first = rows ? i == 0 : stop.areas.front() == first_member;
             wait += settings.step_ms + (first ? settings.first_step_delay_ms : 0);
         }
     }
@@ -147,7 +151,7 @@ std::vector<AreaCost> scan_costs(const Template& t, const ScanCostSettings& sett
     w.costs.assign(size, AreaCost{});
     w.entered.assign(size, false);
     if (size > 1 && !w.members[1].empty())
-        w.enter(1, 0, AreaCost{});
+        w.enter(1, 0, AreaCost{}, settings.step_ms);
     return w.costs;
 }
 

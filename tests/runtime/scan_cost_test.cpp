@@ -32,6 +32,16 @@ ScanCostSettings settings(ScanKind kind, int step_ms, int delay_ms = 0, bool row
     return s;
 }
 
+// Group 2 first (so it keeps the first-step delay), holding 4 and 5; then 3.
+void group_first(Template& t)
+{
+    Area group = rect_area(0, 0, 200, 100);
+    group.is_group = -1;
+    for (const Area& a : {root_area(), group, rect_area(200, 0, 300, 100), rect_area(0, 0, 100, 100, 2),
+                          rect_area(100, 0, 200, 100, 2)})
+        add_area(t, a);
+}
+
 // Two rows: 2, group 3, 4 over 5, 6. Group 3 holds a 2 x 2 grid: 7, 8 over 9, 10.
 void rows_with_a_group(Template& t)
 {
@@ -222,8 +232,8 @@ TEST(ScanCost, StepsPressesAndTimeAgreeWithRunMode)
         void (*board)(Template&);
         int modus;
         bool rows;
-    } cases[] = {{grouped_board, 1, false}, {grouped_board, 2, false}, {rows_with_a_group, 1, true},
-                 {rows_with_a_group, 2, true}};
+    } cases[] = {{grouped_board, 1, false},    {grouped_board, 2, false},    {group_first, 2, false},
+                 {rows_with_a_group, 1, true}, {rows_with_a_group, 2, true}};
     for (const auto& k : cases) {
         Template shape;
         k.board(shape);
