@@ -350,21 +350,25 @@ void RunController::act_butons(int code, const QString& text)
 {
     const int sw = switch_for_event(state_.profile, code, text);
     const int id = press_id_;
-    // A reaction counts from the press going down, not from its acceptance.
-    pressed_at_ = clock_->now_ms();
     press_id_ = -1;
     if (sw == 0)
         return;
+    // A reaction counts from the press going down, not from its acceptance.
+    const int64_t down = clock_->now_ms();
     // Presses of keys and buttons are filtered; voice orders and pointer moves are not.
     if (filtering() && code != kActionMouseMove && id != -1) {
         if (id == kRepeatedPress)
             return;  // a held key counts once, however long it repeats
         filter_.set_times(state_.profile.acceptacio, state_.profile.post_acceptacio);
-        filter_.press(id, [this, sw] { switch_acts(sw); });
+        filter_.press(id, [this, sw, down] {
+            pressed_at_ = down;
+            switch_acts(sw);
+        });
         if (filter_.waiting())
             timers_.set_fine_tick_running(true);
         return;
     }
+    pressed_at_ = down;
     switch_acts(sw);
 }
 

@@ -191,14 +191,31 @@ TEST(ReactionRecord, RecorderTimesPressesFromTheHighlightingStep)
     EXPECT_EQ(written[1].reaction_ms, 500);
     EXPECT_TRUE(written[1].undo);
 
+    // A press that must be held 300 ms counts from going down, not from its acceptance.
+    f.state.profile.acceptacio = 300;
+    f.state.cursor = 0;
+    clock.now = 20000;
+    f.run.Timer3_Timer();  // area 2
+    clock.now = 20400;
+    f.run.Tauvirt_SwitchDown(65, false);
+    f.run.act_butons(kActionSpace, QString());
+    clock.now = 20750;
+    f.run.Timer4_Timer();
+    ASSERT_EQ(written.size(), 3u);
+    EXPECT_EQ(written[2].area, 2);
+    EXPECT_EQ(written[2].reaction_ms, 400);
+    f.run.Tauvirt_SwitchUp(65);
+    f.run.Timer1_Timer();
+    f.state.profile.acceptacio = 0;
+
     // A new run: the back area selected first undoes nothing.
     f.run.start_access_method();
     f.state.cursor = 2;
     f.run.Timer3_Timer();
     f.run.act_butons(kActionSpace, QString());
-    ASSERT_EQ(written.size(), 3u);
-    EXPECT_FALSE(written[2].undo);
-    EXPECT_EQ(written[2].reaction_ms, 0);
+    ASSERT_EQ(written.size(), 4u);
+    EXPECT_FALSE(written[3].undo);
+    EXPECT_EQ(written[3].reaction_ms, 0);
 }
 
 // Worked by hand: 20 reactions 400..1350 ms (50 apart): the 90th percentile is the 18th,
