@@ -31,7 +31,7 @@ StepSuggestionBox::StepSuggestionBox(const std::optional<StepSuggestion>& sugges
         return;
     }
     const QString seconds = QLocale().toString(suggestion->temps / 10.0, 'f', 1);
-    text_->setText(tr("Temps suggerit: %1 s (%2 dècimes), a partir de %3 pulsacions vostres.")
+    text_->setText(tr("Temps de presentació suggerit: %1 s (%2 dècimes), a partir de %3 pulsacions vostres.")
                        .arg(seconds)
                        .arg(suggestion->temps)
                        .arg(suggestion->samples));
