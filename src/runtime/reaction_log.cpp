@@ -78,8 +78,11 @@ void ReactionLog::write(const std::deque<QByteArray>& lines)
     auto open = [&] {
         if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
             return false;
-        if (file.size() == 0)
+        if (file.size() == 0) {
+            // How a person presses is theirs alone: the record is readable by them only.
+            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
             file.write(header);
+        }
         else if (file.seek(file.size() - 1) && file.read(1) != "\n")
             file.write("\n");  // a line cut short by a crash stays on a line of its own
         return true;
