@@ -160,7 +160,11 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     });
     connect(&timers_.Timer2(), &QTimer::timeout, this, [this] { run_->Timer2_Timer(); });
     connect(&timers_.Timer3(), &QTimer::timeout, this, [this] { run_->Timer3_Timer(); });
-    connect(&timers_.Timer4(), &QTimer::timeout, this, [this] { run_->Timer4_Timer(); });
+    // A press still held when an execution begins counts after it, not inside it.
+    connect(&timers_.Timer4(), &QTimer::timeout, this, [this] {
+        if (!executing_)
+            run_->Timer4_Timer();
+    });
     run_face_->attach(*run_);
 
     EditorHooks editor_hooks = editor_->hooks();

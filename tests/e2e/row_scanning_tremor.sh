@@ -61,12 +61,11 @@ wait_red() {
 wait_row() { wait_red "row $1" "$(row_point "$1")"; }
 wait_cell() { wait_red "cell $1,$2" "$(cell_point "$1" "$2")" "$(row_point "$1"),!"; }
 
-# hold MS: the switch held down for MS milliseconds.
+# hold SECONDS: the switch held down that long. One xdotool call, so that a
+# loaded machine starting a second program does not lengthen the hold.
 hold() {
     wait_board_focus || fail "no focus before a press ($CASE)"
-    xdotool keydown space
-    sleep "$(python3 -c "print($1 / 1000)")"
-    xdotool keyup space
+    xdotool keydown space sleep "$1" keyup space
 }
 
 run_case() {
@@ -80,7 +79,7 @@ run_case() {
 
     # A too-short tap on the first row does not enter it: the frame goes on to row 2.
     wait_row 0
-    hold 150
+    hold 0.15
     wait_row 1
     [ ! -s "$out" ] || fail "a short tap selected something ($CASE)"
 
@@ -90,12 +89,12 @@ run_case() {
         set -- $target
         row=$1 cell=$2 letter=$3
         wait_row "$row"
-        hold 90                 # a tremor tap on the row: ignored
-        hold 450                # the intended press enters the row
-        hold 100                # a bounce right after it: within the post-acceptance time
+        hold 0.09               # a tremor tap on the row: ignored
+        hold 0.45               # the intended press enters the row
+        hold 0.1                # a bounce right after it: within the post-acceptance time
         wait_cell "$row" "$cell"
-        hold 450
-        hold 80
+        hold 0.45
+        hold 0.08
         typed+="$letter"
         wait_typed "$out" "$typed"
     done
