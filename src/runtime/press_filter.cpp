@@ -50,6 +50,13 @@ bool PressFilter::waiting() const
     return std::any_of(held_.begin(), held_.end(), [](const auto& entry) { return bool(entry.second.act); });
 }
 
+bool PressFilter::holding(int longest_ms) const
+{
+    const int64_t now = clock_.now_ms();
+    return std::any_of(held_.begin(), held_.end(),
+                       [&](const auto& entry) { return now - entry.second.since < longest_ms; });
+}
+
 void PressFilter::count(Held& h)
 {
     last_counted_ = clock_.now_ms();

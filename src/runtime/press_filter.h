@@ -28,6 +28,9 @@ public:
     void tick();
     // Some press is held and not yet counted (the caller keeps ticking).
     bool waiting() const;
+    // Some switch is down, counted or not, and has been for less than `longest_ms`
+    // (a longer one is taken as stuck or as a release that never came here).
+    bool holding(int longest_ms) const;
     // Forgets every held press (the board lost the focus: releases never come).
     void clear() { held_.clear(); }
 

@@ -14,6 +14,8 @@ namespace orvel {
 namespace {
 constexpr int kFocusKeeperMs = 100;
 constexpr int kRepeatedPress = -2;  // press_id_ of the keyboard's auto-repeat
+// How long a switch counted while held may hold back its selection's execution.
+constexpr int kLongestSwitchHoldMs = 5000;
 
 bool manual_scanning(int modus) { return modus == 1 || modus == 6; }
 bool automatic_scanning(int modus) { return modus == 2 || modus == 5; }
@@ -289,6 +291,12 @@ void RunController::reset_scan_progress()
 
 void RunController::Timer1_Timer()
 {
+    // A press counted while the switch is still down waits for its release: keys
+    // typed into the target meanwhile would meet the switch's own key repeats.
+    if (board_shown_ && state_.run_current_area != -1 && filtering() && filter_.holding(kLongestSwitchHoldMs)) {
+        view_.set_pointer(PointerShape::Default);
+        return;
+    }
     if (board_shown_ && state_.run_current_area != -1) {
         const bool stepping = timers_.step_running();
         timers_.set_step_running(false);

@@ -84,19 +84,21 @@ run_case() {
     [ ! -s "$out" ] || fail "a short tap selected something ($CASE)"
 
     # "hola": h is row 1 cell 2, o row 2 cell 4, l row 2 cell 1, a row 0 cell 0.
-    local typed="" target row cell letter
-    for target in "1 2 h" "2 4 o" "2 1 l" "0 0 a"; do
+    # The intended presses of "o" are held 1.2 s, past the keyboard's auto-repeat
+    # delay: each still counts once.
+    local typed="" target row cell letter held
+    for target in "1 2 h 0.45" "2 4 o 1.2" "2 1 l 0.45" "0 0 a 0.45"; do
         set -- $target
-        row=$1 cell=$2 letter=$3
+        row=$1 cell=$2 letter=$3 held=$4
         wait_row "$row"
         hold 0.09               # a tremor tap on the row: ignored
-        hold 0.45               # the intended press enters the row
+        hold "$held"            # the intended press enters the row
         hold 0.1                # a bounce right after it: within the post-acceptance time
         wait_cell "$row" "$cell"
-        hold 0.45
-        hold 0.08
+        hold "$held"
         typed+="$letter"
         wait_typed "$out" "$typed"
+        hold 0.08               # a tremor tap once the board has the focus back: ignored
     done
     import -window root "$E2E_WORK/screen-$CASE.png"
     # Nothing more arrives: the extra taps selected nothing.

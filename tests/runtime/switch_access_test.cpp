@@ -127,8 +127,23 @@ TEST(SwitchAccess, ScanningCountsOnlyAcceptedPresses)
     EXPECT_EQ(m.highlighted(), 2);
     m.hold_key(150, QChar(13), 36);
     EXPECT_TRUE(m.executed.empty());
-    m.hold_key(600, QChar(13), 36);
+    // Counted while held, it runs once the switch is let go: the target must not
+    // get the switch's own key repeats.
+    m.run.Tauvirt_SwitchDown(36, false);
+    m.run.Tauvirt_KeyPress(QChar(13));
+    m.wait_ms(400);
+    EXPECT_EQ(m.state.run_current_area, 2);
+    m.run.Timer1_Timer();
+    EXPECT_TRUE(m.executed.empty());
+    m.run.Tauvirt_SwitchUp(36);
+    m.run.Timer1_Timer();
     EXPECT_EQ(m.executed, std::vector<int>{2});
+    // A switch down for longer than 5 s is taken as stuck: the selection runs.
+    m.run.Tauvirt_SwitchDown(36, false);
+    m.run.Tauvirt_KeyPress(QChar(13));
+    m.wait_ms(5000);
+    m.run.Timer1_Timer();
+    EXPECT_EQ(m.executed, (std::vector<int>{2, 2}));
 
     // Post-acceptance alone: the extra taps of a tremor after a step are dropped.
     Line p(1, kActionSpace, kActionEnter);
