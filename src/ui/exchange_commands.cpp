@@ -37,16 +37,24 @@ ExchangeCommands::ExchangeCommands(QMenu* menu, OrvelState& state, MessageBoxes&
     QAction* export_ = menu->addAction(tr("Exportar..."));
     export_->setObjectName(QStringLiteral("exportar"));
     connect(export_, &QAction::triggered, this, &ExchangeCommands::exportar_Click);
+    choose_set = [this] {
+        return QFileDialog::getOpenFileName(owner_, tr("Importar un conjunt de plafons"), QString(),
+                                            tr("Open Board Format (*.obz *.obf *.OBZ *.OBF)"));
+    };
+    choose_folder = [this](const QString& near) {
+        return QFileDialog::getExistingDirectory(owner_, tr("Carpeta dels plafons importats"), near);
+    };
+    choose_export_file = [this](const QString& proposed) {
+        return QFileDialog::getSaveFileName(owner_, tr("Exportar el plafó"), proposed, tr("Open Board Format (*.obz)"));
+    };
 }
 
 void ExchangeCommands::importar_Click()
 {
-    const QString set = QFileDialog::getOpenFileName(owner_, tr("Importar un conjunt de plafons"), QString(),
-                                                     tr("Open Board Format (*.obz *.obf *.OBZ *.OBF)"));
+    const QString set = choose_set();
     if (set.isEmpty())
         return;
-    const QString folder =
-        QFileDialog::getExistingDirectory(owner_, tr("Carpeta dels plafons importats"), QFileInfo(set).absolutePath());
+    const QString folder = choose_folder(QFileInfo(set).absolutePath());
     if (folder.isEmpty())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -79,10 +87,8 @@ void ExchangeCommands::exportar_Click()
             return;
     }
     const QFileInfo board(state_.tmpl.file_name);
-    QString out = QFileDialog::getSaveFileName(owner_, tr("Exportar el plafó"),
-                                               board.absolutePath() + QLatin1Char('/') + board.completeBaseName() +
-                                                   QStringLiteral(".obz"),
-                                               tr("Open Board Format (*.obz)"));
+    QString out =
+        choose_export_file(board.absolutePath() + QLatin1Char('/') + board.completeBaseName() + QStringLiteral(".obz"));
     if (out.isEmpty())
         return;
     if (!out.endsWith(QLatin1String(".obz"), Qt::CaseInsensitive))

@@ -23,6 +23,12 @@ public:
     std::function<void()> save;                            // "&Desar ..."
     std::function<void(const QString& board)> open_board;  // opens an imported board
 
+    // Where the paths come from: the file dialogs, unless replaced (by tests, which
+    // drive the import and export without a person at the dialogs).
+    std::function<QString()> choose_set;
+    std::function<QString(const QString& near)> choose_folder;
+    std::function<QString(const QString& proposed)> choose_export_file;
+
     void importar_Click();
     void exportar_Click();
 

@@ -2,7 +2,6 @@
 // exported from the open board and imported again opens as the same board, and the
 // report of what was not carried over is shown.
 #include <QAction>
-#include <QFileDialog>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -11,26 +10,11 @@
 #include "support/fake_board.h"
 #include "support/test_files.h"
 #include "support/window_driving.h"
+#include "ui/exchange_commands.h"
 #include "ui/main_window.h"
 
 namespace orvel {
 namespace {
-
-// Answers the next file dialog with path; then, when given, the folder dialog after it.
-void choose_in_next_file_dialog(const QString& path, const QString& then_folder = {})
-{
-    testing::answer_next_dialog<QFileDialog>([path, then_folder](QFileDialog& files) {
-        files.selectFile(path);
-        if (!then_folder.isEmpty())
-            QObject::connect(&files, &QDialog::finished, [then_folder] {
-                testing::answer_next_dialog<QFileDialog>([then_folder](QFileDialog& folders) {
-                    folders.selectFile(then_folder);
-                    QMetaObject::invokeMethod(&folders, "done", Qt::QueuedConnection, Q_ARG(int, QDialog::Accepted));
-                });
-            });
-        QMetaObject::invokeMethod(&files, "accept", Qt::QueuedConnection);
-    });
-}
 
 TEST(ExchangeCommands, ExportThenImportThroughTheMenuOpensTheSameBoard)
 {
@@ -49,14 +33,22 @@ TEST(ExchangeCommands, ExportThenImportThroughTheMenuOpensTheSameBoard)
     const auto trigger = [&w](const char* name) { w.findChild<QAction*>(QLatin1String(name))->trigger(); };
     ASSERT_EQ(load_template(w.state().tmpl, board, h.messages), LoadOutcome::Read);
 
-    choose_in_next_file_dialog(dir.filePath("menu.obz"));
+    auto* exchange = w.findChild<ExchangeCommands*>();
+    ASSERT_NE(exchange, nullptr);
+    QString proposed;
+    exchange->choose_export_file = [&](const QString& near) {
+        proposed = near;
+        return dir.filePath("menu");  // without its extension: ".obz" is added
+    };
     trigger("exportar");
+    EXPECT_EQ(proposed, dir.filePath("MENU.obz"));
     ASSERT_TRUE(QFileInfo::exists(dir.filePath("menu.obz")));
     ASSERT_FALSE(h.messages.texts.isEmpty());
     EXPECT_TRUE(h.messages.texts.last().contains("EXECUTA")) << h.messages.texts.last().toStdString();
 
     QDir().mkpath(dir.filePath("back"));
-    choose_in_next_file_dialog(dir.filePath("menu.obz"), dir.filePath("back"));
+    exchange->choose_set = [&] { return dir.filePath("menu.obz"); };
+    exchange->choose_folder = [&](const QString&) { return dir.filePath("back"); };
     trigger("importar");
     ASSERT_TRUE(testing::wait_until([&] { return w.state().tmpl.file_name == dir.filePath("back/MENU.ORV"); }))
         << w.state().tmpl.file_name.toStdString();
