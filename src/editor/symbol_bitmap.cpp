@@ -1,0 +1,103 @@
+#include "editor/symbol_bitmap.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "model/template_file.h"
+
+namespace orvel {
+
+namespace {
+constexpr int kMaxStem = 40;
+// Areas are at most the screen's size; a larger request is a fault, not a picture.
+constexpr int kMaxSide = 8192;
+}  // namespace
+
+QImage render_symbol(const QString& svg_path, QSize size)
+{
+    if (size.isEmpty() || size.width() > kMaxSide || size.height() > kMaxSide)
+        return QImage();
+    QSvgRenderer renderer(svg_path);
+    if (!renderer.isValid())
+        return QImage();
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QSizeF drawn = renderer.viewBoxF().size();
+    if (drawn.isEmpty())
+        drawn = renderer.defaultSize();
+    drawn.scale(QSizeF(size), Qt::KeepAspectRatio);
+    const QRectF target((size.width() - drawn.width()) / 2, (size.height() - drawn.height()) / 2, drawn.width(),
+                        drawn.height());
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, target);
+    return image;
+}
+
+QString symbol_file_stem(const QString& word)
+{
+    const QString decomposed = word.normalized(QString::NormalizationForm_KD);
+    QString stem;
+    for (const QChar c : decomposed) {
+        if (c.category() == QChar::Mark_NonSpacing || c == QChar(0x00B7))
+            continue;
+        if (c.unicode() < 128 && c.isLetterOrNumber())
+            stem += c.toLower();
+        else if (!stem.isEmpty() && !stem.endsWith(QLatin1Char('_')))
+            stem += QLatin1Char('_');
+    }
+    stem = stem.left(kMaxStem);
+    while (stem.endsWith(QLatin1Char('_')))
+        stem.chop(1);
+    return stem.isEmpty() ? QStringLiteral("simbol") : stem;
+}
+
+SymbolBitmap write_symbol_bitmap(const QString& svg_path, const QString& word, QSize size, const QString& folder)
+{
+    SymbolBitmap result;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        result.problem = QCoreApplication::translate("Orvel", "Deseu el tauler abans de posar-hi símbols: "
+                                                              "el símbol es desa a la carpeta del tauler.");
+        return result;
+    }
+    const QImage image = render_symbol(svg_path, size);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    // A 32-bit picture without alpha is written as a 24-bit bitmap.
+    if (image.isNull() || !QImageWriter(&buffer, "bmp").write(image)) {
+        result.problem = QCoreApplication::translate("Orvel", "No es pot dibuixar el símbol %1.").arg(svg_path);
+        return result;
+    }
+    const QString stem = folder + QLatin1Char('/') + symbol_file_stem(word);
+    for (int n = 1; n < 10000; ++n) {
+        const QString path = stem + (n == 1 ? QString() : QStringLiteral("-%1").arg(n)) + QStringLiteral(".bmp");
+        const QFileInfo info(path);
+        if (info.exists() || info.isSymLink()) {
+            QFile existing(path);
+            if (info.isFile() && info.size() == bytes.size() && existing.open(QIODevice::ReadOnly) &&
+                existing.readAll() == bytes) {
+                result.path = path;
+                return result;
+            }
+            continue;
+        }
+        const WriteResult written = write_file_atomically(path, bytes);
+        if (!written) {
+            result.problem = QCoreApplication::translate("Orvel", "No es pot escriure %1: %2").arg(path, written.error_text);
+            return result;
+        }
+        result.path = path;
+        return result;
+    }
+    result.problem = QCoreApplication::translate("Orvel", "No es pot escriure %1.bmp: hi ha massa fitxers amb aquest nom.")
+                         .arg(stem);
+    return result;
+}
+
+}  // namespace orvel

@@ -1,0 +1,30 @@
+#pragma once
+// A library symbol turned into a picture of the board: rendered from its SVG at the
+// area's size on white and written into the board's folder as a 24-bit bitmap named
+// after its word, so the board stays readable by every program that reads boards.
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace orvel {
+
+// The symbol drawn as large as it fits in `size`, centred, on white (32-bit, no
+// alpha). Null when the file is not a picture QtSvg can draw or the size is empty.
+QImage render_symbol(const QString& svg_path, QSize size);
+
+// The file name (without extension) a word gives: letters and digits without accents,
+// lower case, other runs of characters one "_", at most 40 characters; "simbol" when
+// nothing is left.
+QString symbol_file_stem(const QString& word);
+
+struct SymbolBitmap {
+    QString path;     // the file written, or the same picture found already there
+    QString problem;  // for the person, when nothing could be written
+};
+
+// Writes the symbol as "STEM.bmp" in `folder`. A file of that name holding another
+// picture is never replaced: the next free "STEM-N.bmp" is used; one holding this very
+// picture is used as it is.
+SymbolBitmap write_symbol_bitmap(const QString& svg_path, const QString& word, QSize size, const QString& folder);
+
+}  // namespace orvel
