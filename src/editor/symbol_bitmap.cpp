@@ -8,6 +8,9 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "editor/cover_layout.h"
+#include "exec/executor.h"
+#include "model/file_names.h"
 #include "model/template_file.h"
 
 namespace orvel {
@@ -17,6 +20,25 @@ constexpr int kMaxStem = 40;
 // Areas are at most the screen's size; a larger request is a fault, not a picture.
 constexpr int kMaxSide = 8192;
 }  // namespace
+
+QSize symbol_size_for_area(const Template& t, int n)
+{
+    constexpr QSize fallback(200, 200);
+    if (n < 1 || n > t.area_count || t.area_count < 1)
+        return fallback;
+    const QSize size = picture_rect(t.area(n), t.area(1)).size();
+    return size.isEmpty() || size.width() > kMaxSide || size.height() > kMaxSide ? fallback : size;
+}
+
+QString symbol_query_for_area(const Area& a)
+{
+    const QString text = printable_text(a.keys).trimmed();
+    if (!text.isEmpty() || a.icon_file.isEmpty())
+        return text;
+    const QString name = file_name_part(a.icon_file);
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
 
 QImage render_symbol(const QString& svg_path, QSize size)
 {

@@ -6,7 +6,17 @@
 #include <QSize>
 #include <QString>
 
+#include "model/template.h"
+
 namespace orvel {
+
+// The size a symbol is drawn at for area n: the rectangle the cover stretches its
+// picture over, so the cover shows it without scaling. Without such an area (none
+// chosen, or an empty one), a square of 200.
+QSize symbol_size_for_area(const Template& t, int n);
+// What the picker searches first for an area: the printable part of its key text, or
+// else the name of its picture without folder and extension.
+QString symbol_query_for_area(const Area& a);
 
 // The symbol drawn as large as it fits in `size`, centred, on white (32-bit, no
 // alpha). Null when the file is not a picture QtSvg can draw or the size is empty.

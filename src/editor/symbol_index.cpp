@@ -48,6 +48,12 @@ bool covers(const QString& text, const QStringList& words)
 
 }  // namespace
 
+QString symbol_library_attribution()
+{
+    return QCoreApplication::translate("Orvel", "Símbols d'OpenMoji (openmoji.org), llicència CC BY-SA 4.0. "
+                                                "Paraules de cerca del CLDR d'Unicode.");
+}
+
 QString normalised_search_text(const QString& text)
 {
     const QString decomposed = text.normalized(QString::NormalizationForm_KD);

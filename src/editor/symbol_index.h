@@ -29,6 +29,9 @@ struct SymbolMatch {
     int tier = 0;     // 0 a whole name, 1 a whole word, 2 whole words inside, 3 beginnings, 4 no search
 };
 
+// The credit the library's licence asks for, shown wherever its pictures are offered.
+QString symbol_library_attribution();
+
 // Lower case, accents and marks removed, anything but letters and digits a space;
 // the Catalan middle dot joins ("col·legi" is "collegi").
 QString normalised_search_text(const QString& text);
