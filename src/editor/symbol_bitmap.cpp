@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QImageWriter>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -19,6 +20,8 @@ namespace {
 constexpr int kMaxStem = 40;
 // Areas are at most the screen's size; a larger request is a fault, not a picture.
 constexpr int kMaxSide = 8192;
+// Captions under large symbols stay the size of a word on a card, not of a title.
+constexpr int kLargestCaptionPixels = 28;
 }  // namespace
 
 QSize symbol_size_for_area(const Template& t, int n)
@@ -40,7 +43,12 @@ QString symbol_query_for_area(const Area& a)
     return dot < 0 ? name : name.left(dot);
 }
 
-QImage render_symbol(const QString& svg_path, QSize size)
+QString symbol_caption_for_area(const Area& a)
+{
+    return printable_text(a.keys).simplified();
+}
+
+QImage render_symbol(const QString& svg_path, QSize size, const QString& caption)
 {
     if (size.isEmpty() || size.width() > kMaxSide || size.height() > kMaxSide)
         return QImage();
@@ -49,15 +57,36 @@ QImage render_symbol(const QString& svg_path, QSize size)
         return QImage();
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QRectF room(QPointF(0, 0), QSizeF(size));
+    const QString text = caption.simplified();
+    if (!text.isEmpty()) {
+        // The largest font, from a fifth of the height down, in which the caption fits.
+        QFont font = cover_font();
+        font.setStyleStrategy(QFont::PreferAntialias);
+        const double margin = size.width() * 0.04;
+        int pixels = qBound(8, size.height() / 5, kLargestCaptionPixels);
+        for (; pixels > 8; --pixels) {
+            font.setPixelSize(pixels);
+            if (QFontMetricsF(font).horizontalAdvance(text) < size.width() - 2 * margin)
+                break;
+        }
+        font.setPixelSize(pixels);
+        const QFontMetricsF metrics(font);
+        const QString shown = fitting_caption(text, metrics, size.width() - 2 * margin);
+        const double band = metrics.height() * 1.2;
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(0, size.height() - band, size.width(), band), Qt::AlignCenter, shown);
+        room.setHeight(qMax(0.0, size.height() - band));
+    }
     QSizeF drawn = renderer.viewBoxF().size();
     if (drawn.isEmpty())
         drawn = renderer.defaultSize();
-    drawn.scale(QSizeF(size), Qt::KeepAspectRatio);
-    const QRectF target((size.width() - drawn.width()) / 2, (size.height() - drawn.height()) / 2, drawn.width(),
-                        drawn.height());
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, target);
+    drawn.scale(room.size(), Qt::KeepAspectRatio);
+    renderer.render(&painter, QRectF(room.x() + (room.width() - drawn.width()) / 2,
+                                     room.y() + (room.height() - drawn.height()) / 2, drawn.width(), drawn.height()));
     return image;
 }
 
@@ -79,7 +108,8 @@ QString symbol_file_stem(const QString& word)
     return stem.isEmpty() ? QStringLiteral("simbol") : stem;
 }
 
-SymbolBitmap write_symbol_bitmap(const QString& svg_path, const QString& word, QSize size, const QString& folder)
+SymbolBitmap write_symbol_bitmap(const QString& svg_path, const QString& word, QSize size, const QString& folder,
+                                 const QString& caption)
 {
     SymbolBitmap result;
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
@@ -87,7 +117,7 @@ SymbolBitmap write_symbol_bitmap(const QString& svg_path, const QString& word, Q
                                                               "el símbol es desa a la carpeta del tauler.");
         return result;
     }
-    const QImage image = render_symbol(svg_path, size);
+    const QImage image = render_symbol(svg_path, size, caption);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

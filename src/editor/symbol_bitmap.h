@@ -19,8 +19,11 @@ QSize symbol_size_for_area(const Template& t, int n);
 QString symbol_query_for_area(const Area& a);
 
 // The symbol drawn as large as it fits in `size`, centred, on white (32-bit, no
-// alpha). Null when the file is not a picture QtSvg can draw or the size is empty.
-QImage render_symbol(const QString& svg_path, QSize size);
+// alpha). With a caption, the symbol takes the top and the caption is written in black
+// under it, in the cover's font, as large as fits (a fifth of the height and 28 pixels at most), cut
+// when even the smallest size is too wide. Null when the file is not a picture QtSvg
+// can draw or the size is empty.
+QImage render_symbol(const QString& svg_path, QSize size, const QString& caption = QString());
 
 // The file name (without extension) a word gives: letters and digits without accents,
 // lower case, other runs of characters one "_", at most 40 characters; "simbol" when
@@ -32,9 +35,12 @@ struct SymbolBitmap {
     QString problem;  // for the person, when nothing could be written
 };
 
-// Writes the symbol as "STEM.bmp" in `folder`. A file of that name holding another
+// Writes the symbol (with its caption, when one is given) as "STEM.bmp" in `folder`. A file of that name holding another
 // picture is never replaced: the next free "STEM-N.bmp" is used; one holding this very
 // picture is used as it is.
-SymbolBitmap write_symbol_bitmap(const QString& svg_path, const QString& word, QSize size, const QString& folder);
+SymbolBitmap write_symbol_bitmap(const QString& svg_path, const QString& word, QSize size, const QString& folder,
+                                 const QString& caption = QString());
+// The caption an area's symbol may carry: the printable part of its key text.
+QString symbol_caption_for_area(const Area& a);
 
 }  // namespace orvel

@@ -90,8 +90,9 @@ QString EditorAids::choose_symbol()
 {
     const Template& t = state_.tmpl;
     const int n = t.current_area;
-    const QString query = n >= 1 && n <= t.area_count ? symbol_query_for_area(t.area(n)) : QString();
-    return symbols_->choose(t.directory, symbol_size_for_area(t, n), query);
+    const bool area = n >= 1 && n <= t.area_count;
+    return symbols_->choose(t.directory, symbol_size_for_area(t, n), area ? symbol_query_for_area(t.area(n)) : QString(),
+                            area ? symbol_caption_for_area(t.area(n)) : QString());
 }
 
 std::vector<QMenu*> EditorAids::menus() const

@@ -13,13 +13,14 @@ SymbolChooser::SymbolChooser(QWidget* parent, std::function<QString()> library_f
 {
 }
 
-QString SymbolChooser::choose(const QString& board_folder, QSize size, const QString& query)
+QString SymbolChooser::choose(const QString& board_folder, QSize size, const QString& query, const QString& caption)
 {
     QString problem;
     const QString folder = library_folder_();
     if (!library_ || library_->folder() != QDir(folder).absolutePath())
         library_ = SymbolIndex::load(folder, &problem);
     SymbolPicker picker(library_, problem, query, parent_);
+    picker.offer_caption(caption);
     if (run_picker)
         run_picker(picker);
     else
@@ -28,7 +29,8 @@ QString SymbolChooser::choose(const QString& board_folder, QSize size, const QSt
     if (picker.result() != QDialog::Accepted || !chosen || !library_)
         return QString();
     const SymbolBitmap written =
-        write_symbol_bitmap(library_->picture_path(chosen->symbol), chosen->label, size, board_folder);
+        write_symbol_bitmap(library_->picture_path(chosen->symbol), chosen->label, size, board_folder,
+                            picker.caption());
     if (!written.problem.isEmpty()) {
         messages_.show(written.problem, QStringLiteral("Orvel"), MessageIcon::Exclamation);
         return QString();

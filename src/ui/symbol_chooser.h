@@ -22,10 +22,10 @@ public:
     // `library_folder` tells where the library lies (symbols_folder()).
     SymbolChooser(QWidget* parent, std::function<QString()> library_folder, MessageBoxes& messages);
 
-    // Shows the window searching `query`; the chosen symbol is drawn at `size` and
-    // written into `board_folder`. Its full path, "" when cancelled or when it could
-    // not be written (the person was told why).
-    QString choose(const QString& board_folder, QSize size, const QString& query);
+    // Shows the window searching `query` and offering `caption` under the symbol; the
+    // chosen symbol is drawn at `size` and written into `board_folder`. Its full path,
+    // "" when cancelled or when it could not be written (the person was told why).
+    QString choose(const QString& board_folder, QSize size, const QString& query, const QString& caption);
 
     // Runs the window (default: modal); tests answer it themselves.
     std::function<void(SymbolPicker& picker)> run_picker;

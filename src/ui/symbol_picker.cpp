@@ -1,5 +1,6 @@
 #include "ui/symbol_picker.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -57,6 +58,9 @@ SymbolPicker::SymbolPicker(std::shared_ptr<const SymbolIndex> index, const QStri
     status_->setObjectName(QStringLiteral("simbols_estat"));
     status_->setAccessibleName(tr("Estat de la cerca"));
     status_->setWordWrap(true);
+    caption_box_ = new QCheckBox;
+    caption_box_->setObjectName(QStringLiteral("simbols_amb_text"));
+    caption_box_->setVisible(false);
     auto* credit = new QLabel(symbol_library_attribution());
     credit->setObjectName(QStringLiteral("simbols_credit"));
     credit->setAccessibleName(tr("Crèdits dels símbols"));
@@ -86,6 +90,7 @@ SymbolPicker::SymbolPicker(std::shared_ptr<const SymbolIndex> index, const QStri
     layout->addLayout(search_row);
     layout->addWidget(grid_, 1);
     layout->addWidget(status_);
+    layout->addWidget(caption_box_);
     layout->addLayout(buttons);
 
     connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) { search(text); });
@@ -93,6 +98,20 @@ SymbolPicker::SymbolPicker(std::shared_ptr<const SymbolIndex> index, const QStri
     search(query);
     search_->selectAll();
     search_->setFocus(Qt::OtherFocusReason);
+}
+
+void SymbolPicker::offer_caption(const QString& caption)
+{
+    caption_ = caption.simplified();
+    caption_box_->setText(tr("Amb el text «%1» a sota").arg(caption_));
+    caption_box_->setAccessibleName(caption_box_->text());
+    caption_box_->setChecked(!caption_.isEmpty());
+    caption_box_->setVisible(!caption_.isEmpty());
+}
+
+QString SymbolPicker::caption() const
+{
+    return caption_box_->isChecked() ? caption_ : QString();
 }
 
 void SymbolPicker::search(const QString& text)

@@ -8,6 +8,7 @@
 
 #include "editor/symbol_index.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -28,10 +29,16 @@ public:
 
     // The symbol chosen with "D'Acord", Enter or a double click.
     std::optional<SymbolMatch> chosen() const { return chosen_; }
+    // Offers writing `caption` (the area's text) under the symbol, ticked at first;
+    // an empty caption offers nothing.
+    void offer_caption(const QString& caption);
+    // The caption to write under the symbol: "" when none was offered or it was unticked.
+    QString caption() const;
 
     QLineEdit* search_field() const { return search_; }
     QListView* grid() const { return grid_; }
     QLabel* status() const { return status_; }
+    QCheckBox* caption_box() const { return caption_box_; }
     SymbolGridModel* model() const { return model_; }
 
 protected:
@@ -46,6 +53,8 @@ private:
     QListView* grid_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* accept_ = nullptr;
+    QCheckBox* caption_box_ = nullptr;
+    QString caption_;
     QString problem_;
     std::optional<SymbolMatch> chosen_;
 };

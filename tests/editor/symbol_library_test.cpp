@@ -188,6 +188,26 @@ TEST(SymbolLibrary, ChosenSymbolIsWrittenAsA24BitBitmapWithItsColoursAndNeverOve
     EXPECT_EQ(read_file(first.path), QByteArray("someone else's picture"));
     EXPECT_EQ(read_file(second.path), bytes);
 
+    // With the area's text under it: the words in black at the bottom, the symbol above.
+    const SymbolBitmap captioned =
+        write_symbol_bitmap(svg, cat.label, QSize(120, 80), board.path(), QStringLiteral("El gat"));
+    EXPECT_EQ(captioned.path, board.path() + QStringLiteral("/gat-3.bmp"));
+    const QImage with_text(captioned.path);
+    ASSERT_EQ(with_text.size(), QSize(120, 80));
+    int lowest_orange = -1, black_in_band = 0;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 120; ++x) {
+            const QColor p = with_text.pixelColor(x, y);
+            if (p == QColor(0xf4, 0xaa, 0x41))
+                lowest_orange = y;
+            if (y >= 64 && p.lightness() < 60)
+                ++black_in_band;
+        }
+    EXPECT_GE(lowest_orange, 20);
+    EXPECT_LT(lowest_orange, 64);
+    EXPECT_GT(black_in_band, 20);
+    EXPECT_EQ(with_text.pixelColor(0, 79), QColor(Qt::white));
+
     // No folder (a board never saved), a picture that is not SVG: a message, no file.
     EXPECT_FALSE(write_symbol_bitmap(svg, cat.label, QSize(120, 80), QString()).problem.isEmpty());
     write_file(board.path() + QStringLiteral("/bad.svg"), "<svg");

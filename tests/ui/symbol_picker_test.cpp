@@ -2,6 +2,7 @@
 // are seen, a library that cannot be read, and a symbol chosen from the area panel
 // and from the picture browser landing in the board's folder and on its cover.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -171,6 +172,8 @@ TEST_F(SymbolChoiceTest, AreaPanelAndPictureBrowserWriteTheSymbolIntoTheBoardFol
 
     testing::answer_next_dialog<SymbolPicker>([](SymbolPicker& picker) {
         EXPECT_EQ(picker.search_field()->text(), QStringLiteral("gat"));  // the area's text
+        EXPECT_TRUE(picker.caption_box()->isVisible());                    // offered under the symbol
+        EXPECT_TRUE(picker.caption_box()->isChecked());
         QTest::keyClick(picker.search_field(), Qt::Key_Return);
     });
     w->findChild<QPushButton*>(QStringLiteral("Icona_simbols"))->click();
