@@ -201,7 +201,7 @@ std::vector<SymbolMatch> SymbolIndex::search(const QString& query, size_t limit)
     QStringList words = q.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (words.isEmpty()) {
         for (int i = 0; i < size() && matches.size() < limit; ++i)
-            matches.push_back({i, default_label(i), 4});
+            matches.push_back({i, default_label(i), default_label(i), 4});
         return matches;
     }
     if (words.size() > kMaxQueryWords)
@@ -234,25 +234,32 @@ std::vector<SymbolMatch> SymbolIndex::search(const QString& query, size_t limit)
             continue;
         const Symbol& sym = symbols_[s];
         const Normalised& n = normalised_[s];
-        SymbolMatch m{static_cast<int>(s), QString(), whole[s] == all ? 2 : 3};
+        SymbolMatch m{static_cast<int>(s), QString(), QString(), whole[s] == all ? 2 : 3};
+        auto found_in = [&m, &sym](size_t l, const QString& label, int tier) {
+            m.label = label;
+            m.name = sym.names[l];
+            m.tier = tier;
+        };
         for (size_t l = 0; l < kSymbolLanguages && m.label.isEmpty(); ++l)
             if (n.names[l] == q)
-                m = {m.symbol, sym.names[l], 0};
+                found_in(l, sym.names[l], 0);
         for (size_t l = 0; l < kSymbolLanguages && m.label.isEmpty(); ++l) {
             const qsizetype at = n.words[l].indexOf(q);
             if (at >= 0)
-                m = {m.symbol, sym.words[l][at], 1};
+                found_in(l, sym.words[l][at], 1);
         }
         // Otherwise the name (or else the word) that holds every word of the query.
         for (size_t l = 0; l < kSymbolLanguages && m.label.isEmpty(); ++l)
             if (covers(n.names[l], words))
-                m.label = sym.names[l];
+                found_in(l, sym.names[l], m.tier);
         for (size_t l = 0; l < kSymbolLanguages && m.label.isEmpty(); ++l)
             for (qsizetype k = 0; k < n.words[l].size() && m.label.isEmpty(); ++k)
                 if (covers(n.words[l][k], words))
-                    m.label = sym.words[l][k];
+                    found_in(l, sym.words[l][k], m.tier);
         if (m.label.isEmpty())
             m.label = default_label(m.symbol);
+        if (m.name.isEmpty())
+            m.name = default_label(m.symbol);
         qsizetype name_length = 1 << 20;
         for (const QString& name : n.names)
             if (name.size() < name_length && covers(name, words))

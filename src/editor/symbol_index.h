@@ -26,6 +26,7 @@ struct Symbol {
 struct SymbolMatch {
     int symbol = -1;  // index into the library
     QString label;    // the name or word that was found, as written (names the file)
+    QString name;     // the symbol's name in the language of the label (shown)
     int tier = 0;     // 0 a whole name, 1 a whole word, 2 whole words inside, 3 beginnings, 4 no search
 };
 

@@ -120,8 +120,15 @@ AreaPanel::AreaPanel(QWidget* parent) : QWidget(parent)
 
     auto symbol_row = [column](const QString& title, QLineEdit* line, std::initializer_list<QPushButton*> buttons) {
         auto* box = new QGroupBox(title);
-        auto* row = new QHBoxLayout(box);
+        auto* rows = new QVBoxLayout(box);
+        auto* row = new QHBoxLayout;
+        rows->addLayout(row);
         row->addWidget(line, 1);
+        // Three buttons leave the name too little room: they go on a line of their own.
+        if (buttons.size() > 2) {
+            row = new QHBoxLayout;
+            rows->addLayout(row);
+        }
         for (QPushButton* b : buttons)
             row->addWidget(b);
         column->addWidget(box);

@@ -49,7 +49,7 @@ QVariant SymbolGridModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
     case Qt::AccessibleTextRole:
-        return m->label;
+        return m->name;
     case Qt::DecorationRole: {
         if (QPixmap* kept = thumbnails_.object(m->symbol))
             return *kept;

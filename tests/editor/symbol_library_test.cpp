@@ -70,6 +70,13 @@ TEST(SymbolLibrary, WordsOfEachLanguageFindTheExpectedSymbolFirst)
         for (size_t i = 1; i < matches.size(); ++i)
             EXPECT_LE(matches[i - 1].tier, matches[i].tier);
     }
+    // Found by a word, a symbol shows its name in that word's language.
+    const auto gato = library->search(QStringLiteral("minino"));
+    ASSERT_FALSE(gato.empty());
+    EXPECT_EQ(gato[0].label, QStringLiteral("minino"));
+    EXPECT_EQ(gato[0].name, QStringLiteral("gato"));
+    EXPECT_NE(gato[0].name, gato[0].label);
+    EXPECT_EQ(library->symbol(gato[0].symbol).names[size_t(SymbolLanguage::Spanish)], gato[0].name);
     // The drop is found by "aigua" too, and the cat faces by "gat", behind the best.
     const auto water = hexcodes(*library, library->search(QStringLiteral("aigua"), 20));
     EXPECT_NE(std::find(water.begin(), water.end(), QStringLiteral("1F4A7")), water.end());

@@ -116,7 +116,7 @@ TEST(SymbolPicker, DrawsOnlyTheVisiblePicturesAndNamesEveryControl)
         }
     }
     EXPECT_EQ(picker.model()->data(picker.model()->index(0), Qt::AccessibleTextRole),
-              picker.model()->match(0)->label);
+              picker.model()->match(0)->name);
 }
 
 TEST(SymbolPicker, WithoutALibraryItSaysWhyAndStaysUsable)
