@@ -8,10 +8,13 @@
 //  - BM_PickerFirstResults: the library read from disk, the window made and shown with
 //    an empty search (the whole library), and the grid's visible pictures drawn: what a
 //    person waits for after "Símbols...". Goal: < 300 ms.
+//  - BM_PickerKeystroke/TEXT: the same typing into the open window, then emptying it:
+//    search, grid laid out again and its visible pictures painted (thumbnails kept).
 //  - BM_LoadIndex: reading and indexing the words alone.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QListView>
 
 #include "editor/symbol_index.h"
@@ -101,6 +104,29 @@ void BM_PickerFirstResults(benchmark::State& state)
     state.counters["pictures_drawn"] = drawn;
 }
 BENCHMARK(BM_PickerFirstResults)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+
+void BM_PickerKeystroke(benchmark::State& state)
+{
+    const auto index = library();
+    if (!index) {
+        state.SkipWithError("no symbol library (scripts/install-deps)");
+        return;
+    }
+    const QString typed = QString::fromUtf8(kTyped[state.range(0)]);
+    state.SetLabel(typed.toStdString());
+    SymbolPicker picker(index, QString(), QString());
+    picker.show();
+    // Each round ends by emptying the field (one more keystroke: the whole library again).
+    for (auto _ : state)
+        for (qsizetype n = 1; n <= typed.size() + 1; ++n) {
+            picker.search_field()->setText(n <= typed.size() ? typed.left(n) : QString());
+            const QPixmap shown = picker.grid()->viewport()->grab();
+            benchmark::DoNotOptimize(shown);
+        }
+    state.counters["per_keystroke"] = benchmark::Counter(
+        double(typed.size() + 1), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_PickerKeystroke)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_LoadIndex(benchmark::State& state)
 {
