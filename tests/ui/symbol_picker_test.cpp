@@ -1,6 +1,7 @@
 // The "Símbols" window with the keyboard alone, its pictures drawn only where they
 // are seen, a library that cannot be read, and a symbol chosen from the area panel
 // and from the picture browser landing in the board's folder and on its cover.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -205,6 +206,12 @@ TEST_F(SymbolChoiceTest, AreaPanelAndPictureBrowserWriteTheSymbolIntoTheBoardFol
     w->findChild<QPushButton*>(QStringLiteral("Icona_buscar"))->click();
     EXPECT_EQ(t.area(2).icon_file, QStringLiteral("gat.bmp"));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("gat-2.bmp"))));
+
+    // The about box gives the library's credit and licence.
+    w->findChild<QAction*>(QStringLiteral("MnuAbout"))->trigger();
+    ASSERT_FALSE(h.messages.texts.empty());
+    EXPECT_TRUE(h.messages.texts.back().contains(QStringLiteral("OpenMoji")));
+    EXPECT_TRUE(h.messages.texts.back().contains(QStringLiteral("CC BY-SA 4.0")));
 
     // A board never saved has no folder: the person is told, nothing is stored.
     t.directory.clear();
