@@ -140,7 +140,7 @@ AreaPanel::AreaPanel(QWidget* parent) : QWidget(parent)
     });
     symbol_row(QStringLiteral("Símbol visual"), Icona_text_,
                {button(QStringLiteral("Fitxer..."), "Icona_buscar", &choose_picture),
-                button(QCoreApplication::translate("Orvel", "Símbols..."), "Icona_simbols", &choose_symbol),
+                button(QCoreApplication::translate("Orvel", "Sí&mbols..."), "Icona_simbols", &choose_symbol),
                 button(QStringLiteral("Veure"), "Icona_veure", &view_picture)});
     So_Text_ = named_line("So_Text", QStringLiteral("Símbol auditiu"));
     connect(So_Text_, &QLineEdit::textChanged, this, [this] {
