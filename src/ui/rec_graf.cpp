@@ -77,7 +77,7 @@ rec_graf::rec_graf(QString& result, QWidget* parent) : QDialog(parent), result_(
         Command1_[static_cast<size_t>(i)] = b;
     }
     Command1_[0]->setDefault(true);
-    symbols_ = new QPushButton(QCoreApplication::translate("Orvel", "Símbols..."));
+    symbols_ = new QPushButton(QCoreApplication::translate("Orvel", "Sí&mbols..."));
     name_control(symbols_, QStringLiteral("Command1_simbols"), QCoreApplication::translate("Orvel", "Símbols"));
     symbols_->setVisible(false);
     connect(symbols_, &QPushButton::clicked, this, [this] {
