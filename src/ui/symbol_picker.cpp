@@ -56,7 +56,6 @@ SymbolPicker::SymbolPicker(std::shared_ptr<const SymbolIndex> index, const QStri
 
     status_ = new QLabel;
     status_->setObjectName(QStringLiteral("simbols_estat"));
-    status_->setAccessibleName(tr("Estat de la cerca"));
     status_->setWordWrap(true);
     caption_box_ = new QCheckBox;
     caption_box_->setObjectName(QStringLiteral("simbols_amb_text"));
@@ -127,6 +126,8 @@ void SymbolPicker::search(const QString& text)
         status_->setText(tr("Cap símbol no conté «%1».").arg(text.trimmed()));
     else
         status_->setText(tr("%n símbols", nullptr, found));
+    // Read out as it stands: how many were found, or why there are none.
+    status_->setAccessibleName(status_->text());
 }
 
 void SymbolPicker::choose()
