@@ -53,6 +53,11 @@ QString Folders::find_readable(const QString& user_folder, const QString& name) 
     return find_in_folder(program, name);
 }
 
+QString symbols_folder(const Folders& folders)
+{
+    return folders.program + QStringLiteral("/symbols");
+}
+
 QString single_instance_lock_file(const Folders& folders)
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");

@@ -17,6 +17,11 @@ struct Folders {
     QString find_readable(const QString& user_folder, const QString& name) const;
 };
 
+// The symbol library (pictures and their word index): "symbols" in the program's
+// folder. A build tree links it to data/symbols of the checkout (scripts/install-symbols
+// fills that); an installed Orvel has it in PREFIX/share/orvel/symbols.
+QString symbols_folder(const Folders& folders);
+
 // The lock that keeps one copy of Orvel per user: $XDG_RUNTIME_DIR/orvel.lock when that
 // is a folder of this user, else orvel.lock in the user's state folder. Never a name in a
 // shared folder, where another user could take it first.

@@ -22,6 +22,7 @@ public:
     AreaCanvas(const Template& board, QWidget* parent = nullptr);
 
     void set_cover(const QImage& cover);
+    const QImage& cover() const { return cover_; }
     void set_cover_visible(bool visible);
     // The band drawn while dragging; it must outlive the canvas (or be reset to null).
     void set_band(const RubberBand* band) { band_ = band; }

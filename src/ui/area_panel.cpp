@@ -1,5 +1,6 @@
 #include "ui/area_panel.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
@@ -117,12 +118,19 @@ AreaPanel::AreaPanel(QWidget* parent) : QWidget(parent)
     });
     column->addWidget(TxText_, 1);
 
-    auto symbol_row = [this, column](const QString& title, QLineEdit* line, QPushButton* a, QPushButton* b) {
+    auto symbol_row = [column](const QString& title, QLineEdit* line, std::initializer_list<QPushButton*> buttons) {
         auto* box = new QGroupBox(title);
-        auto* row = new QHBoxLayout(box);
+        auto* rows = new QVBoxLayout(box);
+        auto* row = new QHBoxLayout;
+        rows->addLayout(row);
         row->addWidget(line, 1);
-        row->addWidget(a);
-        row->addWidget(b);
+        // Three buttons leave the name too little room: they go on a line of their own.
+        if (buttons.size() > 2) {
+            row = new QHBoxLayout;
+            rows->addLayout(row);
+        }
+        for (QPushButton* b : buttons)
+            row->addWidget(b);
         column->addWidget(box);
     };
     Icona_text_ = named_line("Icona_text", QStringLiteral("Símbol visual"));
@@ -131,16 +139,17 @@ AreaPanel::AreaPanel(QWidget* parent) : QWidget(parent)
             field_changed(true);
     });
     symbol_row(QStringLiteral("Símbol visual"), Icona_text_,
-               button(QStringLiteral("Fitxer..."), "Icona_buscar", &choose_picture),
-               button(QStringLiteral("Veure"), "Icona_veure", &view_picture));
+               {button(QStringLiteral("Fitxer..."), "Icona_buscar", &choose_picture),
+                button(QCoreApplication::translate("Orvel", "Sí&mbols..."), "Icona_simbols", &choose_symbol),
+                button(QStringLiteral("Veure"), "Icona_veure", &view_picture)});
     So_Text_ = named_line("So_Text", QStringLiteral("Símbol auditiu"));
     connect(So_Text_, &QLineEdit::textChanged, this, [this] {
         if (!updating_ && field_changed)
             field_changed(false);
     });
     symbol_row(QStringLiteral("Símbol auditiu"), So_Text_,
-               button(QStringLiteral("Fitxer..."), "So_buscar", &choose_sound),
-               button(QStringLiteral("Escoltar"), "So_escoltar", &play_sound));
+               {button(QStringLiteral("Fitxer..."), "So_buscar", &choose_sound),
+                button(QStringLiteral("Escoltar"), "So_escoltar", &play_sound)});
 
     clipboard_controls_ = new QWidget;
     auto* clip = new QVBoxLayout(clipboard_controls_);

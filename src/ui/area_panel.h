@@ -54,6 +54,8 @@ public:
     std::function<void(Edge edge, bool gained)> edge_focus;
     std::function<void()> next_area, previous_area, add_area, delete_area;
     std::function<void()> choose_picture, view_picture, choose_sound, play_sound, view_clipboard_file;
+    // "Símbols..." beside the visual symbol: a picture from the symbol library.
+    std::function<void()> choose_symbol;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

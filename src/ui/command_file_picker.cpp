@@ -77,6 +77,7 @@ QString CommandFilePicker::pick_command_file(int kind)
 QString CommandFilePicker::browse_picture(const QString& start_folder)
 {
     rec_graf browser(picture_choice_, parent_);
+    browser.set_symbol_chooser(symbol_chooser_);
     if (!start_folder.isEmpty())
         browser.set_folder(start_folder);
     return browser.exec() == QDialog::Accepted ? picture_choice_ : QString();

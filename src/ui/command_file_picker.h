@@ -39,6 +39,9 @@ public:
     // Shows the picture browser on `start_folder` (the current folder when
     // empty): its full path when confirmed, "" when cancelled.
     QString browse_picture(const QString& start_folder = QString());
+    // The picture browser's "Símbols..." button: a library symbol written into the
+    // board's folder, its full path ("" when none). Without one the button is hidden.
+    void set_symbol_chooser(std::function<QString()> chooser) { symbol_chooser_ = std::move(chooser); }
     // The program's one picture choice, kept between browser visits.
     const QString& picture_choice() const { return picture_choice_; }
 
@@ -55,6 +58,7 @@ private:
     OpenFileDialog open_file_dialog_;
     std::array<QString, kCommandFileDialogs> last_chosen_{};
     QString picture_choice_;
+    std::function<QString()> symbol_chooser_;
 };
 
 }  // namespace orvel

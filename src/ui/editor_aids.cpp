@@ -8,6 +8,8 @@
 
 #include "model/orvel_state.h"
 #include "editor/builder_captions.h"
+#include "editor/symbol_bitmap.h"
+#include "model/folders.h"
 #include "ui/area_panel.h"
 #include "ui/builder_fill.h"
 #include "ui/plant_form.h"
@@ -16,15 +18,18 @@
 #include "ui/command_menus.h"
 #include "ui/editor_face.h"
 #include "ui/macros_menu.h"
+#include "ui/symbol_chooser.h"
 #include "ui/tec_virt.h"
 
 namespace orvel {
 
-EditorAids::EditorAids(QWidget* window, EditorFace& editor, OrvelState& state)
+EditorAids::EditorAids(QWidget* window, EditorFace& editor, OrvelState& state, MessageBoxes& messages)
     : QObject(window), window_(window), editor_(editor), state_(state)
 {
     picker_ = std::make_unique<CommandFilePicker>(
         window, [&state] { return state.tmpl.directory; }, state.folders.program);
+    symbols_ = std::make_unique<SymbolChooser>(window, [&state] { return symbols_folder(state.folders); }, messages);
+    picker_->set_symbol_chooser([this] { return choose_symbol(); });
 
     NotationTargets targets;
     targets.area_keys = [&editor]() -> QWidget* { return editor.panel()->key_text(); };
@@ -71,11 +76,24 @@ EditorAids::EditorAids(QWidget* window, EditorFace& editor, OrvelState& state)
         const QString chosen = picker_->browse_picture(folder);
         return chosen.isEmpty() ? std::nullopt : std::optional<QString>(chosen);
     };
+    hooks.choose_symbol = [this]() -> std::optional<QString> {
+        const QString chosen = choose_symbol();
+        return chosen.isEmpty() ? std::nullopt : std::optional<QString>(chosen);
+    };
     hooks.close_aux_keyboard = [this] { aux_keyboard_->close_aux_keyboard(); };
     editor.set_hooks(std::move(hooks));
 }
 
 EditorAids::~EditorAids() = default;
+
+QString EditorAids::choose_symbol()
+{
+    const Template& t = state_.tmpl;
+    const int n = t.current_area;
+    const bool area = n >= 1 && n <= t.area_count;
+    return symbols_->choose(t.directory, symbol_size_for_area(t, n), area ? symbol_query_for_area(t.area(n)) : QString(),
+                            area ? symbol_caption_for_area(t.area(n)) : QString());
+}
 
 std::vector<QMenu*> EditorAids::menus() const
 {

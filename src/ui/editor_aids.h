@@ -21,6 +21,8 @@ class CommandFilePicker;
 class CommandMenus;
 class EditorFace;
 class MacrosMenu;
+class MessageBoxes;
+class SymbolChooser;
 class PlantForm;
 struct BuilderSession;
 struct OrvelState;
@@ -28,7 +30,7 @@ struct OrvelState;
 class EditorAids : public QObject {
 public:
     // `window` is the main window; `editor` and `state` outlive the aids.
-    EditorAids(QWidget* window, EditorFace& editor, OrvelState& state);
+    EditorAids(QWidget* window, EditorFace& editor, OrvelState& state, MessageBoxes& messages);
     ~EditorAids() override;
 
     // The four menus in menu-bar order.
@@ -42,6 +44,9 @@ public:
     void open_global_data(const std::function<void()>& accepted);
     // "Assistent tecles": the command builder on the area's key text.
     void open_builder();
+    // "Símbols...": a library symbol for the current area, written into the board's
+    // folder at the area's size; its full path, "" when none.
+    QString choose_symbol();
 
 private:
     QWidget* window_;
@@ -50,6 +55,7 @@ private:
     QPointer<PlantForm> global_data_;
     std::unique_ptr<BuilderSession> builder_;
     std::unique_ptr<CommandFilePicker> picker_;
+    std::unique_ptr<SymbolChooser> symbols_;
     AuxKeyboard* aux_keyboard_ = nullptr;
     CommandMenus* command_menus_ = nullptr;
     MacrosMenu* macros_menu_ = nullptr;

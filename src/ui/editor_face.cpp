@@ -17,6 +17,7 @@
 
 #include "editor/area_fields.h"
 #include "editor/geometry_tools.h"
+#include "editor/symbol_index.h"
 #include "model/board_file_commands.h"
 #include "model/file_names.h"
 #include "model/messages.h"
@@ -133,6 +134,7 @@ void EditorFace::wire_panel()
     panel_->add_area = [this] { AfegirArea_Click(); };
     panel_->delete_area = [this] { EliminarArea_Click(); };
     panel_->choose_picture = [this] { choose_picture(); };
+    panel_->choose_symbol = [this] { choose_symbol(); };
     panel_->view_picture = [this] { view_file(panel_->visual_symbol()->text(), ViewerKind::VisualSymbol); };
     panel_->view_clipboard_file = [this] {
         view_file(panel_->clipboard_file()->text(), ViewerKind::ClipboardFile);
@@ -198,7 +200,8 @@ void EditorFace::build_menus()
     add(help_menu_, QStringLiteral("&Índex de l'ajuda"), "hlpIndex", open_help)->setShortcut(Qt::Key_F1);
     add(help_menu_, QStringLiteral("Ajuda..."), "HlpK", open_help);
     add(help_menu_, QStringLiteral("&Quant al Orvel..."), "MnuAbout", [this] {
-        messages_.show(missatge(6), missatge(7), MessageIcon::Information);
+        messages_.show(missatge(6) + QStringLiteral("\n\n") + symbol_library_attribution(), missatge(7),
+                       MessageIcon::Information);
     });
 }
 
@@ -503,6 +506,21 @@ void EditorFace::choose_picture()
         folder = QFileInfo(resolve_stored_name(current, board_.directory)).absolutePath();
     if (const auto file = hooks_.choose_picture(folder))
         panel_->visual_symbol()->setText(relative_path(*file, board_.directory));
+}
+
+void EditorFace::choose_symbol()
+{
+    close_aux_keyboard();
+    const int cur = board_.current_area;
+    if (!hooks_.choose_symbol || cur < 1 || cur > board_.area_count)
+        return;
+    const auto file = hooks_.choose_symbol();
+    if (!file)
+        return;
+    panel_->visual_symbol()->setText(relative_path(*file, board_.directory));
+    // The cover shows the new picture at once, as when the area is left.
+    if (hooks_.leaving_area)
+        hooks_.leaving_area(cur);
 }
 
 void EditorFace::view_file(const QString& name, ViewerKind kind)

@@ -32,6 +32,9 @@ struct EditorHooks {
     // A picture chosen for the visual symbol, starting in `folder`; nothing when cancelled.
     std::function<std::optional<QString>(const QString& folder)> choose_picture;
     std::function<std::optional<QString>(const QString& folder)> choose_sound;
+    // A symbol of the library chosen for the current area and written as a picture
+    // into the board's folder: its full path; nothing when cancelled or not written.
+    std::function<std::optional<QString>()> choose_symbol;
     // Before a chooser or viewer opens: the auxiliary keyboard goes.
     std::function<void()> close_aux_keyboard;
     // A click on the canvas leaves this area for another (the cover redraws its piece).
@@ -107,6 +110,7 @@ private:
     void edge_changed(Edge edge, int value);
     void edge_focus(bool gained);
     void choose_picture();
+    void choose_symbol();
     void view_file(const QString& name, ViewerKind kind);
     void close_aux_keyboard();
 

@@ -83,7 +83,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
 
     run_face_ = new RunFace;
     editor_ = new EditorFace(state_, *services_.messages);
-    aids_ = new EditorAids(this, *editor_, state_);
+    aids_ = new EditorAids(this, *editor_, state_, *services_.messages);
     cover_menu_ = new CoverMenu(state_, *services_.messages, this);
     build_menus();
     faces_ = new QStackedWidget(this);

@@ -1,6 +1,7 @@
 #include "ui/rec_graf.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -76,6 +77,16 @@ rec_graf::rec_graf(QString& result, QWidget* parent) : QDialog(parent), result_(
         Command1_[static_cast<size_t>(i)] = b;
     }
     Command1_[0]->setDefault(true);
+    symbols_ = new QPushButton(QCoreApplication::translate("Orvel", "Sí&mbols..."));
+    name_control(symbols_, QStringLiteral("Command1_simbols"), QCoreApplication::translate("Orvel", "Símbols"));
+    symbols_->setVisible(false);
+    connect(symbols_, &QPushButton::clicked, this, [this] {
+        const QString chosen = symbol_chooser_ ? symbol_chooser_() : QString();
+        if (chosen.isEmpty())
+            return;
+        result_ = chosen;
+        accept();
+    });
 
     auto* lists = new QVBoxLayout;
     lists->addWidget(Drive1_);
@@ -86,6 +97,7 @@ rec_graf::rec_graf(QString& result, QWidget* parent) : QDialog(parent), result_(
     auto* preview = new QVBoxLayout;
     preview->addWidget(Image1_);
     preview->addStretch();
+    preview->addWidget(symbols_);
     preview->addWidget(Command1_[0]);
     preview->addWidget(Command1_[1]);
     auto* layout = new QHBoxLayout(this);
@@ -133,6 +145,12 @@ void rec_graf::show_drive_of_folder()
     }
     if (best >= 0)
         Drive1_->setCurrentIndex(best);
+}
+
+void rec_graf::set_symbol_chooser(std::function<QString()> chooser)
+{
+    symbol_chooser_ = std::move(chooser);
+    symbols_->setVisible(static_cast<bool>(symbol_chooser_));
 }
 
 void rec_graf::set_folder(const QString& folder)

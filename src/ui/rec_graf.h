@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -22,6 +23,9 @@ public:
     // The folder the lists show; one that cannot be read leaves them as they were.
     void set_folder(const QString& folder);
     QString folder() const { return folder_; }
+    // Shows "Símbols...": a library symbol chosen through `chooser` (its file's full
+    // path, "" when none) is the browser's choice, as "D'Acord" on a file would be.
+    void set_symbol_chooser(std::function<QString()> chooser);
 
     QComboBox* Drive1() const { return Drive1_; }
     QListWidget* Dir1() const { return Dir1_; }
@@ -49,6 +53,8 @@ private:
     QListWidget* File1_ = nullptr;
     QLabel* Image1_ = nullptr;
     std::array<QPushButton*, 2> Command1_{};
+    QPushButton* symbols_ = nullptr;
+    std::function<QString()> symbol_chooser_;
 };
 
 }  // namespace orvel

@@ -169,6 +169,12 @@ expect_out cover "$work/drawn.BMP"
 [ "$(identify -format '%w %h %z' drawn.BMP 2>/dev/null)" = "640 445 8" ] || fail "cover: drawn.BMP is not 640 x 445: $(identify drawn.BMP 2>&1)"
 [ "$(od -An -tu2 -j28 -N2 drawn.BMP | tr -d ' ')" = 24 ] || fail "cover: drawn.BMP is not a 24-bit bitmap"
 cmp -s "$example" cover_board.ORV || fail "cover: the board was changed"
+# With its symbols beside it, the example draws the cover it ships with.
+cp "$src"/boards/*.bmp .
+run cover_symbols --cover cover_board.ORV symbols.bmp
+expect_rc cover_symbols 0
+differing=$(compare -metric AE -fuzz 2% symbols.bmp "$src/boards/EXEMPLE.BMP" null: 2>&1)
+[ "$differing" = 0 ] || fail "cover_symbols: the example's cover differs from boards/EXEMPLE.BMP in $differing pixels"
 run nocover --cover nothere.ORV never.bmp
 expect_rc nocover 1
 [ ! -e never.bmp ] || fail "nocover: a cover was drawn for a board that was not read"
