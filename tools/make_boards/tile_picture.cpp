@@ -1,0 +1,100 @@
+#include "make_boards/tile_picture.h"
+
+#include <QBuffer>
+#include <QHash>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTextOption>
+#include <algorithm>
+
+#include "editor/cover_layout.h"
+
+namespace orvel::boards {
+
+namespace {
+
+constexpr int kMargin = 4;
+constexpr int kSmallestPixels = 9;
+
+// Whether the caption, wrapped at word boundaries, fits the box at this font.
+bool fits(const QString& caption, const QFont& font, const QRect& box)
+{
+    const QFontMetrics metrics(font);
+    const QRect needed = metrics.boundingRect(box, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    // A single word wider than the box is not broken: boundingRect then grows past it.
+    return needed.width() <= box.width() && needed.height() <= box.height();
+}
+
+// Where the caption goes inside a tile.
+QRect caption_box(QSize size)
+{
+    return QRect(kMargin + 2, kMargin, size.width() - 2 * kMargin - 4, size.height() - 2 * kMargin - 2);
+}
+
+QFont caption_font(const Tile& tile, int pixels)
+{
+    QFont font = cover_font();
+    if (!tile.family.isEmpty())
+        font.setFamilies({tile.family});
+    font.setStyleStrategy(QFont::PreferAntialias);
+    font.setBold(true);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+}  // namespace
+
+int fitting_pixels(const Tile& tile, QSize size)
+{
+    int pixels = tile.largest_pixels;
+    while (pixels > kSmallestPixels && !fits(tile.caption, caption_font(tile, pixels), caption_box(size)))
+        --pixels;
+    return pixels;
+}
+
+QImage render_tile(const Tile& tile, QSize size, int pixels)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(tile.background);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    if (tile.strong) {
+        painter.setPen(QPen(tile.background.darker(160), 3));
+        painter.drawRect(QRectF(3.5, 3.5, size.width() - 9, size.height() - 9));
+    }
+    painter.setFont(caption_font(tile, pixels));
+    painter.setPen(Qt::black);
+    painter.drawText(caption_box(size), Qt::AlignCenter | Qt::TextWordWrap, tile.caption);
+    return picture;
+}
+
+QByteArray indexed_bitmap(const QImage& picture, int colours)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, qsizetype> counts;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            ++counts[line[x] | 0xff000000u];
+    }
+    std::vector<std::pair<qsizetype, QRgb>> by_use;
+    by_use.reserve(static_cast<size_t>(counts.size()));
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        by_use.emplace_back(it.value(), it.key());
+    // Most used first; equal counts in colour order, so the same picture gives the same file.
+    std::sort(by_use.begin(), by_use.end(),
+              [](const auto& a, const auto& b) { return a.first != b.first ? a.first > b.first : a.second < b.second; });
+    QList<QRgb> palette;
+    for (size_t i = 0; i < by_use.size() && i < static_cast<size_t>(colours); ++i)
+        palette << by_use[i].second;
+    const QImage indexed =
+        rgb.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither | Qt::AvoidDither);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, "bmp").write(indexed);
+    return bytes;
+}
+
+}  // namespace orvel::boards
