@@ -42,16 +42,16 @@ QString file_stem(const QString& caption)
     return stem;
 }
 
-BoardMaker::BoardMaker(const QString& folder, const QString& file_name, int width, int height,
-                       const QString& pictures_folder)
-    : folder_(folder), file_name_(file_name), pictures_folder_(pictures_folder)
+BoardMaker::BoardMaker(const QString& folder, const QString& file_name, int width, int height, int top)
+    : folder_(folder), file_name_(file_name), pictures_folder_(QStringLiteral("imatges"))
 {
     t_.directory = folder;
     t_.auto_cover = 1;  // the editor draws the cover again on every save
     t_.sound_active = -1;
     Area root;
+    root.Yi = static_cast<int16_t>(top);
     root.Xf = static_cast<int16_t>(width);
-    root.Yf = static_cast<int16_t>(height);
+    root.Yf = static_cast<int16_t>(top + height);
     add_area(t_, root);
 }
 
@@ -71,7 +71,7 @@ void BoardMaker::set_cell(int n, const QString& keys, const QString& spoken, con
     Area& a = t_.area(n);
     a.keys = keys;
     a.sound_file = spoken;
-    tiles_.append({n, tile});
+    cells_.append({n, spoken, tile});
 }
 
 void BoardMaker::set_group_name(int n, const QString& spoken)
@@ -79,14 +79,14 @@ void BoardMaker::set_group_name(int n, const QString& spoken)
     t_.area(n).sound_file = spoken;
 }
 
-QString BoardMaker::picture_name(const Tile& tile)
+QString BoardMaker::picture_name(const Tile& tile, const QString& spoken)
 {
     // Cells of one caption and look share a picture (also across the boards of a folder);
     // another look takes another name.
     static QHash<QString, Tile> written;
-    QString stem = file_stem(tile.caption);
+    QString stem = file_stem(spoken);
     if (stem.isEmpty())
-        stem = QStringLiteral("CEL");
+        stem = QStringLiteral("CASELLA");
     for (int i = 1;; ++i) {
         const QString name = pictures_folder_ + QLatin1Char('/') + stem +
                              (i == 1 ? QString() : QLatin1Char('-') + QString::number(i)) + QStringLiteral(".BMP");
@@ -112,15 +112,15 @@ bool BoardMaker::save()
         return picture_rect(t_.area(n), root).size() + QSize(2, 2);
     };
     std::map<std::pair<bool, int>, int> pixels;
-    for (const auto& [n, tile] : tiles_) {
+    for (const auto& [n, spoken, tile] : cells_) {
         const int fitting = fitting_pixels(tile, picture_size(n));
         const auto it = pixels.find(kind(tile));
         if (it == pixels.end() || fitting < it->second)
             pixels[kind(tile)] = fitting;
     }
-    for (const auto& [n, tile] : tiles_) {
+    for (const auto& [n, spoken, tile] : cells_) {
         const QImage picture = render_tile(tile, picture_size(n), pixels[kind(tile)]);
-        const QString name = picture_name(tile);
+        const QString name = picture_name(tile, spoken);
         t_.area(n).icon_file = name;
         const QString path = folder_ + QLatin1Char('/') + name;
         if (!report(write_file_atomically(path, indexed_bitmap(picture, 16)), path))

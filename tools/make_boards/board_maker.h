@@ -14,9 +14,10 @@ namespace orvel::boards {
 class BoardMaker {
 public:
     // A board named file_name (e.g. "TECLAT.ORV") in folder, whose area 1 is
-    // width x height template pixels. Pictures go to folder/pictures_folder.
-    BoardMaker(const QString& folder, const QString& file_name, int width, int height,
-               const QString& pictures_folder = QStringLiteral("imatges"));
+    // width x height template pixels, `top` from the canvas's top edge (the board keeps
+    // that place on the screen, and a program it starts gets the strip above it).
+    // Pictures go to folder/imatges.
+    BoardMaker(const QString& folder, const QString& file_name, int width, int height, int top = 0);
 
     Template& board() { return t_; }
 
@@ -33,16 +34,21 @@ public:
     bool save();
 
 private:
-    QString picture_name(const Tile& tile);
+    QString picture_name(const Tile& tile, const QString& spoken);
 
     Template t_;
     QString folder_;
     QString file_name_;
     QString pictures_folder_;
-    QList<std::pair<int, Tile>> tiles_;
+    struct Cell {
+        int n;
+        QString spoken;
+        Tile tile;
+    };
+    QList<Cell> cells_;
 };
 
-// The name of a picture file for a caption: letters folded to ASCII capitals, runs of
+// The name of a picture file for a cell's name: letters folded to ASCII capitals, runs of
 // anything else one "_" ("Vull beure aigua" gives "VULL_BEURE_AIGUA").
 QString file_stem(const QString& caption);
 

@@ -65,10 +65,12 @@ Tile tile_for(const Key& key)
 
 bool make_keyboard_board(const QString& boards_folder)
 {
-    constexpr int kColumns = 8, kRows = 6, kCellWidth = 80, kCellHeight = 74;
+    // The board takes the bottom of the screen; the editor gets the strip above it.
+    constexpr int kColumns = 8, kRows = 6, kCellWidth = 80, kCellHeight = 40, kTop = 205;
     const QString folder = boards_folder + QStringLiteral("/teclat");
     QDir().mkpath(folder);
-    BoardMaker maker(folder, QStringLiteral("TECLAT.ORV"), kColumns * kCellWidth, kRows * kCellHeight);
+    BoardMaker maker(folder, QStringLiteral("TECLAT.ORV"), kColumns * kCellWidth, kRows * kCellHeight,
+                     kTop);
     Template& t = maker.board();
     t.program = QStringLiteral("mousepad --disable-server");
     t.description = QStringLiteral("Teclat alfabètic per a l'escaneig per files: les lletres més freqüents en "

@@ -56,10 +56,12 @@ Tile tile_for(const MouseKey& key, int column, int row)
 
 bool make_mouse_board(const QString& boards_folder)
 {
-    constexpr int kColumns = 6, kRows = 4, kCellWidth = 106, kCellHeight = 111;
+    // A band along the bottom of the screen: the pointer has the rest to move over.
+    constexpr int kColumns = 6, kRows = 4, kCellWidth = 106, kCellHeight = 40, kTop = 285;
     const QString folder = boards_folder + QStringLiteral("/ratoli");
     QDir().mkpath(folder);
-    BoardMaker maker(folder, QStringLiteral("RATOLI.ORV"), kColumns * kCellWidth, kRows * kCellHeight);
+    BoardMaker maker(folder, QStringLiteral("RATOLI.ORV"), kColumns * kCellWidth, kRows * kCellHeight,
+                     kTop);
     maker.board().description =
         QStringLiteral("Control del ratolí: moure el punter a pas curt (20 punts) o llarg (100), clic, doble clic, "
                        "clic dret i arrossegar.");

@@ -25,10 +25,12 @@ bool fits(const QString& caption, const QFont& font, const QRect& box)
     return needed.width() <= box.width() && needed.height() <= box.height();
 }
 
-// Where the caption goes inside a tile.
-QRect caption_box(QSize size)
+// Where the caption goes inside a tile: clear of the cover's outline (the last two rows
+// and columns are not shown) and of a strong tile's frame.
+QRect caption_box(const Tile& tile, QSize size)
 {
-    return QRect(kMargin + 2, kMargin, size.width() - 2 * kMargin - 4, size.height() - 2 * kMargin - 2);
+    const int margin = tile.strong ? kMargin + 5 : kMargin;
+    return QRect(margin, margin, size.width() - 2 * margin - 2, size.height() - 2 * margin - 2);
 }
 
 QFont caption_font(const Tile& tile, int pixels)
@@ -47,7 +49,7 @@ QFont caption_font(const Tile& tile, int pixels)
 int fitting_pixels(const Tile& tile, QSize size)
 {
     int pixels = tile.largest_pixels;
-    while (pixels > kSmallestPixels && !fits(tile.caption, caption_font(tile, pixels), caption_box(size)))
+    while (pixels > kSmallestPixels && !fits(tile.caption, caption_font(tile, pixels), caption_box(tile, size)))
         --pixels;
     return pixels;
 }
@@ -65,7 +67,7 @@ QImage render_tile(const Tile& tile, QSize size, int pixels)
     }
     painter.setFont(caption_font(tile, pixels));
     painter.setPen(Qt::black);
-    painter.drawText(caption_box(size), Qt::AlignCenter | Qt::TextWordWrap, tile.caption);
+    painter.drawText(caption_box(tile, size), Qt::AlignCenter | Qt::TextWordWrap, tile.caption);
     return picture;
 }
 
