@@ -12,6 +12,10 @@ namespace {
 
 constexpr int16_t kMouse = 0, kManualScanning = 1, kAutomaticScanning = 2;
 constexpr int16_t kSpaceKey = 3, kEnterKey = 2;
+// The frame in deep blue (an RGB number, blue in the high byte): it stands out on every
+// pastel cell, where red hardly shows on pink and orange.
+constexpr double kDeepBlue = 0xC80000;
+constexpr int16_t kThickFrame = 10;
 
 bool write_fresh(const UserProfile& profile, const QString& path)
 {
@@ -25,19 +29,22 @@ bool write_profiles(const QString& folder, int step_tenths)
 {
     UserProfile mouse;
     mouse.modus = kMouse;
+    mouse.color = kDeepBlue;
 
     // One switch: either key selects the highlighted cell.
     UserProfile automatic;
     automatic.modus = kAutomaticScanning;
     automatic.temps = static_cast<int16_t>(step_tenths);
-    automatic.gruix = 10;
+    automatic.gruix = kThickFrame;
+    automatic.color = kDeepBlue;
     automatic.accio1 = kSpaceKey;
     automatic.accio2 = kEnterKey;
 
     // Two switches: space moves the frame on, Enter selects.
     UserProfile manual;
     manual.modus = kManualScanning;
-    manual.gruix = 10;
+    manual.gruix = kThickFrame;
+    manual.color = kDeepBlue;
     manual.accio1 = kSpaceKey;
     manual.accio2 = kEnterKey;
 
