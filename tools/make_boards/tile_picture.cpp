@@ -1,11 +1,7 @@
 #include "make_boards/tile_picture.h"
 
-#include <QBuffer>
-#include <QHash>
-#include <QImageWriter>
 #include <QPainter>
 #include <QTextOption>
-#include <algorithm>
 
 #include "editor/cover_layout.h"
 
@@ -69,34 +65,6 @@ QImage render_tile(const Tile& tile, QSize size, int pixels)
     painter.setPen(Qt::black);
     painter.drawText(caption_box(tile, size), Qt::AlignCenter | Qt::TextWordWrap, tile.caption);
     return picture;
-}
-
-QByteArray indexed_bitmap(const QImage& picture, int colours)
-{
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    QHash<QRgb, qsizetype> counts;
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x)
-            ++counts[line[x] | 0xff000000u];
-    }
-    std::vector<std::pair<qsizetype, QRgb>> by_use;
-    by_use.reserve(static_cast<size_t>(counts.size()));
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        by_use.emplace_back(it.value(), it.key());
-    // Most used first; equal counts in colour order, so the same picture gives the same file.
-    std::sort(by_use.begin(), by_use.end(),
-              [](const auto& a, const auto& b) { return a.first != b.first ? a.first > b.first : a.second < b.second; });
-    QList<QRgb> palette;
-    for (size_t i = 0; i < by_use.size() && i < static_cast<size_t>(colours); ++i)
-        palette << by_use[i].second;
-    const QImage indexed =
-        rgb.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither | Qt::AvoidDither);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, "bmp").write(indexed);
-    return bytes;
 }
 
 }  // namespace orvel::boards
