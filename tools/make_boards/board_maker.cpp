@@ -62,6 +62,13 @@ BoardMaker::BoardMaker(const QString& folder, const QString& file_name, int widt
     add_area(t_, root);
 }
 
+BoardMaker::BoardMaker(const QString& folder, const QString& file_name, const Grid& grid, QList<int>* cells)
+    : BoardMaker(folder, file_name, grid.columns * grid.cell_width, grid.rows * grid.cell_height, grid.top)
+{
+    QDir().mkpath(folder);
+    *cells = subdivide(1, grid.rows, grid.columns);
+}
+
 QList<int> BoardMaker::subdivide(int n, int rows, int columns)
 {
     const int first = t_.area_count + 1;

@@ -11,6 +11,16 @@
 
 namespace orvel::boards {
 
+// A board of equal cells: area 1 is columns x rows cells of the given size, `top` from
+// the canvas's top edge.
+struct Grid {
+    int columns = 1;
+    int rows = 1;
+    int cell_width = 0;
+    int cell_height = 0;
+    int top = 0;
+};
+
 class BoardMaker {
 public:
     // A board named file_name (e.g. "TECLAT.ORV") in folder, whose area 1 is
@@ -18,6 +28,10 @@ public:
     // that place on the screen, and a program it starts gets the strip above it).
     // Pictures go to folder/imatges.
     BoardMaker(const QString& folder, const QString& file_name, int width, int height, int top = 0);
+
+    // A board laid out as the grid, in folder (created when missing); its cells' numbers,
+    // row by row, in *cells.
+    BoardMaker(const QString& folder, const QString& file_name, const Grid& grid, QList<int>* cells);
 
     Template& board() { return t_; }
 

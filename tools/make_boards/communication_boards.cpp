@@ -150,11 +150,10 @@ bool make_main_page(const QString& folder, const Language& l)
 // A topic's page: the way back first, then its fifteen phrases.
 bool make_topic_page(const QString& folder, const Language& l, const Topic& topic)
 {
-    constexpr int kColumns = 4, kRows = 4, kCellWidth = 160, kCellHeight = 111;
-    BoardMaker maker(folder, topic.page, kColumns * kCellWidth, kRows * kCellHeight);
+    QList<int> cells;
+    BoardMaker maker(folder, topic.page, {.columns = 4, .rows = 4, .cell_width = 160, .cell_height = 111}, &cells);
     set_speech(maker.board(), l);
     maker.board().description = topic.name;
-    const QList<int> cells = maker.subdivide(1, kRows, kColumns);
     maker.set_cell(cells[0], command(l.load, l.main_page), l.back,
                    {.caption = QStringLiteral("◀ ") + l.back, .background = kBack, .strong = true});
     for (int i = 0; i < topic.more.size() && i + 1 < cells.size(); ++i)

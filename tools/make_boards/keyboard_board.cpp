@@ -3,7 +3,6 @@
 // column in steps), typing into a text editor the board starts; space, delete, Enter,
 // and a key that reads aloud everything written.
 #include <QColor>
-#include <QDir>
 #include <algorithm>
 #include <numeric>
 
@@ -66,16 +65,15 @@ Tile tile_for(const Key& key)
 bool make_keyboard_board(const QString& boards_folder)
 {
     // The board takes the bottom of the screen; the editor gets the strip above it.
-    constexpr int kColumns = 8, kRows = 6, kCellWidth = 80, kCellHeight = 40, kTop = 205;
+    constexpr int kColumns = 8;
     const QString folder = boards_folder + QStringLiteral("/teclat");
-    QDir().mkpath(folder);
-    BoardMaker maker(folder, QStringLiteral("TECLAT.ORV"), kColumns * kCellWidth, kRows * kCellHeight,
-                     kTop);
+    QList<int> cells;
+    BoardMaker maker(folder, QStringLiteral("TECLAT.ORV"),
+                     {.columns = kColumns, .rows = 6, .cell_width = 80, .cell_height = 40, .top = 205}, &cells);
     Template& t = maker.board();
     t.program = QStringLiteral("mousepad --disable-server");
     t.description = QStringLiteral("Teclat alfabètic per a l'escaneig per files: les lletres més freqüents en "
                                    "català, primer. Escriu al Mousepad; «Llegeix» diu en veu alta tot el text.");
-    const QList<int> cells = maker.subdivide(1, kRows, kColumns);
     // Cells in the order row scanning reaches them: fewer steps first, upper rows first.
     QList<int> order(cells.size());
     std::iota(order.begin(), order.end(), 0);

@@ -2,7 +2,6 @@
 // with a click in its middle) or a long one (right pad, with a double click), right
 // click, dragging in four directions, and releasing a button left down.
 #include <QColor>
-#include <QDir>
 
 #include "make_boards/board_maker.h"
 #include "make_boards/boards.h"
@@ -57,15 +56,14 @@ Tile tile_for(const MouseKey& key, int column, int row)
 bool make_mouse_board(const QString& boards_folder)
 {
     // A band along the bottom of the screen: the pointer has the rest to move over.
-    constexpr int kColumns = 6, kRows = 4, kCellWidth = 106, kCellHeight = 40, kTop = 285;
+    constexpr int kColumns = 6;
     const QString folder = boards_folder + QStringLiteral("/ratoli");
-    QDir().mkpath(folder);
-    BoardMaker maker(folder, QStringLiteral("RATOLI.ORV"), kColumns * kCellWidth, kRows * kCellHeight,
-                     kTop);
+    QList<int> cells;
+    BoardMaker maker(folder, QStringLiteral("RATOLI.ORV"),
+                     {.columns = kColumns, .rows = 4, .cell_width = 106, .cell_height = 40, .top = 285}, &cells);
     maker.board().description =
         QStringLiteral("Control del ratolí: moure el punter a pas curt (20 punts) o llarg (100), clic, doble clic, "
                        "clic dret i arrossegar.");
-    const QList<int> cells = maker.subdivide(1, kRows, kColumns);
     const QList<MouseKey> keys = mouse_keys();
     for (int i = 0; i < keys.size() && i < cells.size(); ++i)
         maker.set_cell(cells[i], QStringLiteral("{|MOUSE ") + keys[i].operations + QLatin1Char('}'),
