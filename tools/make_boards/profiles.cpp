@@ -39,6 +39,9 @@ bool write_profiles(const QString& folder, int step_tenths)
     automatic.color = kDeepBlue;
     automatic.accio1 = kSpaceKey;
     automatic.accio2 = kEnterKey;
+    automatic.files = 1;           // rows first, then the cells of the chosen row
+    automatic.retard_inicial = 500;  // a moment longer on the first of each level
+    automatic.marc_contrast = 1;
 
     // Two switches: space moves the frame on, Enter selects.
     UserProfile manual;
@@ -47,6 +50,8 @@ bool write_profiles(const QString& folder, int step_tenths)
     manual.color = kDeepBlue;
     manual.accio1 = kSpaceKey;
     manual.accio2 = kEnterKey;
+    manual.files = 1;
+    manual.marc_contrast = 1;
 
     return write_fresh(mouse, folder + QStringLiteral("/RATOLI.USR")) &&
            write_fresh(automatic, folder + QStringLiteral("/ESCANEIG_AUTOMATIC.USR")) &&
