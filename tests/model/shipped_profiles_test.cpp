@@ -17,7 +17,7 @@ TEST(ShippedProfiles, EveryProfileHoldsEveryKeyAndTheMethodItsNameSays)
     const struct {
         const char* file;
         int16_t modus;
-        bool switches;  // scanning needs switches that answer
+        bool scanning;  // switches that answer, rows scanned first, the frame outlined
     } kinds[] = {{"RATOLI.USR", 0, false}, {"ESCANEIG_MANUAL.USR", 1, true}, {"ESCANEIG_AUTOMATIC.USR", 2, true}};
 
     int profiles = 0;
@@ -42,9 +42,11 @@ TEST(ShippedProfiles, EveryProfileHoldsEveryKeyAndTheMethodItsNameSays)
                 continue;
             known = true;
             EXPECT_EQ(profile.modus, kind.modus);
-            if (kind.switches) {
+            if (kind.scanning) {
                 EXPECT_NE(profile.accio1, 0);
                 EXPECT_NE(profile.accio2, 0);
+                EXPECT_EQ(profile.files, 1);
+                EXPECT_EQ(profile.marc_contrast, 1);
             }
         }
         EXPECT_TRUE(known) << "a profile of no known kind";
