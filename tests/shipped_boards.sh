@@ -17,7 +17,7 @@ done < <(find "$ORVEL_SOURCE_DIR/boards" -iname '*.orv' -print0)
 [ "$boards" -ge 13 ] || { echo "FAIL: only $boards boards found"; fail=1; }
 
 rm -rf "$WORK" && mkdir -p "$WORK"
-if ! "$MAKE_BOARDS_BIN" "$WORK" >"$WORK/../make_boards.log" 2>&1; then
+if ! "$MAKE_BOARDS_BIN" "$WORK" "$ORVEL_SOURCE_DIR/data/symbols" >"$WORK/../make_boards.log" 2>&1; then
     echo "FAIL: orvel_make_boards:"; cat "$WORK/../make_boards.log"; fail=1
 fi
 for folder in "$WORK"/*/; do

@@ -5,7 +5,9 @@
 #include <QHash>
 #include <QImage>
 #include <cstdio>
+#include <algorithm>
 #include <map>
+#include <tuple>
 
 #include "editor/cover_file.h"
 #include "editor/cover_layout.h"
@@ -119,21 +121,30 @@ bool BoardMaker::save()
 {
     QDir(folder_).mkpath(pictures_folder_);
     const Area& root = t_.area(1);
-    // Captions of one kind share one size on a board: the largest at which all of them fit.
-    auto kind = [](const Tile& tile) { return std::pair{tile.strong, tile.largest_pixels}; };
+    // Captions of one kind in one group (a row of the communication board, or the whole
+    // board) share one size: the largest at which all of them fit. Cells that lead
+    // elsewhere share theirs across the board.
+    auto kind = [&](int n, const Tile& tile) {
+        return std::tuple{tile.strong ? int16_t(0) : t_.area(n).parent, tile.strong, tile.largest_pixels};
+    };
     auto picture_size = [&](int n) {
         // The cover copies the picture without its last two rows and columns.
         return picture_rect(t_.area(n), root).size() + QSize(2, 2);
     };
-    std::map<std::pair<bool, int>, int> pixels;
+    std::map<std::tuple<int16_t, bool, int>, int> pixels;
     for (const auto& [n, spoken, tile] : cells_) {
         const int fitting = fitting_pixels(tile, picture_size(n));
-        const auto it = pixels.find(kind(tile));
+        const auto it = pixels.find(kind(n, tile));
         if (it == pixels.end() || fitting < it->second)
-            pixels[kind(tile)] = fitting;
+            pixels[kind(n, tile)] = fitting;
+    }
+    std::map<std::tuple<int16_t, bool, int>, int> lines;
+    for (const auto& [n, spoken, tile] : cells_) {
+        int& most = lines[kind(n, tile)];
+        most = std::max(most, caption_height(tile, picture_size(n), pixels[kind(n, tile)]).value_or(0));
     }
     for (const auto& [n, spoken, tile] : cells_) {
-        const QImage picture = render_tile(tile, picture_size(n), pixels[kind(tile)]);
+        const QImage picture = render_tile(tile, picture_size(n), pixels[kind(n, tile)], lines[kind(n, tile)]);
         const QString name = picture_name(tile, spoken);
         t_.area(n).icon_file = name;
         const QString path = folder_ + QLatin1Char('/') + name;

@@ -4,8 +4,10 @@
 
 namespace orvel::boards {
 
+class SymbolFinder;
+
 // The communication boards in Catalan ("comunicacio") and Spanish ("comunicacion").
-bool make_communication_boards(const QString& boards_folder);
+bool make_communication_boards(const QString& boards_folder, const SymbolFinder& symbols);
 // The alphabet keyboard that types into a text editor ("teclat").
 bool make_keyboard_board(const QString& boards_folder);
 // The board that moves and clicks the mouse ("ratoli").

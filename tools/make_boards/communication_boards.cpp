@@ -1,13 +1,14 @@
 // The communication boards: a main page with one group per topic (needs, feelings,
 // people, places) and one of quick answers, and a page per topic reached from the
 // topic's first cell, each with a way back to the main page. Every cell says its
-// phrase aloud in the board's language.
+// phrase aloud in the board's language and shows it under a symbol of the library.
 #include <QColor>
 #include <QDir>
 #include <QStringList>
 
 #include "make_boards/board_maker.h"
 #include "make_boards/boards.h"
+#include "make_boards/symbol_finder.h"
 
 namespace orvel::boards {
 
@@ -34,6 +35,33 @@ struct Language {
     QString description;
     QList<Topic> topics;
 };
+
+// The symbols of the phrases, the same in both languages: the words that find them in
+// the symbol library, in the order of the phrases.
+struct TopicSymbols {
+    QStringList main;
+    QStringList more;
+};
+const TopicSymbols kTopicSymbols[] = {
+    {{"fork and knife", "droplet", "toilet", "adhesive bandage", "SOS button"},
+     {"fork and knife", "cup with straw", "droplet", "pot of food", "toilet", "adhesive bandage", "nauseated face",
+      "face with head-bandage", "cold face", "hot face", "sleeping face", "counterclockwise arrows button",
+      "SOS button", "plus", "stop sign"}},
+    {{"grinning face", "crying face", "weary face", "angry face", "fearful face"},
+     {"grinning face", "crying face", "weary face", "angry face", "fearful face", "anxious face with sweat",
+      "yawning face", "thumbs up", "face with thermometer", "smiling face with heart-eyes", "thumbs down",
+      "face with tears of joy", "relieved face", "red heart", "bust in silhouette"}},
+    {{"woman", "man", "boy", "girl", "woman teacher"},
+     {"woman", "man", "boy", "girl", "old man", "old woman", "man: beard", "woman: curly hair",
+      "handshake", "women holding hands", "woman teacher", "man health worker", "woman health worker",
+      "health worker", "person raising hand"}},
+    {{"house", "school", "playground slide", "convenience store", "hospital"},
+     {"house", "school", "playground slide", "convenience store", "hospital", "shopping cart",
+      "beach with umbrella", "person swimming", "motorway", "automobile", "bed", "cooking", "restroom",
+      "fork and knife with plate", "deciduous tree"}},
+};
+const QStringList kAnswerSymbols = {"check mark button", "cross mark",   "waving hand",
+                                    "door",              "folded hands", "person shrugging"};
 
 const QColor kAnswers(0xBB, 0xDE, 0xFB);
 const QColor kBack(0xE0, 0xE0, 0xE0);
@@ -116,7 +144,7 @@ void set_speech(Template& t, const Language& l)
 
 // Main page: five rows, each a group scanning enters; a phrase said inside a group
 // takes scanning back to the rows.
-bool make_main_page(const QString& folder, const Language& l)
+bool make_main_page(const QString& folder, const Language& l, const SymbolFinder& symbols)
 {
     constexpr int kColumns = 6, kRows = 5, kCellWidth = 106, kCellHeight = 89;
     BoardMaker maker(folder, l.main_page, kColumns * kCellWidth, kRows * kCellHeight);
@@ -126,7 +154,7 @@ bool make_main_page(const QString& folder, const Language& l)
     const QString back_to_rows = command(l.top_level, QStringLiteral("0"));
     for (int r = 0; r < kRows; ++r) {
         const QList<int> cells = maker.subdivide(rows[r], 1, kColumns);
-        QStringList phrases;
+        QStringList phrases, words = kAnswerSymbols;
         QColor colour = kAnswers;
         if (r < l.topics.size()) {
             const Topic& topic = l.topics[r];
@@ -134,21 +162,27 @@ bool make_main_page(const QString& folder, const Language& l)
             maker.set_cell(cells[0], command(l.load, topic.page), topic.name,
                            {.caption = topic.name + QStringLiteral(" ▶"), .background = topic.colour.darker(110), .strong = true});
             phrases = topic.main;
+            words = kTopicSymbols[r].main;
             colour = topic.colour;
         } else {
             maker.set_group_name(rows[r], l.answers_name);
             phrases = l.answers;
         }
         const int first = cells.size() - phrases.size();
-        for (int i = 0; i < phrases.size(); ++i)
+        for (int i = 0; i < phrases.size(); ++i) {
+            const QString symbol = symbols.picture(words.value(i));
+            if (symbol.isEmpty())
+                return false;
             maker.set_cell(cells[first + i], command(l.say, phrases[i]) + back_to_rows, phrases[i],
-                           {.caption = phrases[i], .background = colour});
+                           {.caption = phrases[i], .background = colour, .symbol = symbol});
+        }
     }
     return maker.save();
 }
 
 // A topic's page: the way back first, then its fifteen phrases.
-bool make_topic_page(const QString& folder, const Language& l, const Topic& topic)
+bool make_topic_page(const QString& folder, const Language& l, const Topic& topic, const QStringList& words,
+                     const SymbolFinder& symbols)
 {
     QList<int> cells;
     BoardMaker maker(folder, topic.page, {.columns = 4, .rows = 4, .cell_width = 160, .cell_height = 111}, &cells);
@@ -156,27 +190,31 @@ bool make_topic_page(const QString& folder, const Language& l, const Topic& topi
     maker.board().description = topic.name;
     maker.set_cell(cells[0], command(l.load, l.main_page), l.back,
                    {.caption = QStringLiteral("◀ ") + l.back, .background = kBack, .strong = true});
-    for (int i = 0; i < topic.more.size() && i + 1 < cells.size(); ++i)
+    for (int i = 0; i < topic.more.size() && i + 1 < cells.size(); ++i) {
+        const QString symbol = symbols.picture(words.value(i));
+        if (symbol.isEmpty())
+            return false;
         maker.set_cell(cells[i + 1], command(l.say, topic.more[i]), topic.more[i],
-                       {.caption = topic.more[i], .background = topic.colour});
+                       {.caption = topic.more[i], .background = topic.colour, .symbol = symbol});
+    }
     return maker.save();
 }
 
-bool make_language(const QString& boards_folder, const Language& l)
+bool make_language(const QString& boards_folder, const Language& l, const SymbolFinder& symbols)
 {
     const QString folder = boards_folder + QLatin1Char('/') + l.folder;
     QDir().mkpath(folder);
-    bool ok = make_main_page(folder, l);
-    for (const Topic& topic : l.topics)
-        ok = ok && make_topic_page(folder, l, topic);
+    bool ok = make_main_page(folder, l, symbols);
+    for (int i = 0; i < l.topics.size(); ++i)
+        ok = ok && make_topic_page(folder, l, l.topics[i], kTopicSymbols[i].more, symbols);
     return ok && write_profiles(folder, 15);
 }
 
 }  // namespace
 
-bool make_communication_boards(const QString& boards_folder)
+bool make_communication_boards(const QString& boards_folder, const SymbolFinder& symbols)
 {
-    return make_language(boards_folder, catalan()) && make_language(boards_folder, spanish());
+    return make_language(boards_folder, catalan(), symbols) && make_language(boards_folder, spanish(), symbols);
 }
 
 }  // namespace orvel::boards
