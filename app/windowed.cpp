@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QTimer>
@@ -11,6 +14,7 @@
 
 #include "model/folders.h"
 #include "model/messages.h"
+#include "platform/display_session.h"
 #include "platform/qt_translations.h"
 #include "real_services.h"
 #include "termination_signals.h"
@@ -36,13 +40,70 @@ void tell_already_running()
     box.activateWindow();
     box.exec();
 }
+
+// Without an X display nothing of Orvel can work. The reason goes to stderr and, on a
+// Wayland desktop whose Qt can show a window there, into a message box too: started
+// from the desktop's menu, nobody would read stderr.
+int tell_no_x11(int argc, char** argv, DisplaySession session)
+{
+    const bool wayland_plugin = session == DisplaySession::WaylandOnly &&
+        QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                          QStringLiteral("/platforms/libqwayland-generic.so"));
+    if (!wayland_plugin) {
+        QCoreApplication app(argc, argv);
+        std::fprintf(stderr, "orvel: %s\n", display_session_notice(session).toLocal8Bit().constData());
+        return 1;
+    }
+    qputenv("QT_QPA_PLATFORM", "wayland");
+    QApplication app(argc, argv);
+    install_qt_translations();
+    const QString notice = display_session_notice(session);
+    std::fprintf(stderr, "orvel: %s\n", notice.toLocal8Bit().constData());
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Orvel"), notice, QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("sense_x11"));
+    box.exec();
+    return 1;
+}
+
+// On XWayland Orvel works for X11 programs only. That is said on stderr at every start
+// and in a message box the first time, remembered by a mark in the user's state folder.
+void tell_xwayland_once(const Folders& folders, MessageBoxes& messages)
+{
+    const QString notice = display_session_notice(DisplaySession::XWayland);
+    std::fprintf(stderr, "orvel: %s\n", notice.toLocal8Bit().constData());
+    QFile mark(folders.state + QStringLiteral("/xwayland-notice-shown"));
+    if (mark.exists())
+        return;
+    messages.show(notice, QStringLiteral("Orvel"), MessageIcon::Information);
+    mark.open(QIODevice::WriteOnly);
+}
+
+// "--start [BOARD.ORV]", as the desktop entry starts Orvel: the board given (a double
+// click on it in the file manager), else the communication board shipped with Orvel,
+// else the editor.
+QStringList start_arguments(QStringList arguments, const Folders& folders)
+{
+    arguments.removeFirst();
+    for (const QString& a : arguments) {
+        if (!a.endsWith(QLatin1String(".usr"), Qt::CaseInsensitive))
+            return arguments;
+    }
+    const QString board = find_in_folder(folders.program, QLatin1String(kStartBoard));
+    if (QFileInfo(board).isFile())
+        arguments.prepend(board);
+    return arguments;
+}
 }  // namespace
 
 int windowed(int argc, char** argv)
 {
     // Boards type into X11 programs through XTest: the window must be an X11 one too,
     // unless a test asks for the offscreen platform.
-    if (qEnvironmentVariable("QT_QPA_PLATFORM") != QLatin1String("offscreen"))
+    const bool offscreen = qEnvironmentVariable("QT_QPA_PLATFORM") == QLatin1String("offscreen");
+    const DisplaySession session = display_session_from_environment();
+    if (!offscreen && (session == DisplaySession::WaylandOnly || session == DisplaySession::None))
+        return tell_no_x11(argc, argv, session);
+    if (!offscreen)
         qputenv("QT_QPA_PLATFORM", "xcb");
     TerminationSignals signals;
     QApplication app(argc, argv);
@@ -65,7 +126,7 @@ int windowed(int argc, char** argv)
     // frees everything; what matters (boards, profiles) is already on disk.
     auto* services = new RealServices(messages);
     RealServices& real = *services;
-    if (!real.has_display() && qEnvironmentVariable("QT_QPA_PLATFORM") != QLatin1String("offscreen")) {
+    if (!real.has_display() && !offscreen) {
         std::fprintf(stderr, "orvel: %s\n", real.error().toLocal8Bit().constData());
         return 1;
     }
@@ -73,9 +134,13 @@ int windowed(int argc, char** argv)
     MainWindow window(real.services());
     messages.set_parent(&window);
     QStringList arguments = app.arguments().mid(1);
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String(kStartOption))
+        arguments = start_arguments(arguments, folders);
     window.Form_Load(arguments);
     if (!window.isVisible())
         window.show();
+    if (session == DisplaySession::XWayland && !offscreen)
+        QTimer::singleShot(0, &window, [&folders, &messages] { tell_xwayland_once(folders, messages); });
     const int status = app.exec();
     if (TerminationSignals::requested())
         return status;
