@@ -19,6 +19,33 @@ manual=$("$orvel" --help | sed -n 's/^Manual: //p')
 [ "$manual" = "$data/help/index.html" ] || fail "the installed program reads its manual from '$manual'"
 [ -f "$manual" ] || fail "no manual at $manual"
 
+# Every link of the manual leads to a page, and an anchor, that is there.
+python3 - "$data/help" <<'PY' || fail "broken links in the manual"
+import html.parser, os, sys
+folder = sys.argv[1]
+class Page(html.parser.HTMLParser):
+    def __init__(self):
+        super().__init__(); self.links = []; self.ids = set()
+    def handle_starttag(self, tag, attrs):
+        a = dict(attrs)
+        if "id" in a: self.ids.add(a["id"])
+        for key in ("href", "src"):
+            if key in a and "://" not in a[key] and not a[key].startswith("mailto:"): self.links.append(a[key])
+pages = {}
+for name in os.listdir(folder):
+    if name.endswith(".html"):
+        p = Page(); p.feed(open(os.path.join(folder, name), encoding="utf-8").read()); pages[name] = p
+broken = []
+for name, page in pages.items():
+    for link in page.links:
+        target, _, anchor = link.partition("#")
+        target = target or name
+        if not os.path.exists(os.path.join(folder, target)): broken.append(f"{name}: {link}")
+        elif anchor and anchor not in pages.get(target, Page()).ids: broken.append(f"{name}: {link}")
+print("\n".join(broken), file=sys.stderr)
+sys.exit(1 if broken or "index.html" not in pages else 0)
+PY
+
 # Every shipped board checks cleanly with the installed program.
 boards=0
 while IFS= read -r -d '' board; do
