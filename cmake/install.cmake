@@ -1,7 +1,7 @@
 # What `cmake --install` (make install, the Debian package) puts under the prefix:
 #   bin/orvel
 #   share/orvel/          the program's read-only data: boards, help, and, when the build made
-#                         them, symbols (data/) and translations (translations/*.qm)
+#                         them, symbols (symbols/) and translations (translations/*.qm)
 #   share/applications/orvel.desktop, share/mime/packages/orvel.xml,
 #   share/icons/hicolor/*/apps/orvel.{png,svg}, share/man/man1/orvel.1.gz,
 #   share/doc/orvel/{copyright,changelog.gz}
@@ -16,19 +16,23 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/boards/ DESTINATION ${ORVEL_INSTALL_DATADI
         PATTERN .keep EXCLUDE)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/help/ DESTINATION ${ORVEL_INSTALL_DATADIR}/help)
 
-# Program data that other parts of the build produce beside the executable: each folder is
-# installed when it is there at install time, under the same name below share/orvel.
-set(ORVEL_INSTALLED_DATA_FOLDERS data translations
-    CACHE STRING "Folders beside the built program installed into share/orvel when present")
-foreach(folder ${ORVEL_INSTALLED_DATA_FOLDERS})
+# Program data that other parts of the build produce, installed when it is there at install
+# time: FROM=NAME installs the folder FROM (relative to the build tree, else to the source
+# tree) as share/orvel/NAME. The symbol library (scripts/install-symbols) and the compiled
+# interface translations.
+list(APPEND ORVEL_INSTALLED_DATA_FOLDERS data/symbols=symbols translations=translations)
+foreach(pair ${ORVEL_INSTALLED_DATA_FOLDERS})
+  string(REPLACE "=" ";" pair "${pair}")
+  list(GET pair 0 from)
+  list(GET pair 1 name)
   install(CODE "
-    set(from \"${CMAKE_BINARY_DIR}/${folder}\")
+    set(from \"${CMAKE_BINARY_DIR}/${from}\")
     if(NOT IS_DIRECTORY \"\${from}\")
-      set(from \"${CMAKE_SOURCE_DIR}/${folder}\")
+      set(from \"${CMAKE_SOURCE_DIR}/${from}\")
     endif()
     if(IS_DIRECTORY \"\${from}\")
-      file(INSTALL \"\${from}/\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${ORVEL_INSTALL_DATADIR}/${folder}\"
-           PATTERN \"*.ts\" EXCLUDE PATTERN \".keep\" EXCLUDE)
+      file(INSTALL \"\${from}/\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${ORVEL_INSTALL_DATADIR}/${name}\"
+           FOLLOW_SYMLINK_CHAIN PATTERN \"*.ts\" EXCLUDE PATTERN \".keep\" EXCLUDE)
     endif()")
 endforeach()
 
