@@ -46,10 +46,15 @@ void tell_already_running()
 // from the desktop's menu, nobody would read stderr.
 int tell_no_x11(int argc, char** argv, DisplaySession session)
 {
-    const bool wayland_plugin = session == DisplaySession::WaylandOnly &&
+    // Qt ends the process when its Wayland plugin cannot reach the compositor: the box is
+    // tried only with the plugin installed and the compositor's socket there.
+    QString socket = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+    if (!QDir::isAbsolutePath(socket))
+        socket = qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + socket;
+    const bool can_show_box = session == DisplaySession::WaylandOnly && QFileInfo::exists(socket) &&
         QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
                           QStringLiteral("/platforms/libqwayland-generic.so"));
-    if (!wayland_plugin) {
+    if (!can_show_box) {
         QCoreApplication app(argc, argv);
         std::fprintf(stderr, "orvel: %s\n", display_session_notice(session).toLocal8Bit().constData());
         return 1;

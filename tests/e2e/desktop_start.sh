@@ -13,6 +13,36 @@ status=$?
 [ "$status" -eq 1 ] || fail "Wayland without X11: status $status"
 grep -q "sessió Wayland sense X11" "$E2E_WORK/wayland-only.log" || { cat "$E2E_WORK/wayland-only.log"; fail "no reason given"; }
 
+# On a real Wayland compositor (weston, headless) with Qt's Wayland plugin the reason is
+# also shown in a box, which waits for an answer: Orvel is still there once it has said why.
+weston --backend=headless-backend.so --socket=wayland-orvel-e2e --idle-time=0 --debug --use-pixman \
+    >"$E2E_WORK/weston.log" 2>&1 &
+weston_pid=$!
+E2E_PIDS+=("$weston_pid")
+n=0
+until [ -S "$XDG_RUNTIME_DIR/wayland-orvel-e2e" ]; do
+    n=$((n + 1))
+    [ "$n" -lt 100 ] || { cat "$E2E_WORK/weston.log"; fail "weston did not start"; }
+    sleep 0.1
+done
+env -u DISPLAY WAYLAND_DISPLAY=wayland-orvel-e2e "$ORVEL_BIN" >"$E2E_WORK/wayland-box.log" 2>&1 &
+pid=$!
+E2E_PIDS+=("$pid")
+n=0
+until grep -q "sessió Wayland sense X11" "$E2E_WORK/wayland-box.log"; do
+    n=$((n + 1))
+    kill -0 "$pid" 2>/dev/null || { cat "$E2E_WORK/wayland-box.log"; fail "Orvel ended on Wayland without showing why"; }
+    [ "$n" -lt 100 ] || fail "no reason on Wayland"
+    sleep 0.1
+done
+for n in 1 2 3 4 5; do
+    kill -0 "$pid" 2>/dev/null || { cat "$E2E_WORK/wayland-box.log"; fail "no message box on Wayland"; }
+    sleep 0.1
+done
+(cd "$E2E_WORK" && WAYLAND_DISPLAY=wayland-orvel-e2e weston-screenshooter >/dev/null 2>&1)
+kill "$pid" "$weston_pid"
+wait "$pid" "$weston_pid" 2>/dev/null
+
 start_x bare
 export WAYLAND_DISPLAY=wayland-e2e
 # A name as file managers pass it: a blank, an accent, a lower-case extension.
@@ -49,6 +79,7 @@ board_window=$(wait_window '^Orvel - ') || { cat "$E2E_WORK/first.log"; fail "no
 wait_run_mode "$board_window"
 box=$(wait_window '^Orvel$') || { import -window root "$E2E_WORK/first.png"; fail "no XWayland message"; }
 grep -q "només pot escriure" "$E2E_WORK/first.log" || fail "no XWayland line on stderr"
+import -window root "$E2E_WORK/xwayland-box.png"
 xdotool windowfocus --sync "$box" key Return
 n=0
 while xdotool search --onlyvisible --name '^Orvel$' >/dev/null 2>&1; do
