@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLockFile>
 #include <QMessageBox>
@@ -117,6 +118,13 @@ int windowed(int argc, char** argv)
     install_qt_translations();
 
     const Folders folders = Folders::from_environment();
+    // The desktop matches the window with its entry, and shows the entry's icon on it; an
+    // installed copy outside the icon theme's folders finds it beside its data.
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvel"));
+    QIcon icon = QIcon::fromTheme(QStringLiteral("orvel"));
+    if (icon.isNull())
+        icon = QIcon(folders.program + QStringLiteral("/../icons/hicolor/256x256/apps/orvel.png"));
+    app.setWindowIcon(icon);
     QDir().mkpath(folders.state);
     QLockFile lock(single_instance_lock_file(folders));
     lock.setStaleLockTime(0);
