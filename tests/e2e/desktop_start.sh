@@ -107,4 +107,14 @@ for n in 1 2 3 4 5 6 7 8 9 10; do
     ! xdotool search --onlyvisible --name '^Orvel$' >/dev/null 2>&1 || fail "the XWayland message came again"
     sleep 0.1
 done
+kill "$pid"
+wait "$pid" 2>/dev/null
+
+# From the applications menu, with no file: the board shipped with Orvel.
+"$ORVEL_BIN" --start >"$E2E_WORK/menu.log" 2>&1 &
+pid=$!
+E2E_PIDS+=("$pid")
+shipped="$(dirname "$ORVEL_BIN")/boards/"
+wait_window "^Orvel - ${shipped//./\\.}" >/dev/null || {
+    cat "$E2E_WORK/menu.log"; import -window root "$E2E_WORK/menu.png"; fail "--start opened no shipped board"; }
 echo "ok"
