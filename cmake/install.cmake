@@ -60,5 +60,13 @@ install(CODE "
                     OUTPUT_FILE \"${CMAKE_BINARY_DIR}/dist/\${page}.gz\" COMMAND_ERROR_IS_FATAL ANY)
   endforeach()")
 install(FILES ${CMAKE_BINARY_DIR}/dist/orvel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${CMAKE_SOURCE_DIR}/dist/debian/copyright ${CMAKE_BINARY_DIR}/dist/changelog.gz
+# The copyright file names the symbol library's licences when the library is installed.
+install(CODE "
+  file(READ \"${CMAKE_SOURCE_DIR}/dist/debian/copyright\" text)
+  if(IS_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ORVEL_INSTALL_DATADIR}/symbols\")
+    file(READ \"${CMAKE_SOURCE_DIR}/dist/debian/copyright-symbols\" symbols)
+    string(APPEND text \"\${symbols}\")
+  endif()
+  file(WRITE \"${CMAKE_BINARY_DIR}/dist/copyright\" \"\${text}\")")
+install(FILES ${CMAKE_BINARY_DIR}/dist/copyright ${CMAKE_BINARY_DIR}/dist/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
