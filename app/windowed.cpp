@@ -15,12 +15,12 @@
 
 #include "model/folders.h"
 #include "model/messages.h"
-#include "platform/display_session.h"
 #include "platform/qt_translations.h"
 #include "real_services.h"
 #include "termination_signals.h"
 #include "ui/main_window.h"
 #include "ui/qt_message_boxes.h"
+#include "platform/display_session.h"
 
 namespace orvel::cli {
 
@@ -42,32 +42,30 @@ void tell_already_running()
     box.exec();
 }
 
-// Without an X display nothing of Orvel can work. The reason goes to stderr and, on a
-// Wayland desktop whose Qt can show a window there, into a message box too: started
-// from the desktop's menu, nobody would read stderr.
-int tell_no_x11(int argc, char** argv, DisplaySession session)
+// Qt ends the process when its Wayland plugin cannot reach the compositor: a box on a
+// Wayland desktop is shown only with the plugin installed and the compositor's socket there.
+bool can_show_wayland_box(DisplaySession session)
 {
-    // Qt ends the process when its Wayland plugin cannot reach the compositor: the box is
-    // tried only with the plugin installed and the compositor's socket there.
     QString socket = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
     if (!QDir::isAbsolutePath(socket))
         socket = qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + socket;
-    const bool can_show_box = session == DisplaySession::WaylandOnly && QFileInfo::exists(socket) &&
+    return session == DisplaySession::WaylandOnly && QFileInfo::exists(socket) &&
         QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
                           QStringLiteral("/platforms/libqwayland-generic.so"));
-    if (!can_show_box) {
-        QCoreApplication app(argc, argv);
-        std::fprintf(stderr, "orvel: %s\n", display_session_notice(session).toLocal8Bit().constData());
-        return 1;
-    }
-    qputenv("QT_QPA_PLATFORM", "wayland");
-    QApplication app(argc, argv);
-    install_qt_translations();
+}
+
+// Without an X display nothing of Orvel can work. The reason goes to stderr and, when the
+// application could open on the Wayland desktop, into a message box too: started from the
+// desktop's menu, nobody would read stderr.
+int tell_no_x11(DisplaySession session, bool box)
+{
     const QString notice = display_session_notice(session);
     std::fprintf(stderr, "orvel: %s\n", notice.toLocal8Bit().constData());
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Orvel"), notice, QMessageBox::Ok);
-    box.setObjectName(QStringLiteral("sense_x11"));
-    box.exec();
+    if (box) {
+        QMessageBox message(QMessageBox::Warning, QStringLiteral("Orvel"), notice, QMessageBox::Ok);
+        message.setObjectName(QStringLiteral("sense_x11"));
+        message.exec();
+    }
     return 1;
 }
 
@@ -105,12 +103,14 @@ int windowed(int argc, char** argv)
 {
     // Boards type into X11 programs through XTest: the window must be an X11 one too,
     // unless a test asks for the offscreen platform.
+    // Without X11 the application only says why it cannot run: in a box on the Wayland
+    // desktop when it can open there, else offscreen, on stderr alone.
     const bool offscreen = qEnvironmentVariable("QT_QPA_PLATFORM") == QLatin1String("offscreen");
     const DisplaySession session = display_session_from_environment();
-    if (!offscreen && (session == DisplaySession::WaylandOnly || session == DisplaySession::None))
-        return tell_no_x11(argc, argv, session);
+    const bool no_x11 = !offscreen && (session == DisplaySession::WaylandOnly || session == DisplaySession::None);
+    const bool wayland_box = no_x11 && can_show_wayland_box(session);
     if (!offscreen)
-        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("QT_QPA_PLATFORM", !no_x11 ? "xcb" : wayland_box ? "wayland" : "offscreen");
     TerminationSignals signals;
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Orvel"));
@@ -118,6 +118,16 @@ int windowed(int argc, char** argv)
     install_qt_translations();
 
     const Folders folders = Folders::from_environment();
+    QDir().mkpath(folders.state);
+    if (no_x11)
+        return tell_no_x11(session, wayland_box);
+    QLockFile lock(single_instance_lock_file(folders));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0)) {
+        tell_already_running();
+        return 1;
+    }
+
     // The desktop matches the window with its entry, and shows the entry's icon on it; an
     // installed copy outside the icon theme's folders finds it beside its data.
     QGuiApplication::setDesktopFileName(QStringLiteral("orvel"));
@@ -125,13 +135,6 @@ int windowed(int argc, char** argv)
     if (icon.isNull())
         icon = QIcon(folders.program + QStringLiteral("/../icons/hicolor/256x256/apps/orvel.png"));
     app.setWindowIcon(icon);
-    QDir().mkpath(folders.state);
-    QLockFile lock(single_instance_lock_file(folders));
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0)) {
-        tell_already_running();
-        return 1;
-    }
 
     QtMessageBoxes messages;
     // Not destroyed: espeak-ng's espeak_ng_Terminate can wait forever for its own
