@@ -83,8 +83,7 @@ void tell_xwayland_once(const Folders& folders, MessageBoxes& messages)
 }
 
 // "--start [BOARD.ORV]", as the desktop entry starts Orvel: the board given (a double
-// click on it in the file manager), else the communication board shipped with Orvel,
-// else the editor.
+// click on it in the file manager), else a board shipped with Orvel, else the editor.
 QStringList start_arguments(QStringList arguments, const Folders& folders)
 {
     arguments.removeFirst();
@@ -92,9 +91,13 @@ QStringList start_arguments(QStringList arguments, const Folders& folders)
         if (!a.endsWith(QLatin1String(".usr"), Qt::CaseInsensitive))
             return arguments;
     }
-    const QString board = find_in_folder(folders.program, QLatin1String(kStartBoard));
-    if (QFileInfo(board).isFile())
-        arguments.prepend(board);
+    for (const char* name : kStartBoards) {
+        const QString board = find_in_folder(folders.program, QLatin1String(name));
+        if (QFileInfo(board).isFile()) {
+            arguments.prepend(board);
+            break;
+        }
+    }
     return arguments;
 }
 }  // namespace
