@@ -4,11 +4,15 @@
 #   make test    everything ctest runs
 #   make bench   the benchmarks and comparisons
 #   make fuzz    the fuzzers (clang), each for FUZZ_SECONDS
+#   make install the program, its data, desktop entry, icon, file type and man page under
+#                PREFIX (default /usr/local; DESTDIR is honoured)
+#   make package the Debian package (build/orvel_VERSION_ARCH.deb), checked with lintian
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?=
+PREFIX  ?= /usr/local
 
-.PHONY: all build configure run test bench fuzz clean
+.PHONY: all build configure run test bench fuzz install package clean
 
 all: build
 
@@ -39,6 +43,26 @@ bench:
 	@$(MAKE) --no-print-directory configure
 	cmake --build $(BUILD) -j $(JOBS)
 	scripts/run-benchmarks $(BUILD)
+
+# Only the program is built; the desktop's caches are refreshed when the prefix is one the
+# desktop reads and we may write them (not for a DESTDIR staging tree).
+install:
+	@scripts/install-deps run
+	@$(MAKE) --no-print-directory configure
+	cmake --build $(BUILD) -j $(JOBS) --target orvel
+	cmake --install $(BUILD) --prefix $(PREFIX)
+	@if [ -z "$(DESTDIR)" ] && [ -w "$(PREFIX)/share" ]; then \
+	  command -v update-mime-database >/dev/null && update-mime-database "$(PREFIX)/share/mime" || true; \
+	  command -v update-desktop-database >/dev/null && update-desktop-database -q "$(PREFIX)/share/applications" || true; \
+	  command -v gtk-update-icon-cache >/dev/null && gtk-update-icon-cache -q -t "$(PREFIX)/share/icons/hicolor" || true; \
+	fi
+
+package:
+	@scripts/install-deps package
+	@$(MAKE) --no-print-directory configure
+	cmake --build $(BUILD) -j $(JOBS) --target orvel
+	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error $(BUILD)/orvel_*.deb
 
 fuzz:
 	@scripts/install-deps fuzz

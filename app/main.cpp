@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "cli.h"
+#include "model/folders.h"
 #include "windowed.h"
 
 namespace {
@@ -13,6 +14,7 @@ namespace {
 const char* const kUsageText =
     "Usage:\n"
     "  orvel [BOARD.ORV [PROFILE.USR]]      start Orvel (a board starts it in run mode)\n"
+    "  orvel --start [BOARD.ORV]            as the desktop entry: the board, else the communication board\n"
     "  orvel --dump BOARD.ORV               print the board as JSON\n"
     "  orvel --resave IN.ORV OUT.ORV        read a board and write it in the current format\n"
     "  orvel --check BOARD.ORV              list what would go wrong when the board runs\n"
@@ -32,6 +34,9 @@ int main(int argc, char** argv)
         const char* mode = argv[1];
         if (!std::strcmp(mode, "--help") || !std::strcmp(mode, "-h")) {
             std::fputs(kUsageText, stdout);
+            // Where this copy's manual is: the build tree's, or the installed one.
+            const QString manual = orvel::Folders::from_environment().program + QStringLiteral("/help/index.html");
+            std::printf("\nManual: %s\n", manual.toLocal8Bit().constData());
             return orvel::cli::kOk;
         }
         if (!std::strcmp(mode, "--version")) {
@@ -58,7 +63,7 @@ int main(int argc, char** argv)
                 args << QString::fromLocal8Bit(argv[i]);
             return e.run(args);
         }
-        if (mode[0] == '-' && mode[1] == '-') {
+        if (mode[0] == '-' && mode[1] == '-' && std::strcmp(mode, orvel::cli::kStartOption) != 0) {
             std::fprintf(stderr, "orvel: unknown option %s\n%s", mode, kUsageText);
             return orvel::cli::kUsage;
         }

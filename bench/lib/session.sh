@@ -22,6 +22,8 @@ start_orvel_scratch() {
   start_scratch
   export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
   export XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy LANG=C.UTF-8
+  # Orvel under the scripts' own X server is in an X11 session, whatever desktop runs the script.
+  unset WAYLAND_DISPLAY XDG_SESSION_TYPE
   mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 }
 
