@@ -17,6 +17,7 @@ constexpr int kCanvasPixelsWide = kCanvasWidth;
 constexpr int kCanvasPixelsHigh = kCanvasHeight;
 
 class AreaCanvas : public QWidget {
+    Q_OBJECT
 public:
     AreaCanvas(const Template& board, QWidget* parent = nullptr);
 

@@ -37,6 +37,7 @@ struct EditorHooks {
 };
 
 class EditorFace : public QWidget {
+    Q_OBJECT
 public:
     // `state` and `messages` outlive the face.
     EditorFace(OrvelState& state, MessageBoxes& messages, QWidget* parent = nullptr);

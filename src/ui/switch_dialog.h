@@ -19,6 +19,7 @@ namespace orvel {
 class FrameColorBox;
 
 class usr : public QDialog {
+    Q_OBJECT
 public:
     usr(UserProfile& profile, int pulsador, const QString& caption, QWidget* parent = nullptr);
 
