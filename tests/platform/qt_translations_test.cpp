@@ -36,7 +36,7 @@ TEST(QtTranslations, EachLanguageInstallsOrvelsAndQtsTextsAndTakesThePreviousOut
 
     ASSERT_TRUE(translations.use(QStringLiteral("es"), folder));
     EXPECT_EQ(qt_yes(), QStringLiteral("&Sí"));
-    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Buscar en:"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Ver en:"));
     EXPECT_EQ(orvel_title(), QStringLiteral("Acerca de Orvel"));
 
     ASSERT_TRUE(translations.use(QStringLiteral("en"), folder));
@@ -45,7 +45,7 @@ TEST(QtTranslations, EachLanguageInstallsOrvelsAndQtsTextsAndTakesThePreviousOut
 
     // A folder without Orvel's files: Qt's texts still change, Orvel's stay Catalan.
     EXPECT_FALSE(translations.use(QStringLiteral("es"), QStringLiteral("/nonexistent")));
-    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Buscar en:"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Ver en:"));
     EXPECT_EQ(orvel_title(), QStringLiteral("Quant a Orvel"));
 }
 
