@@ -130,7 +130,7 @@ void PlantForm::build()
     sg->addWidget(label_for(tr("Programa"), Ordres_), 1, 0);
     sg->addWidget(Ordres_, 1, 1);
     Macros_ = named(new QComboBox, "Macros", QStringLiteral("Macros del programa"));
-    Macros_->addItem(kMacroListHeading);
+    Macros_->addItem(missatge(kMacroListHeadingMessage));
     sg->addWidget(Macros_, 2, 0, 1, 2);
     Tecles_ = named(new QLineEdit, "Tecles", QStringLiteral("Tecles a enviar"));
     sg->addWidget(label_for(tr("Tecles a enviar:"), Tecles_), 3, 0);
@@ -321,7 +321,7 @@ void PlantForm::programes_Click(int index)
     if (choice.kind == ProgramChoice::CatalogueProgram) {
         choose_program(state_.catalogue, choice.program);
         Macros_->clear();
-        Macros_->addItem(kMacroListHeading);
+        Macros_->addItem(missatge(kMacroListHeadingMessage));
         for (const CatalogueMacro& m : state_.catalogue.macros)
             Macros_->addItem(m.title);
         Ordres_->setText(catalogue_program_text(state_.catalogue, choice.program));
