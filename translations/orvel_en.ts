@@ -949,6 +949,25 @@
     </message>
 </context>
 <context>
+    <name>orvel::LanguageMenu</name>
+    <message>
+        <source>&amp;Idioma</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>Segons l&apos;escriptori</source>
+        <translation>As the desktop</translation>
+    </message>
+    <message>
+        <source>No s&apos;ha pogut desar l&apos;idioma a Orvel.INI.</source>
+        <translation>The language could not be saved in Orvel.INI.</translation>
+    </message>
+    <message>
+        <source>L&apos;idioma nou es farà servir la propera vegada que engegueu Orvel.</source>
+        <translation>The new language will be used the next time Orvel starts.</translation>
+    </message>
+</context>
+<context>
     <name>orvel::MacrosMenu</name>
     <message>
         <source>Seleccionar</source>

@@ -949,6 +949,25 @@
     </message>
 </context>
 <context>
+    <name>orvel::LanguageMenu</name>
+    <message>
+        <source>&amp;Idioma</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>Segons l&apos;escriptori</source>
+        <translation>Según el escritorio</translation>
+    </message>
+    <message>
+        <source>No s&apos;ha pogut desar l&apos;idioma a Orvel.INI.</source>
+        <translation>No se ha podido guardar el idioma en Orvel.INI.</translation>
+    </message>
+    <message>
+        <source>L&apos;idioma nou es farà servir la propera vegada que engegueu Orvel.</source>
+        <translation>El nuevo idioma se usará la próxima vez que inicie Orvel.</translation>
+    </message>
+</context>
+<context>
     <name>orvel::MacrosMenu</name>
     <message>
         <source>Seleccionar</source>

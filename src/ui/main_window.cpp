@@ -47,6 +47,7 @@
 #include "ui/editor_aids.h"
 #include "ui/editor_face.h"
 #include "ui/joystick_dialog.h"
+#include "ui/language_menu.h"
 #include "ui/switch_dialog.h"
 #include "ui/voice_dialog.h"
 #include "ui/voice_engine_windows.h"
@@ -215,6 +216,7 @@ void MainWindow::build_menus()
         state_.tmpl.sound_active = checked ? -1 : 0;
         editor_->show_sound_active(checked);
     });
+    editor_->view_menu()->addMenu(new LanguageMenu(state_.folders, *services_.messages, this));
 
     usuari_ = bar->addMenu(tr("Usuari"));
     usuari_->setObjectName(QStringLiteral("usuari"));

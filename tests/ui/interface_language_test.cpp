@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include "model/folders.h"
+#include "model/interface_language.h"
+#include "model/settings.h"
 #include "model/messages.h"
 #include "platform/qt_translations.h"
 #include "runtime/voice/speech_recognition_engine.h"
@@ -53,10 +55,12 @@ const QStringList kSameInSpanish = {u"Alt"_s,      u"Ctrl"_s,     u"Macros"_s,  
                                     u"Pulsador"_s, u"Pausa"_s,    u"Supr"_s,     u"Retr"_s,        u"Espera"_s,
                                     u"Editar"_s,   u"Guardar..."_s, u"Copiar"_s, u"Cancelar"_s,    u"Abandonar"_s,
                                     u"Español"_s,  u"Seleccionar"_s, u"Tec. Aux."_s, u"Memoria"_s,
-                                    u"Redimensionar "_s, u"Tecla {ENTER}"_s, u"Programa..."_s, u"% Vertical"_s};
+                                    u"Redimensionar "_s, u"Tecla {ENTER}"_s, u"Programa..."_s, u"% Vertical"_s, u"Idioma"_s};
 const QStringList kSameInEnglish = {u"Alt"_s, u"Ctrl"_s, u"Macros"_s, u"Ins"_s, u"Path"_s, u"Text"_s, u"% Vertical"_s};
 const QStringList kSameEverywhere = {u"Esc"_s,        u"Tab"_s, u"TXT"_s, u"BEE.WAV"_s, u"Hola"_s, u"Orvel"_s,
                                      u"Joystick"_s,   u"Multimouse"_s,
+                                     // the languages, each named in its own words
+                                     u"Català"_s, u"Español"_s, u"English"_s,
                                      // the corners of an area: X and Y, initial and final
                                      u"Xi:"_s, u"Xf:"_s, u"Yi:"_s, u"Yf:"_s};
 
@@ -265,6 +269,28 @@ TEST_F(InterfaceLanguage, MenusAndMessageBoxesReadBackInSpanishAndEnglish)
         EXPECT_EQ(title, e.language == u"en"_s ? u"About Orvel"_s : e.language == u"es"_s ? u"Acerca de Orvel"_s
                                                                                             : u"Quant a Orvel"_s);
     }
+}
+
+TEST_F(InterfaceLanguage, TheLanguageMenuRecordsTheChoiceForTheNextStart)
+{
+    testing::ExecHarness h;
+    MainWindow w(h.services);
+    w.Form_Load({});
+    auto* menu = w.findChild<QMenu*>(u"idioma"_s);
+    ASSERT_NE(menu, nullptr);
+    auto item = [menu](const char* name) { return menu->findChild<QAction*>(QString::fromLatin1(name)); };
+    EXPECT_TRUE(item("idioma_escriptori")->isChecked()) << "no Orvel.INI yet: the desktop decides";
+    const Folders folders = Folders::from_environment();
+    for (const char* name : {"idioma_en", "idioma_es", "idioma_escriptori", "idioma_ca"}) {
+        item(name)->trigger();
+        EXPECT_TRUE(item(name)->isChecked());
+        const QString language = QString::fromLatin1(name).mid(7);
+        EXPECT_EQ(read_language_setting(folders), language == u"escriptori"_s ? QString() : language);
+    }
+    ASSERT_EQ(h.messages.texts.size(), 4);
+    EXPECT_TRUE(h.messages.texts.back().contains(u"propera vegada"_s)) << "takes effect at the next start";
+    // What the program reads at start: the choice, whatever the locale says.
+    EXPECT_EQ(interface_language(read_language_setting(folders), [](const char*) { return u"es_ES.UTF-8"_s; }), u"ca"_s);
 }
 
 TEST_F(InterfaceLanguage, CommandWordsAndFileTextsStayCatalanInEveryLanguage)
