@@ -740,11 +740,11 @@
     </message>
     <message>
         <source>&amp;Afegir àrea</source>
-        <translation>&amp;Add area</translation>
+        <translation>A&amp;dd area</translation>
     </message>
     <message>
         <source>&amp;Eliminar àrea</source>
-        <translation>&amp;Delete area</translation>
+        <translation>De&amp;lete area</translation>
     </message>
     <message>
         <source>Tecles:</source>
@@ -879,11 +879,11 @@
     </message>
     <message>
         <source>&amp;Eliminar àrea</source>
-        <translation>&amp;Delete area</translation>
+        <translation>De&amp;lete area</translation>
     </message>
     <message>
         <source>&amp;Afegir àrea</source>
-        <translation>&amp;Add area</translation>
+        <translation>A&amp;dd area</translation>
     </message>
     <message>
         <source>Redimensionar àrees</source>

@@ -740,11 +740,11 @@
     </message>
     <message>
         <source>&amp;Afegir àrea</source>
-        <translation>&amp;Añadir área</translation>
+        <translation>Añadir á&amp;rea</translation>
     </message>
     <message>
         <source>&amp;Eliminar àrea</source>
-        <translation>&amp;Eliminar área</translation>
+        <translation>Eli&amp;minar área</translation>
     </message>
     <message>
         <source>Tecles:</source>
@@ -879,11 +879,11 @@
     </message>
     <message>
         <source>&amp;Eliminar àrea</source>
-        <translation>&amp;Eliminar área</translation>
+        <translation>Eli&amp;minar área</translation>
     </message>
     <message>
         <source>&amp;Afegir àrea</source>
-        <translation>&amp;Añadir área</translation>
+        <translation>Añadir á&amp;rea</translation>
     </message>
     <message>
         <source>Redimensionar àrees</source>
@@ -1034,7 +1034,7 @@
     </message>
     <message>
         <source>&amp;Accessibilitat</source>
-        <translation>A&amp;ccesibilidad</translation>
+        <translation>Accesi&amp;bilidad</translation>
     </message>
     <message>
         <source>&amp;Canvi de plafó</source>

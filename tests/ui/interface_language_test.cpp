@@ -227,7 +227,7 @@ TEST_F(InterfaceLanguage, MenusAndMessageBoxesReadBackInSpanishAndEnglish)
         QString yes;         // Qt's own button
     };
     const Expected cases[] = {
-        {u"es"_s, {u"&Archivo"_s, u"&Datos globales"_s, u"&Ver"_s, u"&Edición"_s, u"Usuario"_s, u"A&ccesibilidad"_s},
+        {u"es"_s, {u"&Archivo"_s, u"&Datos globales"_s, u"&Ver"_s, u"&Edición"_s, u"Usuario"_s, u"Accesi&bilidad"_s},
          u"El archivo ha sido modificado. ¿Desea guardarlo?"_s, u"&Sí"_s},
         {u"en"_s, {u"&File"_s, u"&Global data"_s, u"&View"_s, u"&Edit"_s, u"User"_s, u"&Accessibility"_s},
          u"The file has been changed. Do you want to save it?"_s, u"&Yes"_s},
