@@ -25,7 +25,7 @@ const std::pair<const char*, int> kFileKinds[] = {
 
 QPushButton* button(const QString& caption, const QString& name)
 {
-    auto* b = new QPushButton(translate_caption(caption));
+    auto* b = new QPushButton(caption);
     b->setObjectName(name);
     b->setAccessibleName(b->text());
     return b;

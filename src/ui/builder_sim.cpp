@@ -25,7 +25,7 @@ sim::sim(BuilderSession& session, const QString& value, QWidget* parent)
     form->addRow(tr("Memòria ="), Text2_);
     const QString branch_captions[2] = {tr("Cert"), tr("Fals")};
     for (int i = 0; i < 2; ++i) {
-        auto* open = new QPushButton(translate_caption(branch_captions[i]));
+        auto* open = new QPushButton(branch_captions[i]);
         open->setObjectName(QStringLiteral("buto_codi_%1").arg(i));
         open->setAccessibleName(open->text());
         param2_[size_t(i)] = new QPushButton;

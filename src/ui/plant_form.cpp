@@ -38,13 +38,13 @@ W* named(W* w, const char* name, const QString& accessible)
 
 QPushButton* button(const QString& caption, const char* name, const QString& accessible = QString())
 {
-    auto* b = new QPushButton(translate_caption(caption));
+    auto* b = new QPushButton(caption);
     return named(b, name, accessible.isEmpty() ? b->text() : accessible);
 }
 
 QLabel* label_for(const QString& caption, QWidget* buddy)
 {
-    auto* l = new QLabel(translate_caption(caption));
+    auto* l = new QLabel(caption);
     l->setBuddy(buddy);
     return l;
 }
@@ -146,7 +146,7 @@ void PlantForm::build()
     auto* group = new QButtonGroup(this);
     const QString option_captions[2] = {QStringLiteral("TXT"), tr("Gràfic")};
     for (int i = 0; i < 2; ++i) {
-        auto* o = new QRadioButton(translate_caption(option_captions[i]));
+        auto* o = new QRadioButton(option_captions[i]);
         o->setObjectName(QStringLiteral("Option1_%1").arg(i));
         o->setAccessibleName(option_captions[i]);
         group->addButton(o, i);
