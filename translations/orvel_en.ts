@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Tria </source>
-        <translation>Choose </translation>
+        <translation>Choose at random </translation>
     </message>
     <message>
         <source>Llista</source>
@@ -1273,7 +1273,7 @@
     </message>
     <message>
         <source>Intensitat</source>
-        <translation>Polling</translation>
+        <translation>Poll interval</translation>
     </message>
     <message>
         <source>Gruix del marc</source>
@@ -1482,7 +1482,7 @@
     </message>
     <message>
         <source>Dècimes de registre</source>
-        <translation>Recording tenths</translation>
+        <translation>Recording time (tenths of a second)</translation>
     </message>
     <message>
         <source>Temps de presentació</source>

@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Tria </source>
-        <translation>Elige </translation>
+        <translation>Elige al azar </translation>
     </message>
     <message>
         <source>Llista</source>
