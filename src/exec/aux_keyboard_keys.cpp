@@ -13,14 +13,23 @@ constexpr int kLevelMessage = 10;  // "Nivell "
 std::vector<AuxKey> build_keys()
 {
     const char* const table[][2] = {
-        {"F12", "{F12}"},        {QT_TRANSLATE_NOOP("Orvel", "Ins"), "{INSERT}"},     {QT_TRANSLATE_NOOP("Orvel", "Inici"), "{HOME}"},      {QT_TRANSLATE_NOOP("Orvel", "Re.Pg"), "{PGUP}"},
-        {"F2", "{F2}"},          {QT_TRANSLATE_NOOP("Orvel", "Supr"), "{DEL}"},       {QT_TRANSLATE_NOOP("Orvel", "Fi"), "{END}"},          {QT_TRANSLATE_NOOP("Orvel", "Av.Pg"), "{PGDN}"},
-        {"F3", "{F3}"},          {"Tab", "{TAB}"},        {QT_TRANSLATE_NOOP("Orvel", "Retr"), "{BK}"},         {"+", "{+}"},
-        {"F4", "{F4}"},          {"Esc", "{ESC}"},        {QT_TRANSLATE_NOOP("Orvel", " Imp.P"), "{PRTSC}"},    {QT_TRANSLATE_NOOP("Orvel", "Bloc.Desp"), "{NUMLOCK}"},
-        {"F5", "{F5}"},          {"\u2190", "{LEFT}"},    {"\u2191", "{UP}"},       {"\u2192", "{RIGHT}"},
-        {QT_TRANSLATE_NOOP("Orvel", "Bloq.Desp"), "{SCROLLOCK}"}, {QT_TRANSLATE_NOOP("Orvel", "Pausa"), "{BREAK}"}, {"\u2193", "{DOWN}"},   {"\u21b5", "{ENTER}"},
-        {"F6", "{F6}"},          {nullptr, nullptr},      {"F11", "{F11}"},         {"F10", "{F10}"},
-        {"F9", "{F9}"},          {"F8", "{F8}"},          {"F1", "{F1}"},           {"F7", "{F7}"},
+        // Four keys a row on the keyboard, two a line here.
+        {"F12", "{F12}"},                                  {QT_TRANSLATE_NOOP("Orvel", "Ins"), "{INSERT}"},
+        {QT_TRANSLATE_NOOP("Orvel", "Inici"), "{HOME}"},   {QT_TRANSLATE_NOOP("Orvel", "Re.Pg"), "{PGUP}"},
+        {"F2", "{F2}"},                                    {QT_TRANSLATE_NOOP("Orvel", "Supr"), "{DEL}"},
+        {QT_TRANSLATE_NOOP("Orvel", "Fi"), "{END}"},       {QT_TRANSLATE_NOOP("Orvel", "Av.Pg"), "{PGDN}"},
+        {"F3", "{F3}"},                                    {"Tab", "{TAB}"},
+        {QT_TRANSLATE_NOOP("Orvel", "Retr"), "{BK}"},      {"+", "{+}"},
+        {"F4", "{F4}"},                                    {"Esc", "{ESC}"},
+        {QT_TRANSLATE_NOOP("Orvel", " Imp.P"), "{PRTSC}"}, {QT_TRANSLATE_NOOP("Orvel", "Bloc.Desp"), "{NUMLOCK}"},
+        {"F5", "{F5}"},                                    {"\u2190", "{LEFT}"},
+        {"\u2191", "{UP}"},                                {"\u2192", "{RIGHT}"},
+        {QT_TRANSLATE_NOOP("Orvel", "Bloq.Desp"), "{SCROLLOCK}"}, {QT_TRANSLATE_NOOP("Orvel", "Pausa"), "{BREAK}"},
+        {"\u2193", "{DOWN}"},                              {"\u21b5", "{ENTER}"},
+        {"F6", "{F6}"},                                    {nullptr, nullptr},
+        {"F11", "{F11}"},                                  {"F10", "{F10}"},
+        {"F9", "{F9}"},                                    {"F8", "{F8}"},
+        {"F1", "{F1}"},                                    {"F7", "{F7}"},
     };
     std::vector<AuxKey> keys;
     int index = 0;

@@ -93,7 +93,8 @@ std::vector<CommandMenu> build_menus()
     };
 
     i = 0;
-    CommandMenu dret{QString::fromUtf8(QT_TRANSLATE_NOOP("Orvel", "Botó dret")), QStringLiteral("mn_boto_dret"), {}, {}, false};
+    CommandMenu dret{QString::fromUtf8(QT_TRANSLATE_NOOP("Orvel", "Botó dret")), QStringLiteral("mn_boto_dret"), {}, {},
+                     false};
     dret.items = {
         fixed(QT_TRANSLATE_NOOP("Orvel", "Clic dret"), n("mn_boto_dret"), "{|Mouse CD}"),
         fixed(QT_TRANSLATE_NOOP("Orvel", "Doble clic dret"), n("mn_boto_dret"), "{|Mouse 2CD}"),
@@ -101,7 +102,8 @@ std::vector<CommandMenu> build_menus()
         fixed(QT_TRANSLATE_NOOP("Orvel", "Aixecar botó dret"), n("mn_boto_dret"), "{|Mouse AD}"),
     };
     i = 0;
-    CommandMenu esquerra{QString::fromUtf8(QT_TRANSLATE_NOOP("Orvel", "Botó esquerra")), QStringLiteral("mn_boto_esquerra"), {}, {}, false};
+    CommandMenu esquerra{QString::fromUtf8(QT_TRANSLATE_NOOP("Orvel", "Botó esquerra")),
+                         QStringLiteral("mn_boto_esquerra"), {}, {}, false};
     esquerra.items = {
         fixed(QT_TRANSLATE_NOOP("Orvel", "Clic esquerra"), n("mn_boto_esquerra"), "{|Mouse CE}"),
         fixed(QT_TRANSLATE_NOOP("Orvel", "Doble clic esquerra"), n("mn_boto_esquerra"), "{|Mouse 2CE}"),
@@ -109,7 +111,8 @@ std::vector<CommandMenu> build_menus()
         fixed(QT_TRANSLATE_NOOP("Orvel", "Aixecar botó esquerra"), n("mn_boto_esquerra"), "{|Mouse AE}"),
     };
     i = 0;
-    CommandMenu ratoli{QString::fromUtf8(QT_TRANSLATE_NOOP("Orvel", "Ratolí")), QStringLiteral("mn_rata"), {}, {dret, esquerra}, false};
+    CommandMenu ratoli{QString::fromUtf8(QT_TRANSLATE_NOOP("Orvel", "Ratolí")), QStringLiteral("mn_rata"), {},
+                       {dret, esquerra}, false};
     ratoli.items = {
         fixed(QT_TRANSLATE_NOOP("Orvel", "Avançar"), n("mn_rata"), "{|Mouse A n}"),
         fixed(QT_TRANSLATE_NOOP("Orvel", "Retrocedir"), n("mn_rata"), "{|Mouse R n}"),

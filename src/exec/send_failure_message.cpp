@@ -27,7 +27,8 @@ QString meaning(int code, const QString& run)
     const QString group = group_at(run, parsed.error_position);
     switch (code) {
     case key_error_unknown_key_name:
-        return QCoreApplication::translate("Orvel", "%1 no és el nom de cap tecla").arg(group.isEmpty() ? QCoreApplication::translate("Orvel", "un nom") : group);
+        return QCoreApplication::translate("Orvel", "%1 no és el nom de cap tecla")
+            .arg(group.isEmpty() ? QCoreApplication::translate("Orvel", "un nom") : group);
     case key_error_unclosed_brace:
         return QCoreApplication::translate("Orvel", "hi ha una clau { sense tancar o una } de més");
     case key_error_unbalanced_parenthesis:
@@ -43,9 +44,11 @@ QString meaning(int code, const QString& run)
     case key_error_no_display:
         return QCoreApplication::translate("Orvel", "no hi ha pantalla X o no té l'extensió XTest");
     case key_error_no_free_keycode:
-        return QCoreApplication::translate("Orvel", "un caràcter no és a cap tecla del teclat i no queda cap tecla lliure per fer-lo servir");
+        return QCoreApplication::translate(
+            "Orvel", "un caràcter no és a cap tecla del teclat i no queda cap tecla lliure per fer-lo servir");
     case key_error_target_not_reading:
-        return QCoreApplication::translate("Orvel", "la finestra no havia llegit a temps les tecles anteriors i la resta no s'ha escrit");
+        return QCoreApplication::translate(
+            "Orvel", "la finestra no havia llegit a temps les tecles anteriors i la resta no s'ha escrit");
     case kActivationFailedCode:
         return QCoreApplication::translate("Orvel", "no s'ha pogut activar la finestra que rep les tecles");
     default:
@@ -57,7 +60,8 @@ QString meaning(int code, const QString& run)
 
 QString send_failure_message(int code, const QString& run, int area)
 {
-    const QString where = area > 0 ? QCoreApplication::translate("Orvel", "l'àrea %1").arg(area) : QCoreApplication::translate("Orvel", "les tecles inicials del plafó");
+    const QString where = area > 0 ? QCoreApplication::translate("Orvel", "l'àrea %1").arg(area)
+                                   : QCoreApplication::translate("Orvel", "les tecles inicials del plafó");
     return QCoreApplication::translate("Orvel", "Error %1 en enviar les tecles «%2» de %3: %4.")
         .arg(code)
         .arg(run, where, meaning(code, run));
