@@ -1026,11 +1026,11 @@
     </message>
     <message>
         <source>Carregar &amp;Usuari</source>
-        <translation>Cargar &amp;usuario</translation>
+        <translation>&amp;Cargar usuario</translation>
     </message>
     <message>
         <source>Desar u&amp;suari</source>
-        <translation>G&amp;uardar usuario</translation>
+        <translation>&amp;Guardar usuario</translation>
     </message>
     <message>
         <source>&amp;Accessibilitat</source>
