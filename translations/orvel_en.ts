@@ -875,7 +875,7 @@
     </message>
     <message>
         <source>&amp;Subdividir àrea</source>
-        <translation>&amp;Divide area</translation>
+        <translation>&amp;Split area</translation>
     </message>
     <message>
         <source>&amp;Eliminar àrea</source>

@@ -271,6 +271,56 @@ TEST_F(InterfaceLanguage, MenusAndMessageBoxesReadBackInSpanishAndEnglish)
     }
 }
 
+// The letter after a single "&", in lower case; none when there is none.
+QChar mnemonic(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+// Alt+letter reaches one thing only: among the menu bar and the editor's buttons, and
+// among the items of each menu.
+TEST_F(InterfaceLanguage, EveryAcceleratorReachesOneThingInSpanishAndEnglish)
+{
+    for (const QString& language : {u"es"_s, u"en"_s}) {
+        SCOPED_TRACE(language.toStdString());
+        ASSERT_TRUE(translations.use(language, folder_of_translations()));
+        testing::ExecHarness h;
+        MainWindow w(h.services);
+        w.Form_Load({});
+        auto check = [](const QString& where, const QStringList& texts) {
+            QHash<QChar, QString> taken;
+            for (const QString& t : texts) {
+                const QChar m = mnemonic(t);
+                if (m.isNull())
+                    continue;
+                EXPECT_FALSE(taken.contains(m)) << where.toStdString() << ": \"" << t.toStdString() << "\" and \""
+                                                << taken.value(m).toStdString() << "\"";
+                taken.insert(m, t);
+            }
+        };
+        QStringList top;
+        for (QAction* a : w.menuBar()->actions())
+            if (a->isVisible())
+                top << a->text();
+        for (QAbstractButton* b : w.centralWidget()->findChildren<QAbstractButton*>())
+            top << b->text();
+        check(u"menu bar and editor"_s, top);
+        for (QMenu* menu : w.findChildren<QMenu*>()) {
+            QStringList items;
+            for (QAction* a : menu->actions())
+                items << a->text();
+            check(menu->objectName(), items);
+        }
+    }
+}
+
 TEST_F(InterfaceLanguage, TheLanguageMenuRecordsTheChoiceForTheNextStart)
 {
     testing::ExecHarness h;
