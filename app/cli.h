@@ -12,6 +12,8 @@ int resave(const QStringList& args);   // --resave IN.ORV OUT.ORV
 int check(const QStringList& args);    // --check BOARD.ORV
 int execute(const QStringList& args);  // --execute BOARD.ORV [N ...]
 int cover(const QStringList& args);    // --cover BOARD.ORV OUT.BMP
+int import_obf(const QStringList& args);  // --import SET.obz|BOARD.obf OUT_FOLDER
+int export_obf(const QStringList& args);  // --export BOARD.ORV OUT.obz
 
 // The application object of a headless mode that needs Qt's GUI part (fonts, pictures,
 // the clipboard), on the given platform plugin ("offscreen", "xcb").

@@ -18,6 +18,8 @@ const char* const kUsageText =
     "  orvel --check BOARD.ORV              list what would go wrong when the board runs\n"
     "  orvel --execute BOARD.ORV [N ...]    run the board's start-up actions, then areas N ...\n"
     "  orvel --cover BOARD.ORV OUT.BMP      draw the board's cover from its areas into OUT.BMP\n"
+    "  orvel --import SET.obz|BOARD.obf OUT_FOLDER  import an Open Board Format set as boards\n"
+    "  orvel --export BOARD.ORV OUT.obz     export the board and the boards it loads as a set\n"
     "  orvel --help | --version\n";
 
 }  // namespace
@@ -42,6 +44,8 @@ int main(int argc, char** argv)
             {"--check", orvel::cli::check},
             {"--execute", orvel::cli::execute},
             {"--cover", orvel::cli::cover},
+            {"--import", orvel::cli::import_obf},
+            {"--export", orvel::cli::export_obf},
         };
         for (const Entry& e : modes) {
             if (std::strcmp(mode, e.flag) != 0)

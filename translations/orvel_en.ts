@@ -731,6 +731,230 @@
         <source>Paraules (*.VEU *.veu)</source>
         <translation>Words (*.VEU *.veu)</translation>
     </message>
+    <message>
+        <source>l&apos;ordre «%1» només la fa Orvel</source>
+        <translation>only Orvel understands the command “%1”</translation>
+    </message>
+    <message>
+        <source>el so «%1» no es pot llegir</source>
+        <translation>the sound “%1” cannot be read</translation>
+    </message>
+    <message>
+        <source>la graella nomena el botó «%1», que no hi és</source>
+        <translation>the grid names the button “%1”, which is not there</translation>
+    </message>
+    <message>
+        <source>el botó «%1»: l&apos;acció «%2» no té equivalent a Orvel</source>
+        <translation>the button “%1”: the action “%2” has no equivalent in Orvel</translation>
+    </message>
+    <message>
+        <source>el botó «%1» enllaça amb un plafó que no és al conjunt (%2)</source>
+        <translation>the button “%1” links to a board that is not in the set (%2)</translation>
+    </message>
+    <message>
+        <source>el botó «%1» torna a carregar el mateix plafó</source>
+        <translation>the button “%1” loads the same board again</translation>
+    </message>
+    <message>
+        <source>el botó amagat «%1» no s&apos;ha importat</source>
+        <translation>the hidden button “%1” was not imported</translation>
+    </message>
+    <message>
+        <source>no s&apos;ha pogut llegir el plafó «%1»</source>
+        <translation>the board “%1” could not be read</translation>
+    </message>
+    <message>
+        <source>no s&apos;ha exportat: no s&apos;ha pogut llegir</source>
+        <translation>not exported: it could not be read</translation>
+    </message>
+    <message>
+        <source>no s&apos;ha pogut escriure «%1»: %2</source>
+        <translation>“%1” could not be written: %2</translation>
+    </message>
+    <message>
+        <source>no s&apos;ha importat: %1</source>
+        <translation>not imported: %1</translation>
+    </message>
+    <message>
+        <source>conjunt</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>només s&apos;han importat els primers %1 plafons</source>
+        <translation>only the first %1 boards were imported</translation>
+    </message>
+    <message>
+        <source>no s&apos;ha escrit «%1»: és un enllaç simbòlic</source>
+        <translation>“%1” was not written: it is a symbolic link</translation>
+    </message>
+    <message>
+        <source>l&apos;adreça «data:» no és vàlida</source>
+        <translation>the “data:” address is not valid</translation>
+    </message>
+    <message>
+        <source>només és a la xarxa (%1)</source>
+        <translation>it is only on the network (%1)</translation>
+    </message>
+    <message>
+        <source>no té contingut</source>
+        <translation>it has no content</translation>
+    </message>
+    <message>
+        <source>%1 «%2»: %3</source>
+        <translation>%1 “%2”: %3</translation>
+    </message>
+    <message>
+        <source>la imatge «%1» no és al plafó</source>
+        <translation>the picture “%1” is not in the board</translation>
+    </message>
+    <message>
+        <source>la imatge</source>
+        <translation>the picture</translation>
+    </message>
+    <message>
+        <source>la imatge «%1»: %2</source>
+        <translation>the picture “%1”: %2</translation>
+    </message>
+    <message>
+        <source>el so «%1» no és al plafó</source>
+        <translation>the sound “%1” is not in the board</translation>
+    </message>
+    <message>
+        <source>el so</source>
+        <translation>the sound</translation>
+    </message>
+    <message>
+        <source>el so «%1» (%2): %3</source>
+        <translation>the sound “%1” (%2): %3</translation>
+    </message>
+    <message>
+        <source>la caràtula no s&apos;ha pogut escriure: %1</source>
+        <translation>the cover could not be written: %1</translation>
+    </message>
+    <message>
+        <source>%1 caràcters no caben en el joc de caràcters dels plafons i s&apos;han escrit «?»</source>
+        <translation>%1 characters do not fit the boards&apos; character set and were written as “?”</translation>
+    </message>
+    <message>
+        <source>no es pot crear la carpeta «%1»</source>
+        <translation>the folder “%1” cannot be created</translation>
+    </message>
+    <message>
+        <source>el conjunt no té cap plafó que es pugui importar</source>
+        <translation>the set has no board that can be imported</translation>
+    </message>
+    <message>
+        <source>Importat de %1: %2 plafons.</source>
+        <translation>Imported from %1: %2 boards.</translation>
+    </message>
+    <message>
+        <source>el JSON no és vàlid (%1, posició %2)</source>
+        <translation>the JSON is not valid (%1, position %2)</translation>
+    </message>
+    <message>
+        <source>el JSON no és un objecte</source>
+        <translation>the JSON is not an object</translation>
+    </message>
+    <message>
+        <source>format desconegut «%1»</source>
+        <translation>unknown format “%1”</translation>
+    </message>
+    <message>
+        <source>té més de %1 botons</source>
+        <translation>it has more than %1 buttons</translation>
+    </message>
+    <message>
+        <source>la graella de %1 × %2 no és vàlida</source>
+        <translation>the %1 × %2 grid is not valid</translation>
+    </message>
+    <message>
+        <source>l&apos;àrea %1 ha perdut el símbol visual «%2»</source>
+        <translation>area %1 lost its visual symbol “%2”</translation>
+    </message>
+    <message>
+        <source>l&apos;àrea %1 ha perdut el símbol auditiu «%2»</source>
+        <translation>area %1 lost its sound symbol “%2”</translation>
+    </message>
+    <message>
+        <source>la imatge és massa gran (%1 × %2)</source>
+        <translation>the picture is too large (%1 × %2)</translation>
+    </message>
+    <message>
+        <source>la imatge no es pot llegir (%1)</source>
+        <translation>the picture cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>el camí «%1» surt de la carpeta del plafó</source>
+        <translation>the path “%1” leads out of the board&apos;s folder</translation>
+    </message>
+    <message>
+        <source>«%1» no és un fitxer de la carpeta del plafó</source>
+        <translation>“%1” is not a file in the board&apos;s folder</translation>
+    </message>
+    <message>
+        <source>«%1» és massa gran</source>
+        <translation>“%1” is too large</translation>
+    </message>
+    <message>
+        <source>«%1» no existeix</source>
+        <translation>“%1” does not exist</translation>
+    </message>
+    <message>
+        <source>«%1» no es pot llegir</source>
+        <translation>“%1” cannot be read</translation>
+    </message>
+    <message>
+        <source>no es pot llegir el fitxer «%1»</source>
+        <translation>the file “%1” cannot be read</translation>
+    </message>
+    <message>
+        <source>el so no es pot convertir (%1)</source>
+        <translation>the sound cannot be converted (%1)</translation>
+    </message>
+    <message>
+        <source>el so no es pot convertir (format de sortida inesperat)</source>
+        <translation>the sound cannot be converted (unexpected output format)</translation>
+    </message>
+    <message>
+        <source>el so és massa llarg</source>
+        <translation>the sound is too long</translation>
+    </message>
+    <message>
+        <source>no és un arxiu zip que es pugui llegir (%1)</source>
+        <translation>it is not a zip archive that can be read (%1)</translation>
+    </message>
+    <message>
+        <source>l&apos;arxiu té més de %1 fitxers</source>
+        <translation>the archive has more than %1 files</translation>
+    </message>
+    <message>
+        <source>el camí «%1» surt del conjunt</source>
+        <translation>the path “%1” leads out of the set</translation>
+    </message>
+    <message>
+        <source>«%1» no és a l&apos;arxiu</source>
+        <translation>“%1” is not in the archive</translation>
+    </message>
+    <message>
+        <source>«%1» és un enllaç simbòlic</source>
+        <translation>“%1” is a symbolic link</translation>
+    </message>
+    <message>
+        <source>«%1» és massa gran (%2 MB)</source>
+        <translation>“%1” is too large (%2 MB)</translation>
+    </message>
+    <message>
+        <source>el conjunt és massa gran un cop descomprimit</source>
+        <translation>the set is too large once unpacked</translation>
+    </message>
+    <message>
+        <source>«%1» és massa gran un cop descomprimit</source>
+        <translation>“%1” is too large once unpacked</translation>
+    </message>
+    <message>
+        <source>«%1» està malmès</source>
+        <translation>“%1” is damaged</translation>
+    </message>
 </context>
 <context>
     <name>orvel::AreaPanel</name>
@@ -932,6 +1156,49 @@
     <message>
         <source>&amp;Quant al Orvel...</source>
         <translation>&amp;About Orvel...</translation>
+    </message>
+</context>
+<context>
+    <name>orvel::ExchangeCommands</name>
+    <message>
+        <source>Importar...</source>
+        <translation>Import...</translation>
+    </message>
+    <message>
+        <source>Exportar...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Importar un conjunt de plafons</source>
+        <translation>Import a set of boards</translation>
+    </message>
+    <message>
+        <source>Open Board Format (*.obz *.obf *.OBZ *.OBF)</source>
+        <translation>Open Board Format (*.obz *.obf *.OBZ *.OBF)</translation>
+    </message>
+    <message>
+        <source>Carpeta dels plafons importats</source>
+        <translation>Folder for the imported boards</translation>
+    </message>
+    <message>
+        <source>No s&apos;ha importat cap plafó: %1</source>
+        <translation>No board was imported: %1</translation>
+    </message>
+    <message>
+        <source>S&apos;han importat %1 plafons a %2.</source>
+        <translation>%1 boards were imported into %2.</translation>
+    </message>
+    <message>
+        <source>Exportar el plafó</source>
+        <translation>Export the board</translation>
+    </message>
+    <message>
+        <source>Open Board Format (*.obz)</source>
+        <translation>Open Board Format (*.obz)</translation>
+    </message>
+    <message>
+        <source>S&apos;han exportat %1 plafons a %2.</source>
+        <translation>%1 boards were exported to %2.</translation>
     </message>
 </context>
 <context>

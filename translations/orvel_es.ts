@@ -731,6 +731,230 @@
         <source>Paraules (*.VEU *.veu)</source>
         <translation>Palabras (*.VEU *.veu)</translation>
     </message>
+    <message>
+        <source>l&apos;ordre «%1» només la fa Orvel</source>
+        <translation>la orden «%1» solo la entiende Orvel</translation>
+    </message>
+    <message>
+        <source>el so «%1» no es pot llegir</source>
+        <translation>el sonido «%1» no se puede leer</translation>
+    </message>
+    <message>
+        <source>la graella nomena el botó «%1», que no hi és</source>
+        <translation>la cuadrícula nombra el botón «%1», que no existe</translation>
+    </message>
+    <message>
+        <source>el botó «%1»: l&apos;acció «%2» no té equivalent a Orvel</source>
+        <translation>el botón «%1»: la acción «%2» no tiene equivalente en Orvel</translation>
+    </message>
+    <message>
+        <source>el botó «%1» enllaça amb un plafó que no és al conjunt (%2)</source>
+        <translation>el botón «%1» enlaza con un tablero que no está en el conjunto (%2)</translation>
+    </message>
+    <message>
+        <source>el botó «%1» torna a carregar el mateix plafó</source>
+        <translation>el botón «%1» vuelve a cargar el mismo tablero</translation>
+    </message>
+    <message>
+        <source>el botó amagat «%1» no s&apos;ha importat</source>
+        <translation>el botón oculto «%1» no se ha importado</translation>
+    </message>
+    <message>
+        <source>no s&apos;ha pogut llegir el plafó «%1»</source>
+        <translation>no se ha podido leer el tablero «%1»</translation>
+    </message>
+    <message>
+        <source>no s&apos;ha exportat: no s&apos;ha pogut llegir</source>
+        <translation>no se ha exportado: no se ha podido leer</translation>
+    </message>
+    <message>
+        <source>no s&apos;ha pogut escriure «%1»: %2</source>
+        <translation>no se ha podido escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>no s&apos;ha importat: %1</source>
+        <translation>no se ha importado: %1</translation>
+    </message>
+    <message>
+        <source>conjunt</source>
+        <translation>conjunto</translation>
+    </message>
+    <message>
+        <source>només s&apos;han importat els primers %1 plafons</source>
+        <translation>solo se han importado los primeros %1 tableros</translation>
+    </message>
+    <message>
+        <source>no s&apos;ha escrit «%1»: és un enllaç simbòlic</source>
+        <translation>no se ha escrito «%1»: es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>l&apos;adreça «data:» no és vàlida</source>
+        <translation>la dirección «data:» no es válida</translation>
+    </message>
+    <message>
+        <source>només és a la xarxa (%1)</source>
+        <translation>solo está en la red (%1)</translation>
+    </message>
+    <message>
+        <source>no té contingut</source>
+        <translation>no tiene contenido</translation>
+    </message>
+    <message>
+        <source>%1 «%2»: %3</source>
+        <translation>%1 «%2»: %3</translation>
+    </message>
+    <message>
+        <source>la imatge «%1» no és al plafó</source>
+        <translation>la imagen «%1» no está en el tablero</translation>
+    </message>
+    <message>
+        <source>la imatge</source>
+        <translation>la imagen</translation>
+    </message>
+    <message>
+        <source>la imatge «%1»: %2</source>
+        <translation>la imagen «%1»: %2</translation>
+    </message>
+    <message>
+        <source>el so «%1» no és al plafó</source>
+        <translation>el sonido «%1» no está en el tablero</translation>
+    </message>
+    <message>
+        <source>el so</source>
+        <translation>el sonido</translation>
+    </message>
+    <message>
+        <source>el so «%1» (%2): %3</source>
+        <translation>el sonido «%1» (%2): %3</translation>
+    </message>
+    <message>
+        <source>la caràtula no s&apos;ha pogut escriure: %1</source>
+        <translation>la carátula no se ha podido escribir: %1</translation>
+    </message>
+    <message>
+        <source>%1 caràcters no caben en el joc de caràcters dels plafons i s&apos;han escrit «?»</source>
+        <translation>%1 caracteres no caben en el juego de caracteres de los tableros y se han escrito «?»</translation>
+    </message>
+    <message>
+        <source>no es pot crear la carpeta «%1»</source>
+        <translation>no se puede crear la carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>el conjunt no té cap plafó que es pugui importar</source>
+        <translation>el conjunto no tiene ningún tablero que se pueda importar</translation>
+    </message>
+    <message>
+        <source>Importat de %1: %2 plafons.</source>
+        <translation>Importado de %1: %2 tableros.</translation>
+    </message>
+    <message>
+        <source>el JSON no és vàlid (%1, posició %2)</source>
+        <translation>el JSON no es válido (%1, posición %2)</translation>
+    </message>
+    <message>
+        <source>el JSON no és un objecte</source>
+        <translation>el JSON no es un objeto</translation>
+    </message>
+    <message>
+        <source>format desconegut «%1»</source>
+        <translation>formato desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>té més de %1 botons</source>
+        <translation>tiene más de %1 botones</translation>
+    </message>
+    <message>
+        <source>la graella de %1 × %2 no és vàlida</source>
+        <translation>la cuadrícula de %1 × %2 no es válida</translation>
+    </message>
+    <message>
+        <source>l&apos;àrea %1 ha perdut el símbol visual «%2»</source>
+        <translation>el área %1 ha perdido el símbolo visual «%2»</translation>
+    </message>
+    <message>
+        <source>l&apos;àrea %1 ha perdut el símbol auditiu «%2»</source>
+        <translation>el área %1 ha perdido el símbolo auditivo «%2»</translation>
+    </message>
+    <message>
+        <source>la imatge és massa gran (%1 × %2)</source>
+        <translation>la imagen es demasiado grande (%1 × %2)</translation>
+    </message>
+    <message>
+        <source>la imatge no es pot llegir (%1)</source>
+        <translation>la imagen no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>el camí «%1» surt de la carpeta del plafó</source>
+        <translation>la ruta «%1» sale de la carpeta del tablero</translation>
+    </message>
+    <message>
+        <source>«%1» no és un fitxer de la carpeta del plafó</source>
+        <translation>«%1» no es un archivo de la carpeta del tablero</translation>
+    </message>
+    <message>
+        <source>«%1» és massa gran</source>
+        <translation>«%1» es demasiado grande</translation>
+    </message>
+    <message>
+        <source>«%1» no existeix</source>
+        <translation>«%1» no existe</translation>
+    </message>
+    <message>
+        <source>«%1» no es pot llegir</source>
+        <translation>«%1» no se puede leer</translation>
+    </message>
+    <message>
+        <source>no es pot llegir el fitxer «%1»</source>
+        <translation>no se puede leer el archivo «%1»</translation>
+    </message>
+    <message>
+        <source>el so no es pot convertir (%1)</source>
+        <translation>el sonido no se puede convertir (%1)</translation>
+    </message>
+    <message>
+        <source>el so no es pot convertir (format de sortida inesperat)</source>
+        <translation>el sonido no se puede convertir (formato de salida inesperado)</translation>
+    </message>
+    <message>
+        <source>el so és massa llarg</source>
+        <translation>el sonido es demasiado largo</translation>
+    </message>
+    <message>
+        <source>no és un arxiu zip que es pugui llegir (%1)</source>
+        <translation>no es un archivo zip que se pueda leer (%1)</translation>
+    </message>
+    <message>
+        <source>l&apos;arxiu té més de %1 fitxers</source>
+        <translation>el archivo comprimido tiene más de %1 archivos</translation>
+    </message>
+    <message>
+        <source>el camí «%1» surt del conjunt</source>
+        <translation>la ruta «%1» sale del conjunto</translation>
+    </message>
+    <message>
+        <source>«%1» no és a l&apos;arxiu</source>
+        <translation>«%1» no está en el archivo comprimido</translation>
+    </message>
+    <message>
+        <source>«%1» és un enllaç simbòlic</source>
+        <translation>«%1» es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>«%1» és massa gran (%2 MB)</source>
+        <translation>«%1» es demasiado grande (%2 MB)</translation>
+    </message>
+    <message>
+        <source>el conjunt és massa gran un cop descomprimit</source>
+        <translation>el conjunto es demasiado grande una vez descomprimido</translation>
+    </message>
+    <message>
+        <source>«%1» és massa gran un cop descomprimit</source>
+        <translation>«%1» es demasiado grande una vez descomprimido</translation>
+    </message>
+    <message>
+        <source>«%1» està malmès</source>
+        <translation>«%1» está dañado</translation>
+    </message>
 </context>
 <context>
     <name>orvel::AreaPanel</name>
@@ -932,6 +1156,49 @@
     <message>
         <source>&amp;Quant al Orvel...</source>
         <translation>&amp;Acerca de Orvel...</translation>
+    </message>
+</context>
+<context>
+    <name>orvel::ExchangeCommands</name>
+    <message>
+        <source>Importar...</source>
+        <translation>Importar...</translation>
+    </message>
+    <message>
+        <source>Exportar...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Importar un conjunt de plafons</source>
+        <translation>Importar un conjunto de tableros</translation>
+    </message>
+    <message>
+        <source>Open Board Format (*.obz *.obf *.OBZ *.OBF)</source>
+        <translation>Open Board Format (*.obz *.obf *.OBZ *.OBF)</translation>
+    </message>
+    <message>
+        <source>Carpeta dels plafons importats</source>
+        <translation>Carpeta de los tableros importados</translation>
+    </message>
+    <message>
+        <source>No s&apos;ha importat cap plafó: %1</source>
+        <translation>No se ha importado ningún tablero: %1</translation>
+    </message>
+    <message>
+        <source>S&apos;han importat %1 plafons a %2.</source>
+        <translation>Se han importado %1 tableros en %2.</translation>
+    </message>
+    <message>
+        <source>Exportar el plafó</source>
+        <translation>Exportar el tablero</translation>
+    </message>
+    <message>
+        <source>Open Board Format (*.obz)</source>
+        <translation>Open Board Format (*.obz)</translation>
+    </message>
+    <message>
+        <source>S&apos;han exportat %1 plafons a %2.</source>
+        <translation>Se han exportado %1 tableros en %2.</translation>
     </message>
 </context>
 <context>

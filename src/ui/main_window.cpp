@@ -44,6 +44,7 @@
 #include "ui/area_canvas.h"
 #include "ui/board_widgets.h"
 #include "ui/cover_menu.h"
+#include "ui/exchange_commands.h"
 #include "ui/editor_aids.h"
 #include "ui/editor_face.h"
 #include "ui/joystick_dialog.h"
@@ -194,6 +195,13 @@ void MainWindow::build_menus()
     add(fitxers_, tr("&Nou"), "nou", &MainWindow::nou_Click);
     add(fitxers_, tr("&Obrir ..."), "obrir", &MainWindow::obrir_Click);
     add(fitxers_, tr("&Desar ..."), "desar", &MainWindow::desar_Click);
+    auto* exchange = new ExchangeCommands(fitxers_, state_, *services_.messages, this);
+    exchange->save = [this] { desar_Click(); };
+    exchange->open_board = [this](const QString& board) {
+        open_board(state_, board, *services_.messages);
+        board_loaded();
+        show_caption();
+    };
     fitxers_->addSeparator();
     add(fitxers_, tr("&Activar"), "actApl", &MainWindow::actApl_Click);
     fitxers_->addSeparator();

@@ -55,7 +55,8 @@ const QStringList kSameInSpanish = {u"Alt"_s,      u"Ctrl"_s,     u"Macros"_s,  
                                     u"Pulsador"_s, u"Pausa"_s,    u"Supr"_s,     u"Retr"_s,        u"Espera"_s,
                                     u"Editar"_s,   u"Guardar..."_s, u"Copiar"_s, u"Cancelar"_s,    u"Abandonar"_s,
                                     u"Español"_s,  u"Seleccionar"_s, u"Tec. Aux."_s, u"Memoria"_s,
-                                    u"Redimensionar "_s, u"Tecla {ENTER}"_s, u"Programa..."_s, u"% Vertical"_s, u"Idioma"_s};
+                                    u"Redimensionar "_s, u"Tecla {ENTER}"_s, u"Programa..."_s, u"% Vertical"_s, u"Idioma"_s,
+                                    u"Importar..."_s, u"Exportar..."_s};
 const QStringList kSameInEnglish = {u"Alt"_s, u"Ctrl"_s, u"Macros"_s, u"Ins"_s, u"Path"_s, u"Text"_s, u"% Vertical"_s};
 const QStringList kSameEverywhere = {u"Esc"_s,        u"Tab"_s, u"TXT"_s, u"BEE.WAV"_s, u"Hola"_s, u"Orvel"_s,
                                      u"Joystick"_s,   u"Multimouse"_s,
