@@ -14,6 +14,7 @@ int execute(const QStringList& args);  // --execute BOARD.ORV [N ...]
 int cover(const QStringList& args);    // --cover BOARD.ORV OUT.BMP
 int import_obf(const QStringList& args);  // --import SET.obz|BOARD.obf OUT_FOLDER
 int export_obf(const QStringList& args);  // --export BOARD.ORV OUT.obz
+int scan_cost(const QStringList& args);  // --scan-cost BOARD.ORV PROFILE.USR
 
 // The application object of a headless mode that needs Qt's GUI part (fonts, pictures,
 // the clipboard), on the given platform plugin ("offscreen", "xcb").

@@ -20,6 +20,8 @@ const char* const kUsageText =
     "  orvel --cover BOARD.ORV OUT.BMP      draw the board's cover from its areas into OUT.BMP\n"
     "  orvel --import SET.obz|BOARD.obf OUT_FOLDER  import an Open Board Format set as boards\n"
     "  orvel --export BOARD.ORV OUT.obz     export the board and the boards it loads as a set\n"
+    "  orvel --scan-cost BOARD.ORV PROFILE.USR\n"
+    "                                       presses and time to reach each area when scanning\n"
     "  orvel --help | --version\n";
 
 }  // namespace
@@ -46,6 +48,7 @@ int main(int argc, char** argv)
             {"--cover", orvel::cli::cover},
             {"--import", orvel::cli::import_obf},
             {"--export", orvel::cli::export_obf},
+            {"--scan-cost", orvel::cli::scan_cost},
         };
         for (const Entry& e : modes) {
             if (std::strcmp(mode, e.flag) != 0)

@@ -955,6 +955,14 @@
         <source>«%1» està malmès</source>
         <translation>“%1” is damaged</translation>
     </message>
+    <message>
+        <source>No es pot llegir el perfil d&apos;usuari: %1</source>
+        <translation>The user profile cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>No és un perfil d&apos;usuari (no té la secció [Orvel]): %1</source>
+        <translation>This is not a user profile (it has no [Orvel] section): %1</translation>
+    </message>
 </context>
 <context>
     <name>orvel::AreaPanel</name>
@@ -1156,6 +1164,10 @@
     <message>
         <source>&amp;Quant al Orvel...</source>
         <translation>&amp;About Orvel...</translation>
+    </message>
+    <message>
+        <source>Cost d&apos;&amp;escaneig</source>
+        <translation>Scanning c&amp;ost</translation>
     </message>
 </context>
 <context>
@@ -1522,6 +1534,56 @@
     </message>
 </context>
 <context>
+    <name>orvel::ScanCostLegend</name>
+    <message>
+        <source>%1 pulsacions</source>
+        <translation>%1 presses</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Cost d&apos;escaneig manual: pulsacions fins a cada àrea</source>
+        <translation>Manual scanning cost: presses to reach each area</translation>
+    </message>
+    <message>
+        <source>Cost d&apos;escaneig automàtic: temps fins que cada àrea s&apos;il·lumina</source>
+        <translation>Automatic scanning cost: time until each area lights up</translation>
+    </message>
+    <message>
+        <source>Mitjana ponderada per les seleccions: %1</source>
+        <translation>Average weighted by the selections: %1</translation>
+    </message>
+    <message>
+        <source>Mitjana de les %1 àrees: %2</source>
+        <translation>Average over the %1 areas: %2</translation>
+    </message>
+    <message>
+        <source>Àrees que l&apos;escaneig no assoleix (en gris): %1</source>
+        <translation>Areas the scanning never reaches (in grey): %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvel::StepSuggestionBox</name>
+    <message>
+        <source>Aplica</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Aplica el temps suggerit</source>
+        <translation>Apply the suggested time</translation>
+    </message>
+    <message>
+        <source>Encara no hi ha prou pulsacions per suggerir un temps de presentació (en calen %1).</source>
+        <translation>There are not enough presses yet to suggest a highlight time (%1 are needed).</translation>
+    </message>
+    <message>
+        <source>Temps de presentació suggerit: %1 s (%2 dècimes), a partir de %3 pulsacions vostres.</source>
+        <translation>Suggested highlight time: %1 s (%2 tenths), from %3 of your presses.</translation>
+    </message>
+</context>
+<context>
     <name>orvel::TecVirt</name>
     <message>
         <source>Teclat Auxiliar</source>
@@ -1711,6 +1773,74 @@
     <message>
         <source>Gruix del marc</source>
         <translation>Frame thickness</translation>
+    </message>
+    <message>
+        <source>Ajustos d&apos;accés</source>
+        <translation>Access settings</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Temps d&apos;acceptació</source>
+        <translation>Acceptance time</translation>
+    </message>
+    <message>
+        <source>Una pulsació compta només si es manté premuda aquest temps</source>
+        <translation>A press counts only if it is held for this time</translation>
+    </message>
+    <message>
+        <source>Temps després d&apos;acceptar</source>
+        <translation>Time after acceptance</translation>
+    </message>
+    <message>
+        <source>Les pulsacions fetes durant aquest temps després d&apos;una d&apos;acceptada no compten</source>
+        <translation>Presses made within this time after an accepted one do not count</translation>
+    </message>
+    <message>
+        <source>Retard del primer pas</source>
+        <translation>First step delay</translation>
+    </message>
+    <message>
+        <source>La primera àrea de cada nivell queda marcada aquest temps de més</source>
+        <translation>The first area of each level stays highlighted this much longer</translation>
+    </message>
+    <message>
+        <source> voltes</source>
+        <translation> rounds</translation>
+    </message>
+    <message>
+        <source>sense aturar-se</source>
+        <translation>never stops</translation>
+    </message>
+    <message>
+        <source>Voltes sense selecció</source>
+        <translation>Rounds without a selection</translation>
+    </message>
+    <message>
+        <source>L&apos;exploració automàtica s&apos;atura després d&apos;aquestes voltes sense cap selecció i torna a començar amb la pulsació següent</source>
+        <translation>Automatic scanning stops after this many rounds without a selection and starts again at the next press</translation>
+    </message>
+    <message>
+        <source>Exploració per files</source>
+        <translation>Row scanning</translation>
+    </message>
+    <message>
+        <source>Temps de permanència del ratolí</source>
+        <translation>Mouse dwell time</translation>
+    </message>
+    <message>
+        <source>Amb el cursor del ratolí, deixar el punter sobre una àrea aquest temps la selecciona</source>
+        <translation>With the mouse pointer method, resting the pointer on an area for this time selects it</translation>
+    </message>
+    <message>
+        <source>Marc amb contorn de contrast</source>
+        <translation>Frame with a contrasting outline</translation>
     </message>
 </context>
 <context>

@@ -955,6 +955,14 @@
         <source>«%1» està malmès</source>
         <translation>«%1» está dañado</translation>
     </message>
+    <message>
+        <source>No es pot llegir el perfil d&apos;usuari: %1</source>
+        <translation>No se puede leer el perfil de usuario: %1</translation>
+    </message>
+    <message>
+        <source>No és un perfil d&apos;usuari (no té la secció [Orvel]): %1</source>
+        <translation>No es un perfil de usuario (no tiene la sección [Orvel]): %1</translation>
+    </message>
 </context>
 <context>
     <name>orvel::AreaPanel</name>
@@ -1156,6 +1164,10 @@
     <message>
         <source>&amp;Quant al Orvel...</source>
         <translation>&amp;Acerca de Orvel...</translation>
+    </message>
+    <message>
+        <source>Cost d&apos;&amp;escaneig</source>
+        <translation>Coste del &amp;barrido</translation>
     </message>
 </context>
 <context>
@@ -1522,6 +1534,56 @@
     </message>
 </context>
 <context>
+    <name>orvel::ScanCostLegend</name>
+    <message>
+        <source>%1 pulsacions</source>
+        <translation>%1 pulsaciones</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Cost d&apos;escaneig manual: pulsacions fins a cada àrea</source>
+        <translation>Coste del barrido manual: pulsaciones hasta cada área</translation>
+    </message>
+    <message>
+        <source>Cost d&apos;escaneig automàtic: temps fins que cada àrea s&apos;il·lumina</source>
+        <translation>Coste del barrido automático: tiempo hasta que se ilumina cada área</translation>
+    </message>
+    <message>
+        <source>Mitjana ponderada per les seleccions: %1</source>
+        <translation>Media ponderada por las selecciones: %1</translation>
+    </message>
+    <message>
+        <source>Mitjana de les %1 àrees: %2</source>
+        <translation>Media de las %1 áreas: %2</translation>
+    </message>
+    <message>
+        <source>Àrees que l&apos;escaneig no assoleix (en gris): %1</source>
+        <translation>Áreas que el barrido no alcanza (en gris): %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvel::StepSuggestionBox</name>
+    <message>
+        <source>Aplica</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Aplica el temps suggerit</source>
+        <translation>Aplicar el tiempo sugerido</translation>
+    </message>
+    <message>
+        <source>Encara no hi ha prou pulsacions per suggerir un temps de presentació (en calen %1).</source>
+        <translation>Todavía no hay suficientes pulsaciones para sugerir un tiempo de presentación (hacen falta %1).</translation>
+    </message>
+    <message>
+        <source>Temps de presentació suggerit: %1 s (%2 dècimes), a partir de %3 pulsacions vostres.</source>
+        <translation>Tiempo de presentación sugerido: %1 s (%2 décimas), a partir de %3 pulsaciones suyas.</translation>
+    </message>
+</context>
+<context>
     <name>orvel::TecVirt</name>
     <message>
         <source>Teclat Auxiliar</source>
@@ -1711,6 +1773,74 @@
     <message>
         <source>Gruix del marc</source>
         <translation>Grosor del marco</translation>
+    </message>
+    <message>
+        <source>Ajustos d&apos;accés</source>
+        <translation>Ajustes de acceso</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Temps d&apos;acceptació</source>
+        <translation>Tiempo de aceptación</translation>
+    </message>
+    <message>
+        <source>Una pulsació compta només si es manté premuda aquest temps</source>
+        <translation>Una pulsación solo cuenta si se mantiene pulsada este tiempo</translation>
+    </message>
+    <message>
+        <source>Temps després d&apos;acceptar</source>
+        <translation>Tiempo tras aceptar</translation>
+    </message>
+    <message>
+        <source>Les pulsacions fetes durant aquest temps després d&apos;una d&apos;acceptada no compten</source>
+        <translation>Las pulsaciones hechas durante este tiempo después de una aceptada no cuentan</translation>
+    </message>
+    <message>
+        <source>Retard del primer pas</source>
+        <translation>Retardo del primer paso</translation>
+    </message>
+    <message>
+        <source>La primera àrea de cada nivell queda marcada aquest temps de més</source>
+        <translation>La primera área de cada nivel queda marcada este tiempo de más</translation>
+    </message>
+    <message>
+        <source> voltes</source>
+        <translation> vueltas</translation>
+    </message>
+    <message>
+        <source>sense aturar-se</source>
+        <translation>sin detenerse</translation>
+    </message>
+    <message>
+        <source>Voltes sense selecció</source>
+        <translation>Vueltas sin selección</translation>
+    </message>
+    <message>
+        <source>L&apos;exploració automàtica s&apos;atura després d&apos;aquestes voltes sense cap selecció i torna a començar amb la pulsació següent</source>
+        <translation>El barrido automático se detiene tras estas vueltas sin ninguna selección y vuelve a empezar con la siguiente pulsación</translation>
+    </message>
+    <message>
+        <source>Exploració per files</source>
+        <translation>Barrido por filas</translation>
+    </message>
+    <message>
+        <source>Temps de permanència del ratolí</source>
+        <translation>Tiempo de permanencia del ratón</translation>
+    </message>
+    <message>
+        <source>Amb el cursor del ratolí, deixar el punter sobre una àrea aquest temps la selecciona</source>
+        <translation>Con el cursor del ratón, dejar el puntero sobre un área este tiempo la selecciona</translation>
+    </message>
+    <message>
+        <source>Marc amb contorn de contrast</source>
+        <translation>Marco con contorno de contraste</translation>
     </message>
 </context>
 <context>

@@ -176,6 +176,16 @@ void read_user_profile(UserProfile& profile, const QString& path, const ProfileH
     profile.joystic_retard = number("joystic_retard");
     if (profile.joystic_retard == 0)
         profile.joystic_retard = 10;
+    // The later keys: a negative time or count means off, a flag is on when not 0.
+    auto not_negative = [&](const char* key) { return std::max<int16_t>(number(key), 0); };
+    auto flag = [&](const char* key) { return static_cast<int16_t>(number(key) != 0 ? 1 : 0); };
+    profile.acceptacio = not_negative("acceptacio");
+    profile.post_acceptacio = not_negative("post_acceptacio");
+    profile.retard_inicial = not_negative("retard_inicial");
+    profile.voltes = not_negative("voltes");
+    profile.files = flag("files");
+    profile.permanencia = not_negative("permanencia");
+    profile.marc_contrast = flag("marc_contrast");
 }
 
 namespace {
@@ -200,7 +210,13 @@ bool write_profile_keys(const UserProfile& p, const QString& path, int* unmappab
                     put("retard2", profile_number(int{p.retard2})) &&
                     put("n_joystic", profile_number(int{p.n_joystic})) &&
                     put("joystic_sensi", profile_number(int{p.joystic_sensi})) &&
-                    put("joystic_retard", profile_number(int{p.joystic_retard}));
+                    put("joystic_retard", profile_number(int{p.joystic_retard})) &&
+                    put("acceptacio", profile_number(int{p.acceptacio})) &&
+                    put("post_acceptacio", profile_number(int{p.post_acceptacio})) &&
+                    put("retard_inicial", profile_number(int{p.retard_inicial})) &&
+                    put("voltes", profile_number(int{p.voltes})) && put("files", profile_number(int{p.files})) &&
+                    put("permanencia", profile_number(int{p.permanencia})) &&
+                    put("marc_contrast", profile_number(int{p.marc_contrast}));
     if (unmappable)
         *unmappable = missing;
     return ok;

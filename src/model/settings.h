@@ -49,9 +49,12 @@ enum class ProfileLoad { Loaded, Missing, Unreadable };
 ProfileLoad load_user_profile(UserProfile& profile, const QString& path, const Folders& folders,
                               const ProfileHooks& hooks);
 
-// The fifteen keys of section "Orvel" of path, read into profile in their order.
+// The fifteen keys of section "Orvel" of path, then the later switch-access keys
+// (acceptacio, post_acceptacio, retard_inicial, voltes, files, permanencia,
+// marc_contrast), read into profile in their order.
 void read_user_profile(UserProfile& profile, const QString& path, const ProfileHooks& hooks);
-// The fifteen keys written in their order; false when the file cannot be written.
+// The fifteen keys and then the later ones, written in their order; false when the
+// file cannot be written.
 bool write_user_profile(const UserProfile& profile, const QString& path);
 
 // "Usuari Nou": every field but Interval and So cleared, then the new-user frame.

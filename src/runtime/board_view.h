@@ -20,6 +20,10 @@ public:
     virtual void hide_frame() = 0;
     // Border width in pixels and colour as an RGB number (0x00BBGGRR; 255 is red).
     virtual void set_frame_style(int border_width, double color) = 0;
+    // A contrasting inner outline along the frame, so it shows on any cover.
+    virtual void set_frame_contrast(bool /*contrast*/) {}
+    // How far a dwell has filled the frame (0..1); 0 shows none.
+    virtual void set_frame_progress(double /*fraction*/) {}
     virtual void focus_board() = 0;
     virtual void set_pointer(PointerShape shape) = 0;
     virtual void beep() = 0;
@@ -35,6 +39,8 @@ public:
     virtual void set_step_interval(int milliseconds) = 0;
     virtual void set_step_running(bool running) = 0;
     virtual bool step_running() const = 0;
+    // A short repeating tick (Timer4) while a held switch or a dwell is being timed.
+    virtual void set_fine_tick_running(bool /*running*/) {}
 };
 
 }  // namespace orvel

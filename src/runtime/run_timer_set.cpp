@@ -5,6 +5,7 @@ namespace orvel {
 namespace {
 constexpr int kFocusKeeperMs = 100;
 constexpr int kDesignStepMs = 1000;
+constexpr int kFineTickMs = 20;
 }  // namespace
 
 RunTimerSet::RunTimerSet()
@@ -14,6 +15,8 @@ RunTimerSet::RunTimerSet()
     Timer3_.setObjectName(QStringLiteral("Timer3"));
     Timer2_.setInterval(kFocusKeeperMs);
     Timer3_.setInterval(kDesignStepMs);
+    Timer4_.setObjectName(QStringLiteral("Timer4"));
+    Timer4_.setInterval(kFineTickMs);
 }
 
 RunTimerSet::~RunTimerSet()
@@ -26,6 +29,7 @@ void RunTimerSet::stop_all()
     Timer1_.stop();
     Timer2_.stop();
     Timer3_.stop();
+    Timer4_.stop();
 }
 
 void RunTimerSet::set_execution_interval(int milliseconds)
@@ -57,6 +61,18 @@ void RunTimerSet::set_step_running(bool running)
 bool RunTimerSet::step_running() const
 {
     return Timer3_.isActive();
+}
+
+}  // namespace orvel
+
+namespace orvel {
+
+void RunTimerSet::set_fine_tick_running(bool running)
+{
+    if (!running)
+        Timer4_.stop();
+    else if (!Timer4_.isActive())
+        Timer4_.start();
 }
 
 }  // namespace orvel

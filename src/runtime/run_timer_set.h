@@ -16,6 +16,7 @@ public:
     QTimer& Timer1() { return Timer1_; }
     QTimer& Timer2() { return Timer2_; }
     QTimer& Timer3() { return Timer3_; }
+    QTimer& Timer4() { return Timer4_; }
     void stop_all();
 
     void set_execution_interval(int milliseconds) override;
@@ -23,11 +24,13 @@ public:
     void set_step_interval(int milliseconds) override;
     void set_step_running(bool running) override;
     bool step_running() const override;
+    void set_fine_tick_running(bool running) override;
 
 private:
     QTimer Timer1_;  // execution tick
     QTimer Timer2_;  // focus keeper
     QTimer Timer3_;  // scanning step
+    QTimer Timer4_;  // timing of held switches and dwells
 };
 
 }  // namespace orvel

@@ -23,6 +23,17 @@ void load_switch_fields(const UserProfile& profile, int pulsador, SwitchDialogFi
     fields.step_time = QString::number(profile.temps);
 }
 
+void load_access_fields(const UserProfile& profile, SwitchDialogFields& fields)
+{
+    fields.acceptance_ms = profile.acceptacio;
+    fields.post_acceptance_ms = profile.post_acceptacio;
+    fields.first_step_delay_ms = profile.retard_inicial;
+    fields.rounds = profile.voltes;
+    fields.rows = profile.files != 0;
+    fields.dwell_ms = profile.permanencia;
+    fields.frame_contrast = profile.marc_contrast != 0;
+}
+
 bool accept_switch(UserProfile& profile, int pulsador, const SwitchDialogFields& fields)
 {
     bool accepted = false;
@@ -66,6 +77,14 @@ bool accept_switch_dialog(UserProfile& profile, int pulsador, const SwitchDialog
         return false;
     const double tenths = leading_number(fields.step_time);
     profile.temps = std::clamp<int16_t>(round_clamped_int16(tenths), 0, kLongestStepTenths);
+    auto time = [](int value) { return static_cast<int16_t>(std::clamp(value, 0, 32767)); };
+    profile.acceptacio = time(fields.acceptance_ms);
+    profile.post_acceptacio = time(fields.post_acceptance_ms);
+    profile.retard_inicial = time(fields.first_step_delay_ms);
+    profile.voltes = time(fields.rounds);
+    profile.files = fields.rows ? 1 : 0;
+    profile.permanencia = time(fields.dwell_ms);
+    profile.marc_contrast = fields.frame_contrast ? 1 : 0;
     return true;
 }
 

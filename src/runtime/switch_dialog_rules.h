@@ -16,6 +16,14 @@ struct SwitchDialogFields {
     QString action_time;       // "Temps d'acció"
     QString frame_width;       // "Gruix del marc"
     double frame_color = 255;  // "Color del marc"
+    // The switch-access settings of the profile (times in milliseconds).
+    int acceptance_ms = 0;
+    int post_acceptance_ms = 0;
+    int first_step_delay_ms = 0;
+    int rounds = 0;
+    bool rows = false;
+    int dwell_ms = 0;
+    bool frame_contrast = false;
 };
 
 constexpr int kSwitchOptionCount = 9;
@@ -26,13 +34,17 @@ constexpr int kSwitchOptionCount = 9;
 // codes) leaves the option and the lists as they were.
 void load_switch_fields(const UserProfile& profile, int pulsador, SwitchDialogFields& fields);
 
+// Fills the switch-access settings from the profile (every switch shares them).
+void load_access_fields(const UserProfile& profile, SwitchDialogFields& fields);
+
 // Validates the fields and stores them into switch `pulsador`, with the frame's
 // width and colour. Refused without an action, with the key-list action and an
 // empty list, and for switch 2 set exactly like switch 1. Either way a frame
 // width of 0 becomes 8.
 bool accept_switch(UserProfile& profile, int pulsador, const SwitchDialogFields& fields);
 
-// "Acceptar": accept_switch, then the step time. True when the dialog closes.
+// "Acceptar": accept_switch, then the step time and the switch-access settings.
+// True when the dialog closes.
 bool accept_switch_dialog(UserProfile& profile, int pulsador, const SwitchDialogFields& fields);
 
 // "Cancelar": back to the mouse method.

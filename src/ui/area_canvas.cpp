@@ -78,6 +78,12 @@ void AreaCanvas::paint_layer()
         const Area& root = board_.area(1);
         painter.drawImage(QRect(QPoint(root.Xi, root.Yi), QPoint(root.Xf - 1, root.Yf - 1)).normalized(), cover_);
     }
+    if (area_tints) {
+        const std::vector<QColor> tints = area_tints();
+        for (int i = 1; i <= count && i < static_cast<int>(tints.size()); ++i)
+            if (tints[static_cast<size_t>(i)].isValid())
+                painter.fillRect(outline(board_.area(i)), tints[static_cast<size_t>(i)]);
+    }
     painter.setPen(QPen(QColor(40, 40, 40), 1));
     painter.setBrush(Qt::NoBrush);
     for (int i = 1; i <= count; ++i)

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "editor/area_editing.h"
 #include "model/template.h"
@@ -37,6 +38,9 @@ public:
     std::function<void(int x, int y)> mouse_move;
     std::function<void(int x, int y)> mouse_up;
     std::function<void()> delete_pressed;
+    // Colours laid over the areas (index = area; an invalid colour leaves one bare),
+    // asked for whenever the outlines are drawn afresh. Empty: no colours.
+    std::function<std::vector<QColor>()> area_tints;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

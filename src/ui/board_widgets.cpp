@@ -59,26 +59,70 @@ void CoverImage::paintEvent(QPaintEvent* event)
     }
 }
 
+namespace {
+
+QWidget* frame_piece(QWidget* parent)
+{
+    auto* piece = new QWidget(parent);
+    piece->setAttribute(Qt::WA_TransparentForMouseEvents);
+    piece->setAutoFillBackground(true);
+    piece->hide();
+    return piece;
+}
+
+void paint_piece(QWidget* piece, const QColor& color)
+{
+    QPalette p = piece->palette();
+    p.setColor(QPalette::Window, color);
+    piece->setPalette(p);
+}
+
+// Black on a light frame colour, white on a dark one.
+QColor contrasting(const QColor& c)
+{
+    const int luminance = (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000;
+    return luminance >= 128 ? Qt::black : Qt::white;
+}
+
+constexpr int kOutlineWidth = 2;
+
+}  // namespace
+
 HighlightFrame::HighlightFrame(QWidget* parent)
 {
-    for (QWidget*& edge : edges_) {
-        edge = new QWidget(parent);
-        edge->setAttribute(Qt::WA_TransparentForMouseEvents);
-        edge->setAutoFillBackground(true);
-        edge->hide();
-    }
+    fill_ = frame_piece(parent);
+    for (QWidget*& edge : edges_)
+        edge = frame_piece(parent);
+    for (QWidget*& line : outline_)
+        line = frame_piece(parent);
     set_style(width_, color_);
+}
+
+void HighlightFrame::set_contrast(bool contrast)
+{
+    contrast_ = contrast;
+    if (visible_)
+        place();
+}
+
+void HighlightFrame::set_progress(double fraction)
+{
+    progress_ = std::clamp(fraction, 0.0, 1.0);
+    if (visible_)
+        place_progress();
 }
 
 void HighlightFrame::set_style(int border_width, const QColor& color)
 {
     width_ = border_width < 1 ? 1 : border_width;
     color_ = color;
-    for (QWidget* edge : edges_) {
-        QPalette p = edge->palette();
-        p.setColor(QPalette::Window, color_);
-        edge->setPalette(p);
-    }
+    for (QWidget* edge : edges_)
+        paint_piece(edge, color_);
+    for (QWidget* line : outline_)
+        paint_piece(line, contrasting(color_));
+    QColor half = color_;
+    half.setAlpha(110);  // the cover stays readable under the filling
+    paint_piece(fill_, half);
     if (visible_)
         place();
 }
@@ -95,6 +139,9 @@ void HighlightFrame::hide()
     visible_ = false;
     for (QWidget* edge : edges_)
         edge->hide();
+    for (QWidget* line : outline_)
+        line->hide();
+    fill_->hide();
 }
 
 void HighlightFrame::place()
@@ -111,6 +158,56 @@ void HighlightFrame::place()
         edge->raise();
         edge->show();
     }
+    place_outline();
+    place_progress();
+}
+
+void HighlightFrame::place_outline()
+{
+    if (!contrast_) {
+        for (QWidget* line : outline_)
+            line->hide();
+        return;
+    }
+    const QRect& r = rect_;
+    const int wx = std::min(width_, std::max(1, (r.width() + 1) / 2));
+    const int wy = std::min(width_, std::max(1, (r.height() + 1) / 2));
+    // Along the inside of the border; nothing where the border fills the area.
+    const QRect inner = r.adjusted(wx, wy, -wx, -wy);
+    const int t = kOutlineWidth;
+    if (inner.width() < 1 || inner.height() < 1) {
+        for (QWidget* line : outline_)
+            line->hide();
+        return;
+    }
+    outline_[0]->setGeometry(inner.x(), inner.y(), inner.width(), std::min(t, inner.height()));
+    outline_[1]->setGeometry(inner.x(), std::max(inner.y(), inner.bottom() - t + 1), inner.width(),
+                             std::min(t, inner.height()));
+    outline_[2]->setGeometry(inner.x(), inner.y(), std::min(t, inner.width()), inner.height());
+    outline_[3]->setGeometry(std::max(inner.x(), inner.right() - t + 1), inner.y(), std::min(t, inner.width()),
+                             inner.height());
+    for (QWidget* line : outline_) {
+        line->raise();
+        line->show();
+    }
+}
+
+void HighlightFrame::place_progress()
+{
+    const QRect& r = rect_;
+    const int filled = static_cast<int>(r.height() * progress_);
+    if (filled < 1) {
+        fill_->hide();
+        return;
+    }
+    fill_->setGeometry(r.x(), r.y() + r.height() - filled, r.width(), filled);
+    fill_->raise();
+    fill_->show();
+    for (QWidget* edge : edges_)
+        edge->raise();
+    if (contrast_)
+        for (QWidget* line : outline_)
+            line->raise();
 }
 
 BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent)
@@ -152,14 +249,21 @@ void BoardSurface::wait_for_key_release(int max_ms)
 
 void BoardSurface::keyReleaseEvent(QKeyEvent* event)
 {
-    if (!event->isAutoRepeat())
+    if (!event->isAutoRepeat()) {
         held_keys_.remove(event->nativeScanCode());
+        if (switch_up)
+            switch_up(static_cast<int>(event->nativeScanCode()));
+    }
     event->accept();
 }
 
 void BoardSurface::focusOutEvent(QFocusEvent* event)
 {
-    held_keys_.clear();  // a release elsewhere never comes here
+    // A release elsewhere never comes here: the keys count as let go.
+    if (switch_up)
+        for (quint32 code : std::as_const(held_keys_))
+            switch_up(static_cast<int>(code));
+    held_keys_.clear();
     QWidget::focusOutEvent(event);
 }
 
@@ -170,6 +274,8 @@ void BoardSurface::keyPressEvent(QKeyEvent* event)
         held_keys_.insert(event->nativeScanCode());
     if (waiting_)
         return;
+    if (switch_down)
+        switch_down(static_cast<int>(event->nativeScanCode()), event->isAutoRepeat());
     const int code = key_code_for(event->key());
     if (code && key_down)
         key_down(code);
@@ -193,6 +299,8 @@ void BoardSurface::mousePressEvent(QMouseEvent* event)
     if (waiting_)
         return;
     pressed_ = event->button();
+    if (switch_down)
+        switch_down(kButtonSwitchId + board_button(event->button()), false);
     if (mouse_down)
         mouse_down(board_button(event->button()), event->position().x(), event->position().y());
 }
@@ -201,6 +309,8 @@ void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool is_click = event->button() == pressed_ && rect().contains(event->position().toPoint());
     pressed_ = Qt::NoButton;
+    if (switch_up)
+        switch_up(kButtonSwitchId + board_button(event->button()));
     if (is_click && click)
         click();
 }

@@ -54,10 +54,22 @@ public:
     QRect rect() const { return rect_; }
     int border_width() const { return width_; }
     QColor color() const { return color_; }
+    // A thin outline in a contrasting colour along the inner edge of the border.
+    void set_contrast(bool contrast);
+    bool contrast() const { return contrast_; }
+    // A dwell's progress: the inside fills from the bottom (0 shows nothing).
+    void set_progress(double fraction);
+    double progress() const { return progress_; }
 
 private:
     void place();
+    void place_outline();
+    void place_progress();
     std::array<QWidget*, 4> edges_{};
+    std::array<QWidget*, 4> outline_{};  // the contrasting inner outline
+    QWidget* fill_ = nullptr;            // the dwell's progress
+    bool contrast_ = false;
+    double progress_ = 0;
     QRect rect_;
     int width_ = 8;
     QColor color_ = Qt::red;
@@ -78,6 +90,12 @@ public:
     std::function<void(double x, double y)> mouse_move;
     std::function<void()> click;
     std::function<void()> double_click;
+    // Every key and button going down (before its handlers above) and up, for
+    // timing how long a switch is held. Ids: a key's scan code, or
+    // kButtonSwitchId plus the button. `repeat` marks the keyboard's auto-repeat.
+    std::function<void(int id, bool repeat)> switch_down;
+    std::function<void(int id)> switch_up;
+    static constexpr int kButtonSwitchId = 0x10000;
 
     // The key code the board's cursor movement uses for a Qt key, 0 for none.
     static int key_code_for(int qt_key);

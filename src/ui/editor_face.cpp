@@ -23,8 +23,10 @@
 #include "model/messages.h"
 #include "platform/message_boxes.h"
 #include "runtime/area_at_point.h"
+#include "runtime/reaction_record.h"
 #include "ui/area_canvas.h"
 #include "ui/area_panel.h"
+#include "ui/scan_cost_legend.h"
 #include "ui/geometry_dialogs.h"
 
 namespace orvel {
@@ -68,7 +70,14 @@ EditorFace::EditorFace(OrvelState& state, MessageBoxes& messages, QWidget* paren
     canvas_->mouse_move = [this](int x, int y) { TSArea_MouseMove(x, y); };
     canvas_->mouse_up = [this](int x, int y) { TSArea_MouseUp(x, y); };
     canvas_->delete_pressed = [this] { EliminarArea_Click(); };
-    layout->addWidget(canvas_, 0, Qt::AlignTop);
+    auto* canvas_column = new QVBoxLayout;
+    canvas_column->addWidget(canvas_);
+    cost_legend_ = new ScanCostLegend;
+    cost_legend_->setMaximumWidth(kCanvasPixelsWide);
+    cost_legend_->hide();
+    canvas_column->addWidget(cost_legend_);
+    canvas_column->addStretch();
+    layout->addLayout(canvas_column);
     auto* side = new QWidget;
     auto* column = new QVBoxLayout(side);
     column->setContentsMargins(0, 0, 0, 0);
@@ -167,6 +176,10 @@ void EditorFace::build_menus()
     });
     veure_pant_->setCheckable(true);
     veure_pant_->setChecked(true);
+    veure_cost_ = add(view_menu_, tr("Cost d'&escaneig"), "veure_cost", [this] {
+        show_scan_cost(veure_cost_->isChecked());
+    });
+    veure_cost_->setCheckable(true);
 
     edit_menu_ = new QMenu(tr("&Edició"), this);
     edit_menu_->setObjectName(QStringLiteral("MenuArea"));
@@ -213,8 +226,38 @@ void EditorFace::show_board(const QImage& cover, std::optional<bool> drawing)
     if (sound_active_changed)
         sound_active_changed(board_.sound_active != 0);
     panel_->lay_out_for_format(board_.format_minor);
+    if (veure_cost_->isChecked())
+        show_scan_cost(true);
     canvas_->set_cover(cover);
     show_area(board_.current_area);
+}
+
+void EditorFace::show_scan_cost(bool on)
+{
+    veure_cost_->setChecked(on);
+    cost_legend_->setVisible(on);
+    if (!on) {
+        canvas_->area_tints = nullptr;
+        canvas_->board_changed();
+        return;
+    }
+    // How often each area was chosen weighs the mean; read once, not at every repaint.
+    cost_selections_ =
+        selection_counts(read_reaction_record(state_.folders.state), board_.file_name, board_.area_count);
+    // The legend follows every repaint of the outlines, and is right before the first.
+    canvas_->area_tints = [this] {
+        const ScanCostView view = scan_cost_view(board_, state_.profile, cost_selections_);
+        cost_legend_->show_view(view);
+        return view.tints;
+    };
+    canvas_->area_tints();
+    canvas_->board_changed();
+}
+
+void EditorFace::profile_changed()
+{
+    if (veure_cost_->isChecked())
+        show_scan_cost(true);
 }
 
 void EditorFace::show_area(int index)

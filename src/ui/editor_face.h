@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "editor/area_editing.h"
 #include "editor/file_viewers.h"
@@ -20,6 +21,7 @@ class QAction;
 namespace orvel {
 
 class AreaCanvas;
+class ScanCostLegend;
 class AreaPanel;
 class MessageBoxes;
 
@@ -84,6 +86,13 @@ public:
     QMenu* help_menu() const { return help_menu_; }
     QMenu* areas_menu() const { return mn_arees_; }
 
+    // "Cost d'escaneig" under "&Veure": each area coloured by what reaching it costs
+    // under the profile's scanning, with a legend under the canvas.
+    void show_scan_cost(bool on);
+    // The person's profile changed: the colours, when shown, are counted again.
+    void profile_changed();
+    ScanCostLegend* scan_cost_legend() const { return cost_legend_; }
+
     // "So actiu" (`Check1(0)`): shows the board's `sound_active`; a click stores it
     // or a board shown tells `sound_active_changed`, so the menu command can follow.
     void show_sound_active(bool active);
@@ -112,6 +121,9 @@ private:
     QMenu* edit_menu_ = nullptr;
     QMenu* help_menu_ = nullptr;
     QAction* veure_pant_ = nullptr;
+    QAction* veure_cost_ = nullptr;
+    ScanCostLegend* cost_legend_ = nullptr;
+    std::vector<int> cost_selections_;
 
     RubberBand band_;
     int16_t join_base_ = 0;

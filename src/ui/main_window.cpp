@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -35,7 +36,10 @@
 #include "runtime/board_hooks.h"
 #include "runtime/cover_picture.h"
 #include "runtime/joystick_access.h"
+#include "runtime/reaction_log.h"
+#include "runtime/reaction_recorder.h"
 #include "runtime/run_controller.h"
+#include "runtime/step_suggestion.h"
 #include "runtime/voice/speech_recognition_engine.h"
 #include "runtime/voice/word_file.h"
 #include "runtime/voice_control.h"
@@ -49,6 +53,7 @@
 #include "ui/editor_face.h"
 #include "ui/joystick_dialog.h"
 #include "ui/language_menu.h"
+#include "ui/step_suggestion_box.h"
 #include "ui/switch_dialog.h"
 #include "ui/voice_dialog.h"
 #include "ui/voice_engine_windows.h"
@@ -107,8 +112,13 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     actions.announce = [this](const QString& text) { So_icona(*ctx_, text); };
     actions.printable_text = [](const QString& keys) { return printable_text(keys); };
     actions.reading_in_progress = [this] { return reading_in_progress(*ctx_); };
+    actions.clock = services_.clock;
     actions.joystick_step = [this] { joystick_->joystick_step([this](int key) { run_->Tauvirt_KeyDown(key); }); };
     run_ = std::make_unique<RunController>(state_, *run_face_, timers_, std::move(actions));
+    reaction_log_ = std::make_unique<ReactionLog>(state_.folders.state);
+    reaction_recorder_ = std::make_unique<ReactionRecorder>([] { return QDateTime::currentMSecsSinceEpoch(); },
+                                                            [this](const ReactionEntry& e) { reaction_log_->append(e); });
+    run_->set_reaction_recorder(reaction_recorder_.get());
 
     // Without a sound input there is no recognition engine: training stays off.
     if (services_.sound_input) {
@@ -152,6 +162,11 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     });
     connect(&timers_.Timer2(), &QTimer::timeout, this, [this] { run_->Timer2_Timer(); });
     connect(&timers_.Timer3(), &QTimer::timeout, this, [this] { run_->Timer3_Timer(); });
+    // A press still held when an execution begins counts after it, not inside it.
+    connect(&timers_.Timer4(), &QTimer::timeout, this, [this] {
+        if (!executing_)
+            run_->Timer4_Timer();
+    });
     run_face_->attach(*run_);
 
     EditorHooks editor_hooks = editor_->hooks();
@@ -402,6 +417,8 @@ void MainWindow::tick_access_method(int16_t modus)
     const int item = access_method_item(modus);
     for (int i = 0; i < kAccessMethodItems; ++i)
         Tipus_exploracio_[static_cast<size_t>(i)]->setChecked(i == item);
+    // Every change of the profile ends here: the editor's scan-cost colours follow it.
+    editor_->profile_changed();
 }
 
 // ---- Run mode ----
@@ -570,6 +587,8 @@ void MainWindow::choose_joystick()
 void MainWindow::open_switch_dialog(int pulsador, const QString& caption)
 {
     usr dialog(state_.profile, pulsador, caption, this);
+    add_step_suggestion(dialog, suggest_step(read_reaction_record(state_.folders.state)),
+                        StepSuggestionRules{}.fewest_samples, dialog.retard(0));
     dialog.exec();
     tick_access_method(state_.profile.modus);
 }

@@ -36,6 +36,8 @@ class SpeechRecognitionEngine;
 class VoiceControl;
 class VoiceEngineWindows;
 class RunController;
+class ReactionLog;
+class ReactionRecorder;
 class OutsideCommands;
 class RandomSource;
 
@@ -113,6 +115,9 @@ private:
     OrvelState state_;
     ProfileHooks profile_hooks_;
     std::unique_ptr<RandomSource> random_;
+    // The reaction record, written in the background; run mode tells the recorder.
+    std::unique_ptr<ReactionLog> reaction_log_;
+    std::unique_ptr<ReactionRecorder> reaction_recorder_;
     std::unique_ptr<RunController> run_;
     std::unique_ptr<BoardHooks> hooks_;
     std::unique_ptr<ExecContext> ctx_;

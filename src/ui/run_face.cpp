@@ -38,6 +38,8 @@ void RunFace::attach(RunController& run)
     Tauvirt_->mouse_move = [&run](double x, double y) { run.Tauvirt_MouseMove(x, y); };
     Tauvirt_->click = [&run] { run.Tauvirt_Click(); };
     Tauvirt_->double_click = [&run] { run.Tauvirt_DblClick(); };
+    Tauvirt_->switch_down = [&run](int id, bool repeat) { run.Tauvirt_SwitchDown(id, repeat); };
+    Tauvirt_->switch_up = [&run](int id) { run.Tauvirt_SwitchUp(id); };
 }
 
 void RunFace::set_cover(const QImage& cover)
@@ -100,6 +102,16 @@ void RunFace::set_frame_style(int border_width, double color)
 {
     const Rgb rgb = rgb_from_color_number(color);
     marc_->set_style(border_width, QColor(rgb.red, rgb.green, rgb.blue));
+}
+
+void RunFace::set_frame_contrast(bool contrast)
+{
+    marc_->set_contrast(contrast);
+}
+
+void RunFace::set_frame_progress(double fraction)
+{
+    marc_->set_progress(fraction);
 }
 
 void RunFace::focus_board()

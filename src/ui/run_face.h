@@ -45,6 +45,8 @@ public:
     void show_frame(const QRect& board_rect) override;
     void hide_frame() override;
     void set_frame_style(int border_width, double color) override;
+    void set_frame_contrast(bool contrast) override;
+    void set_frame_progress(double fraction) override;
     void focus_board() override;
     void set_pointer(PointerShape shape) override;
     void beep() override;

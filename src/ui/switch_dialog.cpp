@@ -1,6 +1,7 @@
 #include "ui/switch_dialog.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "runtime/frame_style.h"
@@ -78,6 +80,58 @@ usr::usr(UserProfile& profile, int pulsador, const QString& caption, QWidget* pa
     form->addRow(color_box_);
     layout->addLayout(form);
 
+    // Settings that fit the scanning to the person; every time in milliseconds.
+    auto* access = new QGroupBox(tr("Ajustos d'accés"));
+    access->setObjectName(QStringLiteral("ajustos_acces"));
+    auto* access_form = new QFormLayout(access);
+    auto time_box = [&](const char* name, const QString& label, const QString& help) {
+        auto* box = new QSpinBox;
+        box->setObjectName(QString::fromLatin1(name));
+        box->setRange(0, 32767);
+        box->setSingleStep(50);
+        box->setSuffix(tr(" ms"));
+        box->setSpecialValueText(tr("no"));
+        box->setAccessibleName(label);
+        box->setToolTip(help);
+        access_form->addRow(label, box);
+        return box;
+    };
+    acceptacio_ = time_box("acceptacio", tr("Temps d'acceptació"),
+                           tr("Una pulsació compta només si es manté premuda aquest temps"));
+    post_acceptacio_ = time_box("post_acceptacio", tr("Temps després d'acceptar"),
+                                tr("Les pulsacions fetes durant aquest temps després d'una d'acceptada no compten"));
+    retard_inicial_ = time_box("retard_inicial", tr("Retard del primer pas"),
+                               tr("La primera àrea de cada nivell queda marcada aquest temps de més"));
+    voltes_ = new QSpinBox;
+    voltes_->setObjectName(QStringLiteral("voltes"));
+    voltes_->setRange(0, 100);
+    voltes_->setSuffix(tr(" voltes"));
+    voltes_->setSpecialValueText(tr("sense aturar-se"));
+    voltes_->setAccessibleName(tr("Voltes sense selecció"));
+    voltes_->setToolTip(tr("L'exploració automàtica s'atura després d'aquestes voltes sense cap selecció i torna "
+                           "a començar amb la pulsació següent"));
+    access_form->addRow(tr("Voltes sense selecció"), voltes_);
+    files_ = new QCheckBox(tr("Exploració per files"));
+    files_->setObjectName(QStringLiteral("files"));
+    files_->setAccessibleName(tr("Exploració per files"));
+    access_form->addRow(files_);
+    permanencia_ = time_box("permanencia", tr("Temps de permanència del ratolí"),
+                            tr("Amb el cursor del ratolí, deixar el punter sobre una àrea aquest temps la selecciona"));
+    marc_contrast_ = new QCheckBox(tr("Marc amb contorn de contrast"));
+    marc_contrast_->setObjectName(QStringLiteral("marc_contrast"));
+    marc_contrast_->setAccessibleName(tr("Marc amb contorn de contrast"));
+    access_form->addRow(marc_contrast_);
+    layout->addWidget(access);
+    SwitchDialogFields access_fields;
+    load_access_fields(profile_, access_fields);
+    acceptacio_->setValue(access_fields.acceptance_ms);
+    post_acceptacio_->setValue(access_fields.post_acceptance_ms);
+    retard_inicial_->setValue(access_fields.first_step_delay_ms);
+    voltes_->setValue(access_fields.rounds);
+    files_->setChecked(access_fields.rows);
+    permanencia_->setValue(access_fields.dwell_ms);
+    marc_contrast_->setChecked(access_fields.frame_contrast);
+
     add_accept_cancel(this, layout, [this](int index) { buto_Click(index); });
 
     pulsador_Change();
@@ -112,6 +166,13 @@ SwitchDialogFields usr::fields() const
     f.action_time = retard_->text();
     f.frame_width = Gruix_->text();
     f.frame_color = color_box_->color();
+    f.acceptance_ms = acceptacio_->value();
+    f.post_acceptance_ms = post_acceptacio_->value();
+    f.first_step_delay_ms = retard_inicial_->value();
+    f.rounds = voltes_->value();
+    f.rows = files_->isChecked();
+    f.dwell_ms = permanencia_->value();
+    f.frame_contrast = marc_contrast_->isChecked();
     return f;
 }
 

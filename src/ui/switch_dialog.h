@@ -9,7 +9,9 @@
 #include "model/user_profile.h"
 #include "runtime/switch_dialog_rules.h"
 
+class QCheckBox;
 class QLabel;
+class QSpinBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -32,6 +34,13 @@ public:
     QLineEdit* llista_tecles() const { return llista_tecles_; }
     QLineEdit* retard(int i) const { return i == 0 ? temps_ : retard_; }
     QLineEdit* Gruix() const { return Gruix_; }
+    QSpinBox* acceptacio() const { return acceptacio_; }
+    QSpinBox* post_acceptacio() const { return post_acceptacio_; }
+    QSpinBox* retard_inicial() const { return retard_inicial_; }
+    QSpinBox* voltes() const { return voltes_; }
+    QCheckBox* files() const { return files_; }
+    QSpinBox* permanencia() const { return permanencia_; }
+    QCheckBox* marc_contrast() const { return marc_contrast_; }
 
     // Escape and the window's close button cancel as "Cancelar" does.
     void reject() override;
@@ -47,6 +56,13 @@ private:
     QLineEdit* retard_ = nullptr;
     QLineEdit* Gruix_ = nullptr;
     FrameColorBox* color_box_ = nullptr;
+    QSpinBox* acceptacio_ = nullptr;
+    QSpinBox* post_acceptacio_ = nullptr;
+    QSpinBox* retard_inicial_ = nullptr;
+    QSpinBox* voltes_ = nullptr;
+    QCheckBox* files_ = nullptr;
+    QSpinBox* permanencia_ = nullptr;
+    QCheckBox* marc_contrast_ = nullptr;
 };
 
 }  // namespace orvel

@@ -192,7 +192,9 @@ TEST_F(SettingsTest, WrittenProfileHasTheFifteenKeysInOrderAndReadsBack)
     EXPECT_EQ(orvel::testing::read_file(path), QByteArray("[Orvel]\r\nInterval= 300\r\nSo=No\r\nmodus= 2\r\ntemps= 15\r\ngruix= 4\r\n"
                                          "color= 16711680\r\naccio1=-1\r\naccio2= 3\r\nvariable1={ENTER}\xE0\r\n"
                                          "variable2=\r\nretard1= 0\r\nretard2= 2\r\nn_joystic= 1\r\n"
-                                         "joystic_sensi= 5\r\njoystic_retard= 12\r\n"));
+                                         "joystic_sensi= 5\r\njoystic_retard= 12\r\nacceptacio= 0\r\n"
+                                         "post_acceptacio= 0\r\nretard_inicial= 0\r\nvoltes= 0\r\nfiles= 0\r\n"
+                                         "permanencia= 0\r\nmarc_contrast= 0\r\n"));
     UserProfile back;
     back.variable2 = u"in memory"_s;
     read_user_profile(back, path, {});
@@ -205,10 +207,48 @@ TEST_F(SettingsTest, WrittenProfileHasTheFifteenKeysInOrderAndReadsBack)
     ASSERT_TRUE(write_user_profile(p, dir.path() + u"/q.usr"_s));
     const QByteArray q = orvel::testing::read_file(dir.path() + u"/q.usr"_s);
     EXPECT_TRUE(q.startsWith("; mine\r\n[Orvel]\r\nmodus= 2\r\nextra=1\r\nInterval= 300\r\n")) << q.constData();
-    EXPECT_TRUE(q.endsWith("joystic_retard= 12\r\n[Other]\r\nx=y\r\n")) << q.constData();
+    EXPECT_TRUE(q.endsWith("marc_contrast= 0\r\n[Other]\r\nx=y\r\n")) << q.constData();
     for (const auto& [value, text] : std::vector<std::pair<double, QString>>{
              {0.5, u" 0.5"_s}, {-2.25, u"-2.25"_s}, {1e20, u" 1E+20"_s}, {-7, u"-7"_s}})
         EXPECT_EQ(profile_number(value), text) << value;
+}
+
+// The switch-access keys come after the fifteen: a profile without them (as older
+// copies write) reads them as off, whatever was in memory; one with them keeps them
+// through a rewrite.
+TEST_F(SettingsTest, LaterSwitchKeysReadAsOffWhenMissingAndSurviveARewrite)
+{
+    auto later = [](const UserProfile& p) {
+        return std::vector<int>{p.acceptacio, p.post_acceptacio, p.retard_inicial, p.voltes,
+                                p.files,      p.permanencia,     p.marc_contrast};
+    };
+    profile.acceptacio = profile.voltes = profile.files = profile.marc_contrast = 1;
+    const QString old = put(u"old.usr"_s, "[Orvel]\r\nmodus=2\r\ntemps=5\r\njoystic_retard=3\r\n");
+    read_user_profile(profile, old, {});
+    EXPECT_EQ(later(profile), (std::vector<int>{0, 0, 0, 0, 0, 0, 0}));
+
+    const QString fresh = put(u"new.usr"_s, "[Orvel]\r\nmodus=2\r\nacceptacio=300\r\npost_acceptacio=-5\r\n"
+                                            "retard_inicial=700\r\nvoltes=3\r\nfiles=-1\r\npermanencia=99999\r\n"
+                                            "marc_contrast=abc\r\n");
+    read_user_profile(profile, fresh, {});
+    // A negative time is off, a flag is on when not 0, overflow saturates.
+    EXPECT_EQ(later(profile), (std::vector<int>{300, 0, 700, 3, 1, 32767, 0}));
+
+    // Written after joystic_retard, in their order; an older file's keys stay in place.
+    profile.post_acceptacio = 150;
+    profile.marc_contrast = 1;
+    ASSERT_TRUE(write_user_profile(profile, old));
+    const QByteArray bytes = orvel::testing::read_file(old);
+    EXPECT_TRUE(bytes.endsWith("joystic_retard= 10\r\nInterval= 500\r\nSo=Si\r\ngruix= 8\r\ncolor= 255\r\n"
+                               "accio1= 0\r\naccio2= 0\r\nvariable1=\r\nvariable2=\r\nretard1= 0\r\nretard2= 0\r\n"
+                               "n_joystic= 0\r\njoystic_sensi= 1\r\nacceptacio= 300\r\npost_acceptacio= 150\r\n"
+                               "retard_inicial= 700\r\nvoltes= 3\r\nfiles= 1\r\npermanencia= 32767\r\n"
+                               "marc_contrast= 1\r\n"))
+        << bytes.constData();
+    UserProfile back;
+    read_user_profile(back, old, {});
+    EXPECT_EQ(later(back), later(profile));
+    EXPECT_EQ(numbers(back), numbers(profile));
 }
 
 TEST_F(SettingsTest, NewUserKeepsOnlyIntervalAndSo)

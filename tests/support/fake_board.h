@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/orvel_state.h"
+#include "support/fake_clock.h"
 #include "runtime/board_view.h"
 #include "runtime/run_controller.h"
 
@@ -32,6 +33,8 @@ public:
         frame_color = color;
         log << QStringLiteral("style %1 %2").arg(width).arg(color);
     }
+    void set_frame_contrast(bool on) override { contrast = on; }
+    void set_frame_progress(double fraction) override { progress = fraction; }
     void focus_board() override { ++focus_requests; }
     void set_pointer(PointerShape shape) override
     {
@@ -45,6 +48,8 @@ public:
     bool frame_visible = false;
     int frame_width = 0;
     double frame_color = -1;
+    bool contrast = false;
+    double progress = 0;
     int focus_requests = 0;
     PointerShape pointer = PointerShape::Default;
     std::vector<PointerShape> pointers;
@@ -62,11 +67,13 @@ public:
             *log << (running ? QStringLiteral("step on") : QStringLiteral("step off"));
     }
     bool step_running() const override { return step; }
+    void set_fine_tick_running(bool running) override { fine_tick = running; }
 
     int execution_interval = 0;
     bool focus_keeper = false;
     int step_interval = 0;
     bool step = false;
+    bool fine_tick = false;
     QStringList* log = nullptr;
 };
 
@@ -110,6 +117,7 @@ struct RunFixture {
     std::vector<int> executed;
     QStringList announced;
     bool reading = false;  // a reading is being heard
+    FakeClock clock;
     RunController run{state, board, timers, RunActions{
         [this](int area) {
             executed.push_back(area);
@@ -121,6 +129,7 @@ struct RunFixture {
         [](const QString& keys) { return keys; },
         {},
         [this] { return reading; },
+        &clock,
     }};
 
     RunFixture()
@@ -148,6 +157,23 @@ struct RunFixture {
             seen.push_back(highlighted());
         }
         return seen;
+    }
+    // Time passes in steps of the fine tick, which runs while it is asked to.
+    void wait_ms(int ms)
+    {
+        for (int t = 0; t < ms; t += 10) {
+            clock.now += 10;
+            if (timers.fine_tick)
+                run.Timer4_Timer();
+        }
+    }
+    // A key switch held for `ms` (scan code `id`, typing `c`).
+    void hold_key(int ms, QChar c = QChar(' '), int id = 65)
+    {
+        run.Tauvirt_SwitchDown(id, false);
+        run.Tauvirt_KeyPress(c);
+        wait_ms(ms);
+        run.Tauvirt_SwitchUp(id);
     }
     // The area the scanning highlight shows now.
     int highlighted() const { return state.cursor + 1; }

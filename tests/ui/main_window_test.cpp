@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@
 
 #include "exec/executor.h"
 #include "support/fake_board.h"
+#include "model/settings.h"
 #include "model/template_file.h"
 #include "ui/area_canvas.h"
 #include "runtime/board_geometry.h"
@@ -392,6 +394,46 @@ TEST_F(MainWindowTest, SwitchDialogRefusesASecondSwitchLikeTheFirstAndEscapeCanc
         EXPECT_EQ(p.modus, 0);
         EXPECT_EQ(p.accio1, 2);
     }
+}
+
+// A profile with the switch-access keys keeps them through the switch dialog and
+// a save; the dialog shows each with its unit.
+TEST_F(MainWindowTest, SwitchAccessSettingsSurviveTheSwitchDialogAndASave)
+{
+    ensure_application();
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/TREMOR.USR");
+    testing::write_file(path, "[Orvel]\r\nmodus=2\r\naccio1=3\r\nacceptacio=300\r\npost_acceptacio=250\r\n"
+                              "retard_inicial=800\r\nvoltes=3\r\nfiles=1\r\npermanencia=0\r\nmarc_contrast=1\r\n");
+    UserProfile p;
+    read_user_profile(p, path, {});
+    {
+        usr dialog(p, 1, QString());
+        EXPECT_EQ(dialog.acceptacio()->text(), QStringLiteral("300 ms"));
+        EXPECT_EQ(dialog.post_acceptacio()->value(), 250);
+        EXPECT_EQ(dialog.retard_inicial()->value(), 800);
+        EXPECT_EQ(dialog.voltes()->text(), QStringLiteral("3 voltes"));
+        EXPECT_TRUE(dialog.files()->isChecked());
+        EXPECT_EQ(dialog.permanencia()->text(), QStringLiteral("no"));  // 0 is off
+        EXPECT_TRUE(dialog.marc_contrast()->isChecked());
+        EXPECT_FALSE(dialog.acceptacio()->accessibleName().isEmpty());
+        dialog.permanencia()->setValue(900);
+        dialog.buto_Click(0);
+        ASSERT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    ASSERT_TRUE(write_user_profile(p, path));
+    UserProfile back;
+    read_user_profile(back, path, {});
+    EXPECT_EQ((std::vector<int>{back.acceptacio, back.post_acceptacio, back.retard_inicial, back.voltes, back.files,
+                                back.permanencia, back.marc_contrast}),
+              (std::vector<int>{300, 250, 800, 3, 1, 900, 1}));
+    // Cancelling stores none of them.
+    {
+        usr dialog(p, 1, QString());
+        dialog.voltes()->setValue(9);
+        dialog.buto_Click(1);
+    }
+    EXPECT_EQ(p.voltes, 3);
 }
 
 }  // namespace
