@@ -14,7 +14,9 @@
 #include <cstdio>
 
 #include "model/folders.h"
+#include "model/interface_language.h"
 #include "model/messages.h"
+#include "model/settings.h"
 #include "platform/qt_translations.h"
 #include "real_services.h"
 #include "termination_signals.h"
@@ -117,10 +119,15 @@ int windowed(int argc, char** argv)
     TerminationSignals signals;
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Orvel"));
-    // The dialogs' own buttons and labels speak Catalan like their titles.
-    install_qt_translations();
 
     const Folders folders = Folders::from_environment();
+    // Orvel's texts and the dialogs' own buttons and labels in one language, chosen
+    // before the first window is made.
+    InterfaceTranslations translations;
+    translations.use(interface_language(read_language_setting(folders), [](const char* variable) {
+                         return qEnvironmentVariable(variable);
+                     }),
+                     translations_folder(folders));
     QDir().mkpath(folders.state);
     if (no_x11)
         return tell_no_x11(session, wayland_box);

@@ -1,6 +1,7 @@
 #include "editor/cover_file.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageWriter>
 
 #include "editor/cover_layout.h"
@@ -27,7 +28,7 @@ WriteResult generate_cover(Template& t, PictureCache& pictures)
     const QImage cover = render_cover(t, pictures);
     if (cover.isNull()) {
         result.error_number = file_error::kPathFileAccess;
-        result.error_text = QStringLiteral("the board has no area 1 to draw");
+        result.error_text = QCoreApplication::translate("Orvel", "el plafó no té l'àrea 1 per dibuixar");
         return result;
     }
     QByteArray bytes;

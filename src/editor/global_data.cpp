@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model/file_names.h"
+#include "model/messages.h"
 #include "model/template_file.h"
 
 namespace orvel {
@@ -73,10 +74,10 @@ int16_t speed_from_text(const QString& text)
 
 QStringList program_list_items(const Catalogue& catalogue)
 {
-    QStringList items{kProgramListHeading};
+    QStringList items{missatge(11)};
     for (const CatalogueProgram& p : catalogue.programs)
         items << p.title;
-    items << kProgramListOther;
+    items << missatge(12);
     return items;
 }
 

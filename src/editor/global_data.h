@@ -43,11 +43,10 @@ void accept_global_data(Template& t, const GlobalDataBoxes& boxes);
 int16_t speed_from_text(const QString& text);
 
 
-// The "programes" list: its heading, the catalogue's programs in order, ">>> ALTRES".
+// The "programes" list: its heading, the catalogue's programs in order, ">>> ALTRES"
+// (messages 11 and 12). The macro list starts with message 13.
 QStringList program_list_items(const Catalogue& catalogue);
-inline const QString kProgramListHeading = QStringLiteral(">>> tria un programa");
-inline const QString kProgramListOther = QStringLiteral(">>> ALTRES");
-inline const QString kMacroListHeading = QStringLiteral(">>> Tria una macro");
+inline constexpr int kMacroListHeadingMessage = 13;
 
 // What choosing item `index` of the "programes" list does.
 struct ProgramChoice {

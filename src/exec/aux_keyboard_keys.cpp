@@ -1,5 +1,7 @@
 #include "exec/aux_keyboard_keys.h"
 
+#include <QCoreApplication>
+
 #include "model/messages.h"
 
 namespace orvel {
@@ -11,14 +13,23 @@ constexpr int kLevelMessage = 10;  // "Nivell "
 std::vector<AuxKey> build_keys()
 {
     const char* const table[][2] = {
-        {"F12", "{F12}"},        {"Ins", "{INSERT}"},     {"Inici", "{HOME}"},      {"Re.Pg", "{PGUP}"},
-        {"F2", "{F2}"},          {"Supr", "{DEL}"},       {"Fi", "{END}"},          {"Av.Pg", "{PGDN}"},
-        {"F3", "{F3}"},          {"Tab", "{TAB}"},        {"Retr", "{BK}"},         {"+", "{+}"},
-        {"F4", "{F4}"},          {"Esc", "{ESC}"},        {" Imp.P", "{PRTSC}"},    {"Bloc.Desp", "{NUMLOCK}"},
-        {"F5", "{F5}"},          {"\u2190", "{LEFT}"},    {"\u2191", "{UP}"},       {"\u2192", "{RIGHT}"},
-        {"Bloq.Desp", "{SCROLLOCK}"}, {"Pausa", "{BREAK}"}, {"\u2193", "{DOWN}"},   {"\u21b5", "{ENTER}"},
-        {"F6", "{F6}"},          {nullptr, nullptr},      {"F11", "{F11}"},         {"F10", "{F10}"},
-        {"F9", "{F9}"},          {"F8", "{F8}"},          {"F1", "{F1}"},           {"F7", "{F7}"},
+        // Four keys a row on the keyboard, two a line here.
+        {"F12", "{F12}"},                                  {QT_TRANSLATE_NOOP("Orvel", "Ins"), "{INSERT}"},
+        {QT_TRANSLATE_NOOP("Orvel", "Inici"), "{HOME}"},   {QT_TRANSLATE_NOOP("Orvel", "Re.Pg"), "{PGUP}"},
+        {"F2", "{F2}"},                                    {QT_TRANSLATE_NOOP("Orvel", "Supr"), "{DEL}"},
+        {QT_TRANSLATE_NOOP("Orvel", "Fi"), "{END}"},       {QT_TRANSLATE_NOOP("Orvel", "Av.Pg"), "{PGDN}"},
+        {"F3", "{F3}"},                                    {"Tab", "{TAB}"},
+        {QT_TRANSLATE_NOOP("Orvel", "Retr"), "{BK}"},      {"+", "{+}"},
+        {"F4", "{F4}"},                                    {"Esc", "{ESC}"},
+        {QT_TRANSLATE_NOOP("Orvel", " Imp.P"), "{PRTSC}"}, {QT_TRANSLATE_NOOP("Orvel", "Bloc.Desp"), "{NUMLOCK}"},
+        {"F5", "{F5}"},                                    {"\u2190", "{LEFT}"},
+        {"\u2191", "{UP}"},                                {"\u2192", "{RIGHT}"},
+        {QT_TRANSLATE_NOOP("Orvel", "Bloq.Desp"), "{SCROLLOCK}"}, {QT_TRANSLATE_NOOP("Orvel", "Pausa"), "{BREAK}"},
+        {"\u2193", "{DOWN}"},                              {"\u21b5", "{ENTER}"},
+        {"F6", "{F6}"},                                    {nullptr, nullptr},
+        {"F11", "{F11}"},                                  {"F10", "{F10}"},
+        {"F9", "{F9}"},                                    {"F8", "{F8}"},
+        {"F1", "{F1}"},                                    {"F7", "{F7}"},
     };
     std::vector<AuxKey> keys;
     int index = 0;
@@ -64,17 +75,22 @@ QString aux_picture_text(int picture, const QString& chosen_file)
 
 QString aux_picture_caption(int picture)
 {
-    static const char* const captions[kAuxPictures] = {"Maj", "Ctrl", "Alt", "Espera", "Plafó...", "Programa...",
-                                                       "Nivell 0", "Nivell -1"};
-    return picture >= 0 && picture < kAuxPictures ? QString::fromUtf8(captions[picture]) : QString();
+    static const char* const captions[kAuxPictures] = {
+        QT_TRANSLATE_NOOP("Orvel", "Maj"),         QT_TRANSLATE_NOOP("Orvel", "Ctrl"),
+        QT_TRANSLATE_NOOP("Orvel", "Alt"),         QT_TRANSLATE_NOOP("Orvel", "Espera"),
+        QT_TRANSLATE_NOOP("Orvel", "Plafó..."),    QT_TRANSLATE_NOOP("Orvel", "Programa..."),
+        QT_TRANSLATE_NOOP("Orvel", "Nivell 0"),    QT_TRANSLATE_NOOP("Orvel", "Nivell -1")};
+    return picture >= 0 && picture < kAuxPictures ? QCoreApplication::translate("Orvel", captions[picture]) : QString();
 }
 
 QString aux_picture_description(int picture)
 {
     static const char* const names[kAuxPictures] = {
-        "Majúscules (la tecla següent)", "Control (la tecla següent)", "Alt (la tecla següent)", "Espera 1",
-        "Carrega un plafó",              "Executa un programa",        "Nivell 0",               "Nivell -1"};
-    return picture >= 0 && picture < kAuxPictures ? QString::fromUtf8(names[picture]) : QString();
+        QT_TRANSLATE_NOOP("Orvel", "Majúscules (la tecla següent)"), QT_TRANSLATE_NOOP("Orvel", "Control (la tecla següent)"),
+        QT_TRANSLATE_NOOP("Orvel", "Alt (la tecla següent)"),        QT_TRANSLATE_NOOP("Orvel", "Espera 1"),
+        QT_TRANSLATE_NOOP("Orvel", "Carrega un plafó"),              QT_TRANSLATE_NOOP("Orvel", "Executa un programa"),
+        QT_TRANSLATE_NOOP("Orvel", "Nivell 0"),                      QT_TRANSLATE_NOOP("Orvel", "Nivell -1")};
+    return picture >= 0 && picture < kAuxPictures ? QCoreApplication::translate("Orvel", names[picture]) : QString();
 }
 
 FileDialogSettings aux_picture_dialog(int picture)

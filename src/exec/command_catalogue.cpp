@@ -1,5 +1,6 @@
 #include "exec/command_catalogue.h"
 
+#include <QCoreApplication>
 #include <array>
 
 #include "model/file_names.h"
@@ -16,38 +17,38 @@ struct CatalogueEntry {
 
 // The texts are UTF-8 (the names hold à, ò and ó).
 constexpr std::array<CatalogueEntry, kCommandCatalogueSize> kCatalogue = {{
-    {"Escriu", "", "Text"},
-    {"Canvi de plafó", "{|Carrega ", "Fitxer Orv"},
-    {"Enganxar un dibuix", "{|Enganxa _VALOR_ }^v", "Fitxer Gràfic"},
-    {"Enganxar un fitxer", "{|Enganxa ", "Fitxer text"},
-    {"Escoltar sons", "{|Sona ", "Fitxer so"},
-    {"Executar programes", "{|Executa ", "Fitxer exe"},
-    {"Exploració nivell anterior", "{|Nivell -1", ""},
-    {"Exploració nivell inicial", "{|Nivell 0", ""},
-    {"Llegir un text", "{|Llegir ", "Text"},
-    {"Llegir un fitxer", "{|Llegeix /I:c /L:1 /V:100 /F:", "Fitxer text"},
-    {"Recupera Text CarpetaWindow", "{|RCW ", ""},
-    {"Retard", "{|Espera ", "Nombre"},
-    {"Si memoria es ...", "{|SIM ", "sim"},
-    {"Tancar tot", "{|Tancar", ""},
-    {"Tria ", "{|Tria ", "Llista"},
-    {"Memòria Esborra memòria ", "{|CM ", ""},
-    {"Memòria Posa a memoria", "{|CM }{|M+ ", "Text"},
-    {"Memòria Recupera de memòria", "{|RM ", ""},
-    {"Memòria Resta Memòria", "{|M- ", "Nombre"},
-    {"Memòria Suma memòria", "{|M+ ", "Text"},
-    {"Mouse Aixecar botó dret", "{|Mouse AD", ""},
-    {"Mouse Aixecar botó esquerra", "{|Mouse AE", ""},
-    {"Mouse Avançar", "{|Mouse A ", "Nombre"},
-    {"Mouse Clic dret", "{|Mouse CD", ""},
-    {"Mouse Clic esquerra", "{|Mouse CE", ""},
-    {"Mouse Dloble clic dret", "{|Mouse 2CD", ""},
-    {"Mouse Dloble clic esquerra", "{|Mouse 2CE", ""},
-    {"Mouse Esquerra", "{|Mouse E ", "Nombre"},
-    {"Mouse Mou-te", "{|Mouse M ", "Cordenades"},
-    {"Mouse Punxar i arrosegar dret", "{|Mouse PD ", "Cordenades"},
-    {"Mouse Punxar i arrosegar esquerra", "{|Mouse PE ", "Cordenades"},
-    {"Mouse Retrocedir", "{|Mouse R ", "Nombre"},
+    {QT_TRANSLATE_NOOP("Orvel", "Escriu"), "", QT_TRANSLATE_NOOP("Orvel", "Text")},
+    {QT_TRANSLATE_NOOP("Orvel", "Canvi de plafó"), "{|Carrega ", QT_TRANSLATE_NOOP("Orvel", "Fitxer Orv")},
+    {QT_TRANSLATE_NOOP("Orvel", "Enganxar un dibuix"), "{|Enganxa _VALOR_ }^v", QT_TRANSLATE_NOOP("Orvel", "Fitxer Gràfic")},
+    {QT_TRANSLATE_NOOP("Orvel", "Enganxar un fitxer"), "{|Enganxa ", QT_TRANSLATE_NOOP("Orvel", "Fitxer text")},
+    {QT_TRANSLATE_NOOP("Orvel", "Escoltar sons"), "{|Sona ", QT_TRANSLATE_NOOP("Orvel", "Fitxer so")},
+    {QT_TRANSLATE_NOOP("Orvel", "Executar programes"), "{|Executa ", QT_TRANSLATE_NOOP("Orvel", "Fitxer exe")},
+    {QT_TRANSLATE_NOOP("Orvel", "Exploració nivell anterior"), "{|Nivell -1", ""},
+    {QT_TRANSLATE_NOOP("Orvel", "Exploració nivell inicial"), "{|Nivell 0", ""},
+    {QT_TRANSLATE_NOOP("Orvel", "Llegir un text"), "{|Llegir ", QT_TRANSLATE_NOOP("Orvel", "Text")},
+    {QT_TRANSLATE_NOOP("Orvel", "Llegir un fitxer"), "{|Llegeix /I:c /L:1 /V:100 /F:", QT_TRANSLATE_NOOP("Orvel", "Fitxer text")},
+    {QT_TRANSLATE_NOOP("Orvel", "Recupera Text CarpetaWindow"), "{|RCW ", ""},
+    {QT_TRANSLATE_NOOP("Orvel", "Retard"), "{|Espera ", QT_TRANSLATE_NOOP("Orvel", "Nombre")},
+    {QT_TRANSLATE_NOOP("Orvel", "Si memoria es ..."), "{|SIM ", "sim"},
+    {QT_TRANSLATE_NOOP("Orvel", "Tancar tot"), "{|Tancar", ""},
+    {QT_TRANSLATE_NOOP("Orvel", "Tria "), "{|Tria ", QT_TRANSLATE_NOOP("Orvel", "Llista")},
+    {QT_TRANSLATE_NOOP("Orvel", "Memòria Esborra memòria "), "{|CM ", ""},
+    {QT_TRANSLATE_NOOP("Orvel", "Memòria Posa a memoria"), "{|CM }{|M+ ", QT_TRANSLATE_NOOP("Orvel", "Text")},
+    {QT_TRANSLATE_NOOP("Orvel", "Memòria Recupera de memòria"), "{|RM ", ""},
+    {QT_TRANSLATE_NOOP("Orvel", "Memòria Resta Memòria"), "{|M- ", QT_TRANSLATE_NOOP("Orvel", "Nombre")},
+    {QT_TRANSLATE_NOOP("Orvel", "Memòria Suma memòria"), "{|M+ ", QT_TRANSLATE_NOOP("Orvel", "Text")},
+    {QT_TRANSLATE_NOOP("Orvel", "Mouse Aixecar botó dret"), "{|Mouse AD", ""},
+    {QT_TRANSLATE_NOOP("Orvel", "Mouse Aixecar botó esquerra"), "{|Mouse AE", ""},
+    {QT_TRANSLATE_NOOP("Orvel", "Mouse Avançar"), "{|Mouse A ", QT_TRANSLATE_NOOP("Orvel", "Nombre")},
+    {QT_TRANSLATE_NOOP("Orvel", "Mouse Clic dret"), "{|Mouse CD", ""},
+    {QT_TRANSLATE_NOOP("Orvel", "Mouse Clic esquerra"), "{|Mouse CE", ""},
+    {QT_TRANSLATE_NOOP("Orvel", "Mouse Dloble clic dret"), "{|Mouse 2CD", ""},
+    {QT_TRANSLATE_NOOP("Orvel", "Mouse Dloble clic esquerra"), "{|Mouse 2CE", ""},
+    {QT_TRANSLATE_NOOP("Orvel", "Mouse Esquerra"), "{|Mouse E ", QT_TRANSLATE_NOOP("Orvel", "Nombre")},
+    {QT_TRANSLATE_NOOP("Orvel", "Mouse Mou-te"), "{|Mouse M ", QT_TRANSLATE_NOOP("Orvel", "Cordenades")},
+    {QT_TRANSLATE_NOOP("Orvel", "Mouse Punxar i arrosegar dret"), "{|Mouse PD ", QT_TRANSLATE_NOOP("Orvel", "Cordenades")},
+    {QT_TRANSLATE_NOOP("Orvel", "Mouse Punxar i arrosegar esquerra"), "{|Mouse PE ", QT_TRANSLATE_NOOP("Orvel", "Cordenades")},
+    {QT_TRANSLATE_NOOP("Orvel", "Mouse Retrocedir"), "{|Mouse R ", QT_TRANSLATE_NOOP("Orvel", "Nombre")},
 }};
 
 constexpr int kShortestFileName = 5;
@@ -72,60 +73,63 @@ QString item_name(const char* menu, int index)
 
 std::vector<CommandMenu> build_menus()
 {
-    CommandMenu ordres{QStringLiteral("Ordres"), QStringLiteral("mn_or"), {}, {}, true};
+    CommandMenu ordres{QString::fromUtf8(QT_TRANSLATE_NOOP("Orvel", "Ordres")), QStringLiteral("mn_or"), {}, {}, true};
     int i = 0;
     auto n = [&i](const char* menu) { return item_name(menu, i++); };
     ordres.items = {
-        with_file("Executar programes", n("mn_or"), "{|Executa ", "}", 0),
-        with_file("Escoltar sons", n("mn_or"), "{|Sona ", "}", 1),
-        with_file("Canvi de plafó", n("mn_or"), "{|Carrega ", "}", 2),
-        with_file("Enganxar un text", n("mn_or"), "{|Enganxa ", "}^v", 3),
-        fixed("Llegir un text", n("mn_or"), "{|Llegir nnnnnnnnnnnnn}"),
-        {QString::fromUtf8("Enganxar un dibuix"), n("mn_or"), QStringLiteral("{|Enganxa "),
+        with_file(QT_TRANSLATE_NOOP("Orvel", "Executar programes"), n("mn_or"), "{|Executa ", "}", 0),
+        with_file(QT_TRANSLATE_NOOP("Orvel", "Escoltar sons"), n("mn_or"), "{|Sona ", "}", 1),
+        with_file(QT_TRANSLATE_NOOP("Orvel", "Canvi de plafó"), n("mn_or"), "{|Carrega ", "}", 2),
+        with_file(QT_TRANSLATE_NOOP("Orvel", "Enganxar un text"), n("mn_or"), "{|Enganxa ", "}^v", 3),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Llegir un text"), n("mn_or"), "{|Llegir nnnnnnnnnnnnn}"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("Orvel", "Enganxar un dibuix")), n("mn_or"), QStringLiteral("{|Enganxa "),
          QStringLiteral("}^v{RIGHT}"), CommandFileSource::GraphicsBrowser, -1},
-        fixed("Retard", n("mn_or"), "{|Espera 1}"),
-        fixed("Exploració nivell inicial", n("mn_or"), "{|Nivell 0}"),
-        fixed("Exploració nivell anterior", n("mn_or"), "{|Nivell -1}"),
-        fixed("Tancar tot", n("mn_or"), "{|Tancar}"),
-        fixed("Tria ", n("mn_or"), "{|Tria [ x1#x2#x3]}"),
-        fixed("Si memoria es ...", n("mn_or"), "{|SIM xxx {cert} { fals }}"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Retard"), n("mn_or"), "{|Espera 1}"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Exploració nivell inicial"), n("mn_or"), "{|Nivell 0}"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Exploració nivell anterior"), n("mn_or"), "{|Nivell -1}"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Tancar tot"), n("mn_or"), "{|Tancar}"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Tria "), n("mn_or"), "{|Tria [ x1#x2#x3]}"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Si memoria es ..."), n("mn_or"), "{|SIM xxx {cert} { fals }}"),
     };
 
     i = 0;
-    CommandMenu dret{QString::fromUtf8("Botó dret"), QStringLiteral("mn_boto_dret"), {}, {}, false};
+    CommandMenu dret{QString::fromUtf8(QT_TRANSLATE_NOOP("Orvel", "Botó dret")), QStringLiteral("mn_boto_dret"), {}, {},
+                     false};
     dret.items = {
-        fixed("Clic dret", n("mn_boto_dret"), "{|Mouse CD}"),
-        fixed("Doble clic dret", n("mn_boto_dret"), "{|Mouse 2CD}"),
-        fixed("Punxar i arrosegar dret", n("mn_boto_dret"), "{|Mouse PD x y }"),
-        fixed("Aixecar botó dret", n("mn_boto_dret"), "{|Mouse AD}"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Clic dret"), n("mn_boto_dret"), "{|Mouse CD}"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Doble clic dret"), n("mn_boto_dret"), "{|Mouse 2CD}"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Punxar i arrosegar dret"), n("mn_boto_dret"), "{|Mouse PD x y }"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Aixecar botó dret"), n("mn_boto_dret"), "{|Mouse AD}"),
     };
     i = 0;
-    CommandMenu esquerra{QString::fromUtf8("Botó esquerra"), QStringLiteral("mn_boto_esquerra"), {}, {}, false};
+    CommandMenu esquerra{QString::fromUtf8(QT_TRANSLATE_NOOP("Orvel", "Botó esquerra")),
+                         QStringLiteral("mn_boto_esquerra"), {}, {}, false};
     esquerra.items = {
-        fixed("Clic esquerra", n("mn_boto_esquerra"), "{|Mouse CE}"),
-        fixed("Doble clic esquerra", n("mn_boto_esquerra"), "{|Mouse 2CE}"),
-        fixed("Punxar i arrosegar esquerra", n("mn_boto_esquerra"), "{|Mouse PE x y }"),
-        fixed("Aixecar botó esquerra", n("mn_boto_esquerra"), "{|Mouse AE}"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Clic esquerra"), n("mn_boto_esquerra"), "{|Mouse CE}"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Doble clic esquerra"), n("mn_boto_esquerra"), "{|Mouse 2CE}"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Punxar i arrosegar esquerra"), n("mn_boto_esquerra"), "{|Mouse PE x y }"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Aixecar botó esquerra"), n("mn_boto_esquerra"), "{|Mouse AE}"),
     };
     i = 0;
-    CommandMenu ratoli{QString::fromUtf8("Ratolí"), QStringLiteral("mn_rata"), {}, {dret, esquerra}, false};
+    CommandMenu ratoli{QString::fromUtf8(QT_TRANSLATE_NOOP("Orvel", "Ratolí")), QStringLiteral("mn_rata"), {},
+                       {dret, esquerra}, false};
     ratoli.items = {
-        fixed("Avançar", n("mn_rata"), "{|Mouse A n}"),
-        fixed("Retrocedir", n("mn_rata"), "{|Mouse R n}"),
-        fixed("Dreta", n("mn_rata"), "{|Mouse D n}"),
-        fixed("Esquerra", n("mn_rata"), "{|Mouse E n}"),
-        fixed("Mou-te", n("mn_rata"), "{|Mouse M x y }"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Avançar"), n("mn_rata"), "{|Mouse A n}"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Retrocedir"), n("mn_rata"), "{|Mouse R n}"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Dreta"), n("mn_rata"), "{|Mouse D n}"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Esquerra"), n("mn_rata"), "{|Mouse E n}"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Mou-te"), n("mn_rata"), "{|Mouse M x y }"),
     };
 
     i = 0;
-    CommandMenu memoria{QStringLiteral("Memoria"), QStringLiteral("mn_mem"), {}, {}, false};
+    CommandMenu memoria{QString::fromUtf8(QT_TRANSLATE_NOOP("Orvel", "Memoria")), QStringLiteral("mn_mem"), {}, {}, false};
     memoria.items = {
-        fixed("Posa a memoria", n("mn_mem"), "{|CM }{|M+ abcd }"),
-        fixed("Recupera de memòria", n("mn_mem"), "{|RM }"),
-        fixed("Esborra memòria", n("mn_mem"), "{|CM }"),
-        fixed("Suma memòria", n("mn_mem"), "{|M+ abcd }"),
-        fixed("Resta Memòria", n("mn_mem"), "{|M- n }"),
-        fixed("Recupera Text Carpeta  Window", n("mn_mem"), "{|RCW }"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Posa a memoria"), n("mn_mem"), "{|CM }{|M+ abcd }"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Recupera de memòria"), n("mn_mem"), "{|RM }"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Esborra memòria"), n("mn_mem"), "{|CM }"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Suma memòria"), n("mn_mem"), "{|M+ abcd }"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Resta Memòria"), n("mn_mem"), "{|M- n }"),
+        fixed(QT_TRANSLATE_NOOP("Orvel", "Recupera Text Carpeta  Window"), n("mn_mem"), "{|RCW }"),
     };
     return {ordres, ratoli, memoria};
 }
@@ -159,19 +163,20 @@ FileDialogSettings command_file_dialog(int dialog)
 {
     switch (dialog) {
     case 0:
-        return {QStringLiteral("Fitxers"),
-                QStringLiteral("Fitxers executable(*.EXE)|*.EXE|Tots els fixters (*.*)|*.*"),
+        return {QCoreApplication::translate("Orvel", "Fitxers"),
+                QCoreApplication::translate("Orvel", "Fitxers executable(*.EXE)|*.EXE|Tots els fixters (*.*)|*.*"),
                 QStringLiteral("*.EXE"), StartFolder::Current};
     case 1:
-        return {QStringLiteral("Fitxers de so"),
-                QStringLiteral("Fitxers de so(*.WAV)|*.WAV|Fitxers de música(*.MID)|*.MID"),
+        return {QCoreApplication::translate("Orvel", "Fitxers de so"),
+                QCoreApplication::translate("Orvel", "Fitxers de so(*.WAV)|*.WAV|Fitxers de música(*.MID)|*.MID"),
                 QStringLiteral("*.WAV"), StartFolder::Current};
     case 2:
-        return {QStringLiteral("Fitxer de plantilla"), QStringLiteral("Teclat Pantalla Windows (*.ORV)|*.ORV"),
+        return {QCoreApplication::translate("Orvel", "Fitxer de plantilla"),
+                QCoreApplication::translate("Orvel", "Teclat Pantalla Windows (*.ORV)|*.ORV"),
                 QStringLiteral("*.ORV"), StartFolder::Board};
     case 3:
-        return {QStringLiteral("Fitxers de text per a enganxar"),
-                QString::fromUtf8("Fitxers de text (*.TXT)|*.TXT|Fitxers gràfics (*.BMP)|*.BMP|"
+        return {QCoreApplication::translate("Orvel", "Fitxers de text per a enganxar"),
+                QCoreApplication::translate("Orvel", "Fitxers de text (*.TXT)|*.TXT|Fitxers gràfics (*.BMP)|*.BMP|"
                                   "Fitxers gràfics (*.WMF)|*.WMF|Fitxers gràfics (*.GIF)|*.GIF|"
                                   "Fitxers gràfics (*.JPG)|*.JPG"),
                 QString(), StartFolder::Current};

@@ -337,7 +337,7 @@ void run_startup_actions(ExecContext& ctx)
         const WindowId window = launch_program(ctx, name, &error);
         if (window == -1 && !error.isEmpty()) {
             // The launcher's text usually names the program already: name it once.
-            QString text = QStringLiteral("En engegar els programes del plafó: ") + error;
+            QString text = QCoreApplication::translate("Orvel", "En engegar els programes del plafó: ") + error;
             if (!error.contains(name.trimmed(), Qt::CaseInsensitive))
                 text += QStringLiteral(" (%1)").arg(name.trimmed());
             if (ctx.services.messages)

@@ -1,5 +1,6 @@
 #include "exec/registry.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 #include "platform/message_boxes.h"
@@ -174,7 +175,7 @@ void registry_command(ExecContext& ctx, const QString& argument)
     // A value the store could not take is said, not dropped without a word.
     const QString problem = ctx.services.registry->last_write_problem();
     if (!problem.isEmpty() && ctx.services.messages)
-        ctx.services.messages->show(QStringLiteral("No s'ha desat el valor %1 al registre: %2.")
+        ctx.services.messages->show(QCoreApplication::translate("Orvel", "No s'ha desat el valor %1 al registre: %2.")
                                         .arg(name.isEmpty() ? key : name, problem),
                                     QStringLiteral("Orvel"), MessageIcon::Exclamation);
 }

@@ -1,5 +1,7 @@
 #include "exec/send_failure_message.h"
 
+#include <QCoreApplication>
+
 #include "exec/executor.h"
 #include "platform/keys/key_notation.h"
 
@@ -25,29 +27,32 @@ QString meaning(int code, const QString& run)
     const QString group = group_at(run, parsed.error_position);
     switch (code) {
     case key_error_unknown_key_name:
-        return QStringLiteral("%1 no és el nom de cap tecla").arg(group.isEmpty() ? QStringLiteral("un nom") : group);
+        return QCoreApplication::translate("Orvel", "%1 no és el nom de cap tecla")
+            .arg(group.isEmpty() ? QCoreApplication::translate("Orvel", "un nom") : group);
     case key_error_unclosed_brace:
-        return QStringLiteral("hi ha una clau { sense tancar o una } de més");
+        return QCoreApplication::translate("Orvel", "hi ha una clau { sense tancar o una } de més");
     case key_error_unbalanced_parenthesis:
-        return QStringLiteral("hi ha un parèntesi sense parella");
+        return QCoreApplication::translate("Orvel", "hi ha un parèntesi sense parella");
     case key_error_bad_repeat_count:
-        return QStringLiteral("el nombre de repeticions de %1 no és un nombre de 0 a %2")
-            .arg(group.isEmpty() ? QStringLiteral("una tecla") : group)
+        return QCoreApplication::translate("Orvel", "el nombre de repeticions de %1 no és un nombre de 0 a %2")
+            .arg(group.isEmpty() ? QCoreApplication::translate("Orvel", "una tecla") : group)
             .arg(max_repeat_count);
     case key_error_dangling_modifier:
-        return QStringLiteral("un modificador (+ ^ %) no té cap tecla al darrere");
+        return QCoreApplication::translate("Orvel", "un modificador (+ ^ %) no té cap tecla al darrere");
     case key_error_too_many_keys:
-        return QStringLiteral("són més de %1 tecles seguides").arg(max_strokes_per_run);
+        return QCoreApplication::translate("Orvel", "són més de %1 tecles seguides").arg(max_strokes_per_run);
     case key_error_no_display:
-        return QStringLiteral("no hi ha pantalla X o no té l'extensió XTest");
+        return QCoreApplication::translate("Orvel", "no hi ha pantalla X o no té l'extensió XTest");
     case key_error_no_free_keycode:
-        return QStringLiteral("un caràcter no és a cap tecla del teclat i no queda cap tecla lliure per fer-lo servir");
+        return QCoreApplication::translate(
+            "Orvel", "un caràcter no és a cap tecla del teclat i no queda cap tecla lliure per fer-lo servir");
     case key_error_target_not_reading:
-        return QStringLiteral("la finestra no havia llegit a temps les tecles anteriors i la resta no s'ha escrit");
+        return QCoreApplication::translate(
+            "Orvel", "la finestra no havia llegit a temps les tecles anteriors i la resta no s'ha escrit");
     case kActivationFailedCode:
-        return QStringLiteral("no s'ha pogut activar la finestra que rep les tecles");
+        return QCoreApplication::translate("Orvel", "no s'ha pogut activar la finestra que rep les tecles");
     default:
-        return QStringLiteral("error desconegut");
+        return QCoreApplication::translate("Orvel", "error desconegut");
     }
 }
 
@@ -55,8 +60,9 @@ QString meaning(int code, const QString& run)
 
 QString send_failure_message(int code, const QString& run, int area)
 {
-    const QString where = area > 0 ? QStringLiteral("l'àrea %1").arg(area) : QStringLiteral("les tecles inicials del plafó");
-    return QStringLiteral("Error %1 en enviar les tecles \u00ab%2\u00bb de %3: %4.")
+    const QString where = area > 0 ? QCoreApplication::translate("Orvel", "l'àrea %1").arg(area)
+                                   : QCoreApplication::translate("Orvel", "les tecles inicials del plafó");
+    return QCoreApplication::translate("Orvel", "Error %1 en enviar les tecles «%2» de %3: %4.")
         .arg(code)
         .arg(run, where, meaning(code, run));
 }

@@ -1,5 +1,6 @@
 #include "model/settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 
 #include "model/file_names.h"
 #include "model/ini_file.h"
+#include "model/interface_language.h"
 #include "platform/message_boxes.h"
 
 namespace orvel {
@@ -90,6 +92,20 @@ void read_settings(UserProfile& profile, const Folders& folders, const ProfileHo
     const QString user = ini.read_string(kSection, QStringLiteral("usuari"), QString(), kUsuariBuffer).trimmed();
     if (!user.isEmpty())
         load_user_profile(profile, user, folders, hooks);
+}
+
+QString read_language_setting(const Folders& folders)
+{
+    const IniFile ini(settings_file_to_read(folders));
+    return ini.read_string(kSection, QString::fromLatin1(kLanguageKey), QString()).trimmed();
+}
+
+bool write_language_setting(const Folders& folders, const QString& language)
+{
+    if (!prepare_user_settings_file(folders))
+        return false;
+    IniFile settings(settings_file_to_write(folders));
+    return settings.write_string(kSection, QString::fromLatin1(kLanguageKey), language);
 }
 
 ProfileLoad load_user_profile(UserProfile& profile, const QString& path, const Folders& folders,
@@ -247,7 +263,7 @@ void save_user_command(const UserProfile& profile, const QString& chosen, Messag
         return;
     }
     if (unmappable > 0)
-        boxes.show(QStringLiteral("Alguns caràcters de les llistes de tecles no caben en el fitxer i s'hi "
+        boxes.show(QCoreApplication::translate("Orvel", "Alguns caràcters de les llistes de tecles no caben en el fitxer i s'hi "
                                   "han escrit com a \"?\": ") + chosen);
 }
 

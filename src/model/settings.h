@@ -33,6 +33,13 @@ QString settings_file_to_write(const Folders& folders);
 // Reads Interval, So and usuari from Orvel.INI and loads the profile named by usuari.
 void read_settings(UserProfile& profile, const Folders& folders, const ProfileHooks& hooks);
 
+// The interface language chosen in Orvel.INI ("Idioma"), as written there; empty when the
+// desktop's locale decides.
+QString read_language_setting(const Folders& folders);
+// Records the language chosen for the next start in the user's Orvel.INI; false when the
+// file cannot be written.
+bool write_language_setting(const Folders& folders, const QString& language);
+
 enum class ProfileLoad { Loaded, Missing, Unreadable };
 
 // Reads an existing .USR file into profile, ticks its access method and records it as

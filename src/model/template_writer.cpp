@@ -1,6 +1,7 @@
 // The board file writer: Windows-1252 text in the layout of version 2, 1.
 #include "model/template_file.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -258,7 +259,7 @@ WriteResult write_template(const Template& t, const QString& path)
 
 QString unmappable_message(const QString& path)
 {
-    return QStringLiteral("Alguns caràcters no es poden desar amb el joc de caràcters del fitxer "
+    return QCoreApplication::translate("Orvel", "Alguns caràcters no es poden desar amb el joc de caràcters del fitxer "
                           "i s'han desat com a \"?\": ") + path;
 }
 

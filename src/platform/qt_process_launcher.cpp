@@ -1,5 +1,6 @@
 #include "platform/qt_process_launcher.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -63,14 +64,14 @@ int64_t QtProcessLauncher::start(const QString& command_line, const QString& sea
     QStringList arguments = QProcess::splitCommand(command_line);
     if (arguments.isEmpty()) {
         if (error)
-            *error = QStringLiteral("No hi ha cap programa per iniciar");
+            *error = QCoreApplication::translate("Orvel", "No hi ha cap programa per iniciar");
         return 0;
     }
     const QString name = arguments.takeFirst();
     const QString program = find_program(name, search_folder);
     if (program.isEmpty()) {
         if (error)
-            *error = QStringLiteral("No s'ha trobat el programa %1").arg(name);
+            *error = QCoreApplication::translate("Orvel", "No s'ha trobat el programa %1").arg(name);
         return 0;
     }
     // Relative file names in the arguments are the board's, as the program is.
@@ -79,7 +80,7 @@ int64_t QtProcessLauncher::start(const QString& command_line, const QString& sea
     qint64 pid = 0;
     if (!QProcess::startDetached(program, arguments, working_folder, &pid) || pid <= 0) {
         if (error)
-            *error = QStringLiteral("No s'ha pogut iniciar el programa %1").arg(program);
+            *error = QCoreApplication::translate("Orvel", "No s'ha pogut iniciar el programa %1").arg(program);
         return 0;
     }
     return pid;

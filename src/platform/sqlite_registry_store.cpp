@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -112,11 +113,11 @@ QString write_problem(int code)
 {
     switch (code & 0xff) {
     case SQLITE_BUSY:
-    case SQLITE_LOCKED: return QStringLiteral("un altre programa té el registre ocupat");
+    case SQLITE_LOCKED: return QCoreApplication::translate("Orvel", "un altre programa té el registre ocupat");
     case SQLITE_READONLY:
     case SQLITE_PERM:
-    case SQLITE_CANTOPEN: return QStringLiteral("el registre és només de lectura");
-    case SQLITE_FULL: return QStringLiteral("el disc és ple");
+    case SQLITE_CANTOPEN: return QCoreApplication::translate("Orvel", "el registre és només de lectura");
+    case SQLITE_FULL: return QCoreApplication::translate("Orvel", "el disc és ple");
     default: return QString::fromUtf8(sqlite3_errstr(code));
     }
 }
@@ -167,7 +168,7 @@ SqliteRegistryStore::SqliteRegistryStore(const QString& database_file, MessageBo
         set_aside_unreadable(database_file);
         QString again;
         if (!set_aside_.isEmpty() && open_file(database_file, &again, &unreadable))
-            text = QStringLiteral("El registre d'Orvel no es podia llegir (%1).\rS'ha apartat a %2 i se'n comença un de buit.")
+            text = QCoreApplication::translate("Orvel", "El registre d'Orvel no es podia llegir (%1).\rS'ha apartat a %2 i se'n comença un de buit.")
                        .arg(problem, set_aside_);
         else
             close();
@@ -175,7 +176,7 @@ SqliteRegistryStore::SqliteRegistryStore(const QString& database_file, MessageBo
     if (!db_) {
         // Keep the user's file as it is and work from memory for this session.
         if (text.isEmpty())
-            text = QStringLiteral("No es pot obrir el registre d'Orvel %1 (%2).\rEls valors d'aquesta sessió no es desaran.")
+            text = QCoreApplication::translate("Orvel", "No es pot obrir el registre d'Orvel %1 (%2).\rEls valors d'aquesta sessió no es desaran.")
                        .arg(database_file, problem);
         QString memory_problem;
         if (!open_file(QStringLiteral(":memory:"), &memory_problem, &unreadable))

@@ -1,16 +1,18 @@
 #include "runtime/access_method_menu.h"
 
+#include <QCoreApplication>
+
 namespace orvel {
 
 QString access_method_caption(int index)
 {
     switch (index) {
-    case 0: return QStringLiteral("Cursor &Ratolí");
-    case 1: return QStringLiteral("Escaneig &Manual");
-    case 2: return QStringLiteral("Escaneig &Automàtic");
-    case 3: return QStringLiteral("Cursors &Teclat");
-    case 4: return QStringLiteral("&Joystic");
-    case 5: return QStringLiteral("&Veu");
+    case 0: return QCoreApplication::translate("Orvel", "Cursor &Ratolí");
+    case 1: return QCoreApplication::translate("Orvel", "Escaneig &Manual");
+    case 2: return QCoreApplication::translate("Orvel", "Escaneig &Automàtic");
+    case 3: return QCoreApplication::translate("Orvel", "Cursors &Teclat");
+    case 4: return QCoreApplication::translate("Orvel", "&Joystic");
+    case 5: return QCoreApplication::translate("Orvel", "&Veu");
     default: return QString();
     }
 }
@@ -23,13 +25,13 @@ void choose_access_method(int index, UserProfile& profile, AccessMethodDialogs& 
         break;
     case 1:
         profile.modus = 1;
-        dialogs.open_switch_dialog(1, QStringLiteral("Configuració pulsador 1"));
+        dialogs.open_switch_dialog(1, QCoreApplication::translate("Orvel", "Configuració pulsador 1"));
         if (profile.accio1 != 0)
-            dialogs.open_switch_dialog(2, QStringLiteral("Configuració pulsador 2"));
+            dialogs.open_switch_dialog(2, QCoreApplication::translate("Orvel", "Configuració pulsador 2"));
         break;
     case 2:
         profile.modus = 2;
-        dialogs.open_switch_dialog(1, QStringLiteral("Configuració pulsador"));
+        dialogs.open_switch_dialog(1, QCoreApplication::translate("Orvel", "Configuració pulsador"));
         break;
     case 3:
         profile.modus = 3;

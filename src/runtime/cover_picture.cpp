@@ -1,6 +1,7 @@
 #include "runtime/cover_picture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -17,7 +18,7 @@ QImage read_picture(const QString& path, QString* error, QSize largest)
     std::optional<QByteArray> bytes = read_board_file(path);
     if (!bytes) {
         if (error)
-            *error = QStringLiteral("not a picture file that can be read");
+            *error = QCoreApplication::translate("Orvel", "no és un fitxer d'imatge que es pugui llegir");
         return QImage();
     }
     QBuffer buffer(&*bytes);

@@ -1,5 +1,6 @@
 #include "runtime/voice_control.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -70,7 +71,7 @@ int16_t VoiceControl::start_recognition()
         return 0;
     if (engine_->IniciarUnitReconeixementDeSons(word_count, word_list[0]) != 0) {
         if (calls_.show_message)
-            calls_.show_message(QStringLiteral("No s'ha pogut iniciar la Dll de reconeixement de sons"));
+            calls_.show_message(QCoreApplication::translate("Orvel", "No s'ha pogut iniciar la Dll de reconeixement de sons"));
         return 0;
     }
     version = engine_->NumeroVersio();

@@ -18,6 +18,7 @@ constexpr int kCanvasPixelsWide = kCanvasWidth;
 constexpr int kCanvasPixelsHigh = kCanvasHeight;
 
 class AreaCanvas : public QWidget {
+    Q_OBJECT
 public:
     AreaCanvas(const Template& board, QWidget* parent = nullptr);
 

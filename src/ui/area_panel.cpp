@@ -4,10 +4,10 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -63,15 +63,15 @@ AreaPanel::AreaPanel(QWidget* parent) : QWidget(parent)
 
     auto* steps = new QHBoxLayout;
     steps->addWidget(button(QStringLiteral("<"), "PrevArea", &previous_area));
-    MsgArea_ = new QLabel(QStringLiteral("0/0 àrees"));
+    MsgArea_ = new QLabel(tr("0/0 àrees"));
     MsgArea_->setObjectName(QStringLiteral("MsgArea"));
     MsgArea_->setAlignment(Qt::AlignCenter);
     steps->addWidget(MsgArea_, 1);
     steps->addWidget(button(QStringLiteral(">"), "NextArea", &next_area));
     column->addLayout(steps);
     auto* commands = new QHBoxLayout;
-    commands->addWidget(button(QStringLiteral("&Afegir àrea"), "AfegirArea", &add_area));
-    commands->addWidget(button(QStringLiteral("&Eliminar àrea"), "EliminarArea", &delete_area));
+    commands->addWidget(button(tr("&Afegir àrea"), "AfegirArea", &add_area));
+    commands->addWidget(button(tr("&Eliminar àrea"), "EliminarArea", &delete_area));
     column->addLayout(commands);
 
     auto* edges = new QGridLayout;
@@ -104,7 +104,7 @@ AreaPanel::AreaPanel(QWidget* parent) : QWidget(parent)
     column->addLayout(edges);
 
     key_text_row_ = new QHBoxLayout;
-    key_text_row_->addWidget(new QLabel(QStringLiteral("Tecles:")), 1);
+    key_text_row_->addWidget(new QLabel(tr("Tecles:")), 1);
     column->addLayout(key_text_row_);
     TxText_ = new QPlainTextEdit;
     TxText_->setObjectName(QStringLiteral("TxText"));
@@ -138,29 +138,29 @@ AreaPanel::AreaPanel(QWidget* parent) : QWidget(parent)
         if (!updating_ && field_changed)
             field_changed(true);
     });
-    symbol_row(QStringLiteral("Símbol visual"), Icona_text_,
-               {button(QStringLiteral("Fitxer..."), "Icona_buscar", &choose_picture),
-                button(QCoreApplication::translate("Orvel", "Sí&mbols..."), "Icona_simbols", &choose_symbol),
-                button(QStringLiteral("Veure"), "Icona_veure", &view_picture)});
+    symbol_row(tr("Símbol visual"), Icona_text_,
+               {button(tr("Fitxer..."), "Icona_buscar", &choose_picture),
+                button(tr("Sí&mbols..."), "Icona_simbols", &choose_symbol),
+                button(tr("Veure"), "Icona_veure", &view_picture)});
     So_Text_ = named_line("So_Text", QStringLiteral("Símbol auditiu"));
     connect(So_Text_, &QLineEdit::textChanged, this, [this] {
         if (!updating_ && field_changed)
             field_changed(false);
     });
-    symbol_row(QStringLiteral("Símbol auditiu"), So_Text_,
-               {button(QStringLiteral("Fitxer..."), "So_buscar", &choose_sound),
-                button(QStringLiteral("Escoltar"), "So_escoltar", &play_sound)});
+    symbol_row(tr("Símbol auditiu"), So_Text_,
+               {button(tr("Fitxer..."), "So_buscar", &choose_sound),
+                button(tr("Escoltar"), "So_escoltar", &play_sound)});
 
     clipboard_controls_ = new QWidget;
     auto* clip = new QVBoxLayout(clipboard_controls_);
     clip->setContentsMargins(0, 0, 0, 0);
-    Label5_ = new QLabel(QStringLiteral("Carregar fitxer a la carpeta:"));
+    Label5_ = new QLabel(tr("Carregar fitxer a la carpeta:"));
     Label5_->setObjectName(QStringLiteral("Label5"));
     clip->addWidget(Label5_);
     auto* kinds = new QHBoxLayout;
     txt_option_ = new QRadioButton(QStringLiteral("TXT"));
     txt_option_->setObjectName(QStringLiteral("Option1_0"));
-    picture_option_ = new QRadioButton(QStringLiteral("Gràfic"));
+    picture_option_ = new QRadioButton(tr("Gràfic"));
     picture_option_->setObjectName(QStringLiteral("Option1_1"));
     auto* group = new QButtonGroup(this);
     group->addButton(txt_option_, 0);
@@ -177,11 +177,11 @@ AreaPanel::AreaPanel(QWidget* parent) : QWidget(parent)
     kinds->addWidget(txt_option_);
     kinds->addWidget(picture_option_);
     kinds->addWidget(TxApp_, 1);
-    kinds->addWidget(button(QStringLiteral("Veure"), "VeureClip", &view_clipboard_file));
+    kinds->addWidget(button(tr("Veure"), "VeureClip", &view_clipboard_file));
     clip->addLayout(kinds);
     column->addWidget(clipboard_controls_);
 
-    ChRepe_ = new QCheckBox(QStringLiteral("Repetició de lectures"));
+    ChRepe_ = new QCheckBox(tr("Repetició de lectures"));
     ChRepe_->setObjectName(QStringLiteral("ChRepe"));
     connect(ChRepe_, &QCheckBox::toggled, this, [this] {
         if (!updating_ && field_changed)
@@ -194,7 +194,7 @@ AreaPanel::AreaPanel(QWidget* parent) : QWidget(parent)
 void AreaPanel::show_record(const Area* a, int current, int count)
 {
     updating_ = true;
-    MsgArea_->setText(a ? QStringLiteral("%1/%2 àrees").arg(current).arg(count) : QStringLiteral("----- àrees"));
+    MsgArea_->setText(a ? tr("%1/%2 àrees").arg(current).arg(count) : tr("----- àrees"));
     for (size_t i = 0; i < 4; ++i) {
         const int value = a ? edge_of(*a, kEdges[i]) : 0;
         scrolls_[i]->setValue(value);

@@ -24,6 +24,7 @@ class QScrollBar;
 namespace orvel {
 
 class AreaPanel : public QWidget {
+    Q_OBJECT
 public:
     explicit AreaPanel(QWidget* parent = nullptr);
 

@@ -10,7 +10,7 @@ namespace orvel {
 AuxKeyboard::AuxKeyboard(QWidget* window_parent, NotationTargets targets, CommandFilePicker& picker)
     : QObject(window_parent), window_parent_(window_parent), targets_(std::move(targets)), picker_(picker)
 {
-    tecAux_ = new QAction(QStringLiteral("&Teclat auxiliar"), this);
+    tecAux_ = new QAction(tr("&Teclat auxiliar"), this);
     tecAux_->setObjectName(QStringLiteral("tecAux"));
     tecAux_->setCheckable(true);
     // The action has flipped its own mark by the time it triggers.

@@ -13,6 +13,7 @@ class QCheckBox;
 namespace orvel {
 
 class AuxKeyboard : public QObject {
+    Q_OBJECT
 public:
     // `window_parent` is the main window: the keyboard stays above it.
     AuxKeyboard(QWidget* window_parent, NotationTargets targets, CommandFilePicker& picker);

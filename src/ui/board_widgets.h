@@ -17,6 +17,7 @@ namespace orvel {
 // The cover stretched over the whole widget. A board without a cover shows a
 // plain light background with the areas' outlines, so they can still be seen.
 class CoverImage : public QWidget {
+    Q_OBJECT
 public:
     explicit CoverImage(QWidget* parent = nullptr);
     void set_picture(const QImage& picture);
@@ -79,6 +80,7 @@ private:
 // presses, moves, clicks (a release after a press of the same button) and
 // double clicks, in board pixels.
 class BoardSurface : public QWidget {
+    Q_OBJECT
 public:
     explicit BoardSurface(QWidget* parent = nullptr);
 

@@ -20,11 +20,12 @@ namespace orvel {
 namespace {
 // The files the "Text" kind can insert, in the list's order, with the picker's kind.
 const std::pair<const char*, int> kFileKinds[] = {
-    {"Fitxer gràfic", 5}, {"Fitxer text", 3}, {"Fitxer so", 1}, {"Fitxer exe", 0}};
+    {QT_TRANSLATE_NOOP("Orvel", "Fitxer gràfic"), 5}, {QT_TRANSLATE_NOOP("Orvel", "Fitxer text"), 3},
+    {QT_TRANSLATE_NOOP("Orvel", "Fitxer so"), 1},     {QT_TRANSLATE_NOOP("Orvel", "Fitxer exe"), 0}};
 
 QPushButton* button(const QString& caption, const QString& name)
 {
-    auto* b = new QPushButton(translate_caption(caption));
+    auto* b = new QPushButton(caption);
     b->setObjectName(name);
     b->setAccessibleName(b->text());
     return b;
@@ -58,7 +59,7 @@ Dades::Dades(BuilderSession& session, const QString& kind, const QString& value,
     else if (kind == QLatin1String("Nombre")) {
         Text2_[0]->setText(value);
         Text2_[0]->setAccessibleName(translate_caption(QStringLiteral("Nombre")));
-        form->addRow(translate_caption(QStringLiteral("Nombre")), Text2_[0]);
+        form->addRow(tr("Nombre"), Text2_[0]);
         session_.parameter_field = Text2_[0];
     }
     else if (kind == QLatin1String("Llista")) {
@@ -68,7 +69,7 @@ Dades::Dades(BuilderSession& session, const QString& kind, const QString& value,
         List1_->addItems(list_items(value));
         Text2_[0]->setAccessibleName(translate_caption(QStringLiteral("Element nou")));
         Text2_[0]->installEventFilter(this);
-        form->addRow(translate_caption(QStringLiteral("Element")), Text2_[0]);
+        form->addRow(tr("Element"), Text2_[0]);
         form->addRow(List1_);
         connect(List1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { List1_Click(List1_->row(item)); });
         session_.parameter_field = Text2_[0];
@@ -84,9 +85,9 @@ Dades::Dades(BuilderSession& session, const QString& kind, const QString& value,
         Fitxers_->setAccessibleName(translate_caption(QStringLiteral("Tipus de fitxer")));
         for (const auto& [caption, picker_kind] : kFileKinds)
             Fitxers_->addItem(translate_caption(QString::fromUtf8(caption)), picker_kind);
-        auto* mF = button(QStringLiteral("Fitxer..."), QStringLiteral("mF"));
-        auto* codis = button(QStringLiteral("Codis"), QStringLiteral("buto_codi"));
-        auto* keyboard = button(QStringLiteral("teclat virtual"), QStringLiteral("TEC_VIRT"));
+        auto* mF = button(tr("Fitxer..."), QStringLiteral("mF"));
+        auto* codis = button(tr("Codis"), QStringLiteral("buto_codi"));
+        auto* keyboard = button(tr("teclat virtual"), QStringLiteral("TEC_VIRT"));
         aids->addWidget(Fitxers_);
         aids->addWidget(mF);
         aids->addWidget(codis);
@@ -105,7 +106,7 @@ Dades::Dades(BuilderSession& session, const QString& kind, const QString& value,
     auto* bar = new QHBoxLayout;
     bar->addStretch();
     for (int i = 0; i < 2; ++i) {
-        auto* b = button(i == 0 ? QStringLiteral("Acceptar") : QStringLiteral("Cancelar"),
+        auto* b = button(i == 0 ? tr("Acceptar") : tr("Cancelar"),
                          QStringLiteral("BUTO_SORTIR_%1").arg(i));
         connect(b, &QPushButton::clicked, this, [this, i] { BUTO_SORTIR_Click(i); });
         bar->addWidget(b);

@@ -15,6 +15,7 @@ class QPushButton;
 namespace orvel {
 
 class Dades : public QDialog {
+    Q_OBJECT
 public:
     Dades(BuilderSession& session, const QString& kind, const QString& value, QWidget* parent = nullptr);
     ~Dades() override;

@@ -18,8 +18,10 @@
 namespace orvel {
 
 namespace {
-const char* const kCodiCaptions[] = {"+ Codi", "- Codi", "^ Codi"};
-const char* const kExitCaptions[] = {"Acceptar", "Cancelar"};
+const char* const kCodiCaptions[] = {QT_TRANSLATE_NOOP("Orvel", "+ Codi"), QT_TRANSLATE_NOOP("Orvel", "- Codi"),
+                                     QT_TRANSLATE_NOOP("Orvel", "^ Codi")};
+const char* const kExitCaptions[] = {QT_TRANSLATE_NOOP("Orvel", "Acceptar"), QT_TRANSLATE_NOOP("Orvel", "Cancelar")};
+const char kFillTitle[] = QT_TRANSLATE_NOOP("Orvel", "Assistent tecles");
 const QString kNoKind = QStringLiteral("-");
 }  // namespace
 
@@ -46,7 +48,7 @@ Fill::Fill(BuilderSession& session, const QString& text, const QString& mode, QW
     else
         session_.stacks.push(BuilderWindow::Fill, mode);
     setObjectName(QStringLiteral("Fill"));
-    setWindowTitle(translate_caption(QStringLiteral("Assistent tecles")));
+    setWindowTitle(translate_caption(QString::fromUtf8(kFillTitle)));
     setAccessibleDescription(mode);
 
     const OpenedRows opened = rows_from_key_text(text, session_.entries);
@@ -57,7 +59,7 @@ Fill::Fill(BuilderSession& session, const QString& text, const QString& mode, QW
 
     auto* layout = new QVBoxLayout(this);
     if (raw_) {
-        auto* note = new QLabel(translate_caption(QStringLiteral("El text es conserva sencer en una fila.")));
+        auto* note = new QLabel(tr("El text es conserva sencer en una fila."));
         note->setObjectName(QStringLiteral("text_sencer"));
         layout->addWidget(note);
     }
@@ -140,10 +142,11 @@ void Fill::show_rows()
         w.Ordres = new QComboBox;
         w.Ordres->setObjectName(QStringLiteral("Ordres_%1").arg(r));
         w.Ordres->setAccessibleName(QStringLiteral("Ordre de la fila %1").arg(r));
-        w.Ordres->addItems(captions);
+        for (const QString& caption : captions)
+            w.Ordres->addItem(translate_caption(caption));
         w.Ordres->setCurrentIndex(row.entry);
         const QString kind = session_.entries.parameter(row.entry);
-        w.param1 = new QPushButton(kind.isEmpty() ? kNoKind : kind);
+        w.param1 = new QPushButton(kind.isEmpty() ? kNoKind : translate_caption(kind));
         w.param1->setObjectName(QStringLiteral("param1_%1").arg(r));
         w.param1->setAccessibleName(QStringLiteral("Tipus de valor de la fila %1").arg(r));
         w.param1->setFocusPolicy(Qt::NoFocus);
@@ -170,11 +173,14 @@ void Fill::write_captions()
     if (session_.scratch_path.isEmpty())
         return;
     std::vector<std::pair<int, QString>> controls;
+    // The list is a file: its captions stay as written, whatever the interface language.
     for (size_t i = 0; i < buttons_.size(); ++i)
-        controls.emplace_back(int(i < 3 ? i : i - 3), buttons_[i]->text());
-    for (size_t r = 0; r < widgets_.size(); ++r)
-        controls.emplace_back(int(r + 1), widgets_[r].param1->text());
-    append_control_captions(session_.scratch_path, windowTitle(), controls);
+        controls.emplace_back(int(i < 3 ? i : i - 3), QString::fromUtf8(i < 3 ? kCodiCaptions[i] : kExitCaptions[i - 3]));
+    for (size_t r = 0; r < widgets_.size() && r < rows_.size(); ++r) {
+        const QString kind = session_.entries.parameter(rows_[r].entry);
+        controls.emplace_back(int(r + 1), kind.isEmpty() ? kNoKind : kind);
+    }
+    append_control_captions(session_.scratch_path, QString::fromUtf8(kFillTitle), controls);
 }
 
 void Fill::codi_Click(int index)
@@ -206,7 +212,7 @@ void Fill::Ordres_Click(int row, int entry)
     BuilderRow& r = rows_[size_t(row - 1)];
     r.entry = entry;
     const QString kind = session_.entries.parameter(entry);
-    widgets_[size_t(row - 1)].param1->setText(kind.isEmpty() ? kNoKind : kind);
+    widgets_[size_t(row - 1)].param1->setText(kind.isEmpty() ? kNoKind : translate_caption(kind));
     if (const int file_kind = builder_file_kind(kind); file_kind >= 0) {
         const QString chosen = session_.picker.pick_command_file(file_kind);
         if (!chosen.isEmpty())

@@ -17,6 +17,7 @@ class QVBoxLayout;
 namespace orvel {
 
 class Fill : public QDialog {
+    Q_OBJECT
 public:
     // `mode` says what is edited; the program's name makes this the top level,
     // which starts the session's stacks afresh.

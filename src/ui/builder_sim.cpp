@@ -16,16 +16,16 @@ sim::sim(BuilderSession& session, const QString& value, QWidget* parent)
 {
     session_.stacks.push(BuilderWindow::Sim, QStringLiteral("sim"));
     setObjectName(QStringLiteral("sim"));
-    setWindowTitle(translate_caption(QStringLiteral("Si memoria es ...")));
+    setWindowTitle(tr("Si memoria es ..."));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     Text2_ = new QLineEdit(value_.compared);
     Text2_->setObjectName(QStringLiteral("Text2"));
     Text2_->setAccessibleName(translate_caption(QStringLiteral("Valor de la memòria")));
-    form->addRow(translate_caption(QStringLiteral("Memòria =")), Text2_);
-    const QString branch_captions[2] = {QStringLiteral("Cert"), QStringLiteral("Fals")};
+    form->addRow(tr("Memòria ="), Text2_);
+    const QString branch_captions[2] = {tr("Cert"), tr("Fals")};
     for (int i = 0; i < 2; ++i) {
-        auto* open = new QPushButton(translate_caption(branch_captions[i]));
+        auto* open = new QPushButton(branch_captions[i]);
         open->setObjectName(QStringLiteral("buto_codi_%1").arg(i));
         open->setAccessibleName(open->text());
         param2_[size_t(i)] = new QPushButton;
@@ -41,7 +41,7 @@ sim::sim(BuilderSession& session, const QString& value, QWidget* parent)
     auto* bar = new QHBoxLayout;
     bar->addStretch();
     for (int i = 0; i < 2; ++i) {
-        auto* b = new QPushButton(translate_caption(i == 0 ? QStringLiteral("Acceptar") : QStringLiteral("Cancelar")));
+        auto* b = new QPushButton(i == 0 ? tr("Acceptar") : tr("Cancelar"));
         b->setObjectName(QStringLiteral("BUTO_SORTIR_%1").arg(i));
         b->setAccessibleName(b->text());
         connect(b, &QPushButton::clicked, this, [this, i] { BUTO_SORTIR_Click(i); });

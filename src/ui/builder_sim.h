@@ -12,6 +12,7 @@ class QPushButton;
 namespace orvel {
 
 class sim : public QDialog {
+    Q_OBJECT
 public:
     sim(BuilderSession& session, const QString& value, QWidget* parent = nullptr);
     ~sim() override;

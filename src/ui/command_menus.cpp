@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "model/messages.h"
 #include "ui/aux_keyboard.h"
 #include "ui/command_file_picker.h"
 
@@ -19,11 +20,11 @@ CommandMenus::CommandMenus(QWidget* parent, CommandFilePicker& picker, AuxKeyboa
 
 QMenu* CommandMenus::build(const CommandMenu& table, QWidget* parent)
 {
-    auto* menu = new QMenu(table.caption, parent);
+    auto* menu = new QMenu(translate_caption(table.caption), parent);
     menu->setObjectName(table.name);
     menu->menuAction()->setObjectName(table.name + QStringLiteral("_menu"));
     for (const CommandMenuItem& item : table.items) {
-        QAction* a = menu->addAction(item.caption);
+        QAction* a = menu->addAction(translate_caption(item.caption));
         a->setObjectName(item.name);
         // The table outlives the menus, so its rows can be captured by address.
         connect(a, &QAction::triggered, this, [this, &table, &item] { choose(table, item); });

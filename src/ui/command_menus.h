@@ -26,6 +26,7 @@ struct CommandMenuHooks {
 };
 
 class CommandMenus : public QObject {
+    Q_OBJECT
 public:
     // `aux_keyboard` may be null (no auxiliary keyboard to close around "Ordres").
     CommandMenus(QWidget* parent, CommandFilePicker& picker, AuxKeyboard* aux_keyboard, CommandMenuHooks hooks);

@@ -25,13 +25,13 @@ QString paint_program(const Folders& folders)
 }
 
 CoverMenu::CoverMenu(OrvelState& state, MessageBoxes& messages, QWidget* parent)
-    : QMenu(QStringLiteral("&Caràtula"), parent), state_(state), messages_(messages)
+    : QMenu(tr("&Caràtula"), parent), state_(state), messages_(messages)
 {
     setObjectName(QStringLiteral("caratula"));
-    QAction* nova = addAction(QStringLiteral("&Nova"));
+    QAction* nova = addAction(tr("&Nova"));
     nova->setObjectName(QStringLiteral("CaratulaDesar"));
     connect(nova, &QAction::triggered, this, [this] { CaratulaDesar_Click(); });
-    QAction* editar = addAction(QStringLiteral("&Editar"));
+    QAction* editar = addAction(tr("&Editar"));
     editar->setObjectName(QStringLiteral("CaratulaEditar"));
     connect(editar, &QAction::triggered, this, [this] { CaratulaEditar_Click(); });
 
@@ -58,8 +58,8 @@ CoverCommandHooks command_hooks(CoverMenu& menu)
     hooks.open_in_paint = menu.open_in_paint;
     hooks.choose_cover_name = [&menu](const QString& folder, const QString& proposed) -> std::optional<QString> {
         const QString chosen = QFileDialog::getSaveFileName(
-            menu.parentWidget(), QStringLiteral("Enregistrar Caràtula"), folder + QLatin1Char('/') + proposed,
-            QStringLiteral("Làmines de tauleta  (*.BMP *.bmp)"));
+            menu.parentWidget(), CoverMenu::tr("Enregistrar Caràtula"), folder + QLatin1Char('/') + proposed,
+            CoverMenu::tr("Làmines de tauleta  (*.BMP *.bmp)"));
         if (chosen.isEmpty())
             return std::nullopt;
         return QFileInfo(chosen).suffix().isEmpty() ? chosen + QStringLiteral(".BMP") : chosen;

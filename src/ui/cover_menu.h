@@ -15,6 +15,7 @@ namespace orvel {
 class MessageBoxes;
 
 class CoverMenu : public QMenu {
+    Q_OBJECT
 public:
     CoverMenu(OrvelState& state, MessageBoxes& messages, QWidget* parent = nullptr);
 

@@ -39,11 +39,11 @@ EditorAids::EditorAids(QWidget* window, EditorFace& editor, OrvelState& state, M
     };
     aux_keyboard_ = new AuxKeyboard(window, std::move(targets), *picker_);
     editor.view_menu()->addAction(aux_keyboard_->tecAux());
-    auto* tec_aux = new QCheckBox(QStringLiteral("Tec. Aux."));
+    auto* tec_aux = new QCheckBox(tr("Tec. Aux."));
     tec_aux->setObjectName(QStringLiteral("Check_tecAux"));
     editor.panel()->add_key_text_aid(tec_aux);
     aux_keyboard_->bind_check_box(tec_aux);
-    auto* assistant = new QPushButton(QStringLiteral("Assistent tecles"));
+    auto* assistant = new QPushButton(tr("Assistent tecles"));
     assistant->setObjectName(QStringLiteral("CODI_MODUS_BOTO_1"));
     assistant->setAccessibleName(assistant->text());
     editor.panel()->add_key_text_aid(assistant);

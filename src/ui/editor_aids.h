@@ -28,6 +28,7 @@ struct BuilderSession;
 struct OrvelState;
 
 class EditorAids : public QObject {
+    Q_OBJECT
 public:
     // `window` is the main window; `editor` and `state` outlive the aids.
     EditorAids(QWidget* window, EditorFace& editor, OrvelState& state, MessageBoxes& messages);

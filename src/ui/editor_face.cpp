@@ -1,9 +1,10 @@
 #include "ui/editor_face.h"
 
-#include <QCheckBox>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -43,13 +44,13 @@ EditorHooks default_hooks(QWidget* owner)
     EditorHooks hooks;
     hooks.open_file = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
     hooks.choose_picture = [owner](const QString& folder) {
-        return chosen(QFileDialog::getOpenFileName(owner, QStringLiteral("Símbol visual"), folder,
-                                                   QStringLiteral("Imatges (*.bmp *.BMP *.png *.PNG *.jpg *.JPG "
+        return chosen(QFileDialog::getOpenFileName(owner, QCoreApplication::translate("Orvel", "Símbol visual"), folder,
+                                                   QCoreApplication::translate("Orvel", "Imatges (*.bmp *.BMP *.png *.PNG *.jpg *.JPG "
                                                                   "*.jpeg *.gif *.GIF *.pcx *.PCX *.ico *.svg)")));
     };
     hooks.choose_sound = [owner](const QString& folder) {
-        return chosen(QFileDialog::getOpenFileName(owner, QStringLiteral("Carregar Fitxers de so"), folder,
-                                                   QStringLiteral("Fitxers so (*.WAV *.wav)")));
+        return chosen(QFileDialog::getOpenFileName(owner, QCoreApplication::translate("Orvel", "Carregar Fitxers de so"), folder,
+                                                   QCoreApplication::translate("Orvel", "Fitxers so (*.WAV *.wav)")));
     };
     return hooks;
 }
@@ -81,7 +82,7 @@ EditorFace::EditorFace(OrvelState& state, MessageBoxes& messages, QWidget* paren
     auto* side = new QWidget;
     auto* column = new QVBoxLayout(side);
     column->setContentsMargins(0, 0, 0, 0);
-    Check1_ = new QCheckBox(QStringLiteral("So actiu"));
+    Check1_ = new QCheckBox(tr("So actiu"));
     Check1_->setObjectName(QStringLiteral("Check1_0"));
     connect(Check1_, &QCheckBox::clicked, this, [this](bool checked) {
         board_.sound_active = checked ? -1 : 0;
@@ -162,17 +163,17 @@ void EditorFace::build_menus()
         connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
         return a;
     };
-    mn_arees_ = new QMenu(QStringLiteral("Arees"), this);
+    mn_arees_ = new QMenu(tr("Arees"), this);
     mn_arees_->setObjectName(QStringLiteral("mn_arees"));
-    add(mn_arees_, QStringLiteral("&Subdividir àrea"), "MnuQuad", [this] { MnuQuad_Click(); });
-    add(mn_arees_, QStringLiteral("&Eliminar àrea"), "EliminarArea", [this] { EliminarArea_Click(); });
-    add(mn_arees_, QStringLiteral("&Afegir àrea"), "AfegirArea", [this] { AfegirArea_Click(); });
-    add(mn_arees_, QStringLiteral("Redimensionar àrees"), "RedimArea", [this] { RedimArea_Click(); });
-    add(mn_arees_, QStringLiteral("Ajustar àrees"), "AjustArea", [this] { AjustArea_Click(); });
+    add(mn_arees_, tr("&Subdividir àrea"), "MnuQuad", [this] { MnuQuad_Click(); });
+    add(mn_arees_, tr("&Eliminar àrea"), "EliminarArea", [this] { EliminarArea_Click(); });
+    add(mn_arees_, tr("&Afegir àrea"), "AfegirArea", [this] { AfegirArea_Click(); });
+    add(mn_arees_, tr("Redimensionar àrees"), "RedimArea", [this] { RedimArea_Click(); });
+    add(mn_arees_, tr("Ajustar àrees"), "AjustArea", [this] { AjustArea_Click(); });
 
-    view_menu_ = new QMenu(QStringLiteral("&Veure"), this);
+    view_menu_ = new QMenu(tr("&Veure"), this);
     view_menu_->setObjectName(QStringLiteral("veure"));
-    veure_pant_ = add(view_menu_, QStringLiteral("&Caràtula"), "veure_pant", [this] {
+    veure_pant_ = add(view_menu_, tr("&Caràtula"), "veure_pant", [this] {
         canvas_->set_cover_visible(veure_pant_->isChecked());
     });
     veure_pant_->setCheckable(true);
@@ -182,24 +183,24 @@ void EditorFace::build_menus()
     });
     veure_cost_->setCheckable(true);
 
-    edit_menu_ = new QMenu(QStringLiteral("&Edició"), this);
+    edit_menu_ = new QMenu(tr("&Edició"), this);
     edit_menu_->setObjectName(QStringLiteral("MenuArea"));
-    add(edit_menu_, QStringLiteral("Copiar"), "mn_copiar_0", [this] { copy_key_text(); });
-    add(edit_menu_, QStringLiteral("Enganxar"), "mn_copiar_1", [this] { paste_key_text(); });
-    add(edit_menu_, QStringLiteral("Desfer"), "mn_copiar_2", [this] { Desfer_Click(); });
+    add(edit_menu_, tr("Copiar"), "mn_copiar_0", [this] { copy_key_text(); });
+    add(edit_menu_, tr("Enganxar"), "mn_copiar_1", [this] { paste_key_text(); });
+    add(edit_menu_, tr("Desfer"), "mn_copiar_2", [this] { Desfer_Click(); });
     edit_menu_->addSeparator();
     edit_menu_->addMenu(mn_arees_);
 
-    help_menu_ = new QMenu(QStringLiteral("&Ajuda"), this);
+    help_menu_ = new QMenu(tr("&Ajuda"), this);
     help_menu_->setObjectName(QStringLiteral("ajuda"));
     auto open_help = [this] {
         const QString page = state_.folders.program + QStringLiteral("/help/index.html");
         if (!QFileInfo::exists(page) || !hooks_.open_file(page))
             messages_.show(missatge(1), QStringLiteral("Orvel"), MessageIcon::Exclamation);
     };
-    add(help_menu_, QStringLiteral("&Índex de l'ajuda"), "hlpIndex", open_help)->setShortcut(Qt::Key_F1);
-    add(help_menu_, QStringLiteral("Ajuda..."), "HlpK", open_help);
-    add(help_menu_, QStringLiteral("&Quant al Orvel..."), "MnuAbout", [this] {
+    add(help_menu_, tr("&Índex de l'ajuda"), "hlpIndex", open_help)->setShortcut(Qt::Key_F1);
+    add(help_menu_, tr("Ajuda..."), "HlpK", open_help);
+    add(help_menu_, tr("&Quant al Orvel..."), "MnuAbout", [this] {
         messages_.show(missatge(6) + QStringLiteral("\n\n") + symbol_library_attribution(), missatge(7),
                        MessageIcon::Information);
     });

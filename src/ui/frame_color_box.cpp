@@ -18,7 +18,7 @@ FrameColorBox::FrameColorBox(double color, QWidget* parent) : QWidget(parent)
     marc_color_->setAccessibleName(QStringLiteral("marc_color"));
     marc_color_->setFixedSize(48, 20);
     marc_color_->setAutoFillBackground(true);
-    auto* button = new QPushButton(QStringLiteral("Color del marc"));
+    auto* button = new QPushButton(tr("Color del marc"));
     button->setObjectName(QStringLiteral("Command1"));
     connect(button, &QPushButton::clicked, this, [this] { Command1_Click(); });
     row->addWidget(marc_color_);
@@ -40,7 +40,7 @@ void FrameColorBox::Command1_Click()
 {
     const Rgb rgb = rgb_from_color_number(color_);
     const QColor chosen =
-        QColorDialog::getColor(QColor(rgb.red, rgb.green, rgb.blue), this, QStringLiteral("Color del marc"));
+        QColorDialog::getColor(QColor(rgb.red, rgb.green, rgb.blue), this, tr("Color del marc"));
     if (chosen.isValid())
         set_color(color_number_from_rgb({chosen.red(), chosen.green(), chosen.blue()}));
 }

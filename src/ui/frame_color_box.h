@@ -9,6 +9,7 @@ class QLabel;
 namespace orvel {
 
 class FrameColorBox : public QWidget {
+    Q_OBJECT
 public:
     explicit FrameColorBox(double color, QWidget* parent = nullptr);
 

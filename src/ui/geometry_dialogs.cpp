@@ -43,7 +43,7 @@ QPushButton* dialog_button(const QString& caption, const char* name)
 Quadricula::Quadricula(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Quadricula"));
-    setWindowTitle(QStringLiteral("Subdividir l'àrea"));
+    setWindowTitle(tr("Subdividir l'àrea"));
     auto* grid = new QGridLayout(this);
     auto* TxV = new QLabel;
     TxV->setObjectName(QStringLiteral("TxV"));
@@ -51,14 +51,14 @@ Quadricula::Quadricula(QWidget* parent) : QDialog(parent)
     TxH->setObjectName(QStringLiteral("TxH"));
     ScrollV_ = count_scroll("ScrollV", TxV);
     ScrollH_ = count_scroll("ScrollH", TxH);
-    grid->addWidget(new QLabel(QStringLiteral("Files:")), 0, 0);
+    grid->addWidget(new QLabel(tr("Files:")), 0, 0);
     grid->addWidget(TxV, 0, 1);
     grid->addWidget(ScrollV_, 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Columnes:")), 1, 0);
+    grid->addWidget(new QLabel(tr("Columnes:")), 1, 0);
     grid->addWidget(TxH, 1, 1);
     grid->addWidget(ScrollH_, 1, 2);
-    auto* ok = dialog_button(QStringLiteral("D'Acord"), "Command1");
-    auto* cancel = dialog_button(QStringLiteral("Cancelar"), "Command2");
+    auto* ok = dialog_button(tr("D'Acord"), "Command1");
+    auto* cancel = dialog_button(tr("Cancelar"), "Command2");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -80,7 +80,7 @@ int Quadricula::columns() const
 RDM::RDM(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("RDM"));
-    setWindowTitle(QStringLiteral("Redimensionar "));
+    setWindowTitle(tr("Redimensionar "));
     auto* grid = new QGridLayout(this);
     auto percent_row = [grid](int row, const QString& label, const char* box_name, const char* scroll_name) {
         auto* box = new QLineEdit(QStringLiteral("100"));
@@ -96,10 +96,10 @@ RDM::RDM(QWidget* parent) : QDialog(parent)
         grid->addWidget(scroll, row, 2);
         return box;
     };
-    Hor_ = percent_row(0, QStringLiteral("% Horitzontal"), "Hor", "VScroll1");
-    ver_ = percent_row(1, QStringLiteral("% Vertical"), "ver", "VScroll2");
-    auto* ok = dialog_button(QStringLiteral("Acceptar"), "buto_0");
-    auto* cancel = dialog_button(QStringLiteral("Cancelar"), "buto_1");
+    Hor_ = percent_row(0, tr("% Horitzontal"), "Hor", "VScroll1");
+    ver_ = percent_row(1, tr("% Vertical"), "ver", "VScroll2");
+    auto* ok = dialog_button(tr("Acceptar"), "buto_0");
+    auto* cancel = dialog_button(tr("Cancelar"), "buto_1");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] {
         // Values outside 1..100 go back to 100 before they are used.

@@ -9,6 +9,7 @@ class QScrollBar;
 namespace orvel {
 
 class Quadricula : public QDialog {
+    Q_OBJECT
 public:
     explicit Quadricula(QWidget* parent = nullptr);
     // The counts shown, maximum - position + 1 of each scrollbar.
@@ -21,6 +22,7 @@ private:
 };
 
 class RDM : public QDialog {
+    Q_OBJECT
 public:
     explicit RDM(QWidget* parent = nullptr);
     // The typed percentages, 100 for anything outside 1..100 (read once accepted).

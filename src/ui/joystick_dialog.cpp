@@ -20,7 +20,7 @@ namespace orvel {
 USR_JOYSTIC::USR_JOYSTIC(UserProfile& profile, QWidget* parent) : QDialog(parent), profile_(profile)
 {
     setObjectName(QStringLiteral("USR_JOYSTIC"));
-    setWindowTitle(QStringLiteral("Josytick"));
+    setWindowTitle(tr("Josytick"));
     setMinimumWidth(420);
     const JoystickDialogFields f = joystick_dialog_fields(profile_);
 
@@ -44,7 +44,7 @@ USR_JOYSTIC::USR_JOYSTIC(UserProfile& profile, QWidget* parent) : QDialog(parent
     layout->addWidget(method);
 
     auto* form = new QFormLayout;
-    const char* const labels[2] = {"Sensibilitat", "Intensitat"};
+    const char* const labels[2] = {QT_TR_NOOP("Sensibilitat"), QT_TR_NOOP("Intensitat")};
     const int minimum[2] = {kSensitivityMin, kPollTenthsMin};
     const int maximum[2] = {kSensitivityMax, kPollTenthsMax};
     const int value[2] = {f.sensitivity, f.poll_tenths};
@@ -65,14 +65,14 @@ USR_JOYSTIC::USR_JOYSTIC(UserProfile& profile, QWidget* parent) : QDialog(parent
         auto* row = new QHBoxLayout;
         row->addWidget(bar);
         row->addWidget(box);
-        form->addRow(QString::fromLatin1(labels[i]), row);
+        form->addRow(tr(labels[i]), row);
         bar->setValue(value[i]);
         HScroll1_Change(i);
     }
     Gruix_ = new QLineEdit(f.frame_width);
     Gruix_->setObjectName(QStringLiteral("Gruix"));
     Gruix_->setAccessibleName(QStringLiteral("Gruix del marc"));
-    form->addRow(QStringLiteral("Gruix del marc"), Gruix_);
+    form->addRow(tr("Gruix del marc"), Gruix_);
     color_box_ = new FrameColorBox(f.frame_color);
     form->addRow(color_box_);
     layout->addLayout(form);

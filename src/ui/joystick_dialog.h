@@ -17,6 +17,7 @@ namespace orvel {
 class FrameColorBox;
 
 class USR_JOYSTIC : public QDialog {
+    Q_OBJECT
 public:
     explicit USR_JOYSTIC(UserProfile& profile, QWidget* parent = nullptr);
 

@@ -5,17 +5,17 @@
 namespace orvel {
 
 namespace {
-const char kSelectCaption[] = "Seleccionar";
+const char kSelectCaption[] = QT_TRANSLATE_NOOP("orvel::MacrosMenu", "Seleccionar");
 }  // namespace
 
 MacrosMenu::MacrosMenu(QWidget* parent, Catalogue& catalogue, QString program_folder, MacroMenuHooks hooks)
     : QObject(parent), catalogue_(catalogue), program_folder_(std::move(program_folder)), hooks_(std::move(hooks))
 {
-    mn_macro_ = new QMenu(QStringLiteral("Macros"), parent);
+    mn_macro_ = new QMenu(tr("Macros"), parent);
     mn_macro_->setObjectName(QStringLiteral("mn_macro"));
-    carregar_ = mn_macro_->addMenu(QStringLiteral("Carregar macros"));
+    carregar_ = mn_macro_->addMenu(tr("Carregar macros"));
     carregar_->setObjectName(QStringLiteral("mn_carregar_macros"));
-    seleccionar_ = mn_macro_->addMenu(QLatin1String(kSelectCaption));
+    seleccionar_ = mn_macro_->addMenu(tr(kSelectCaption));
     seleccionar_->setObjectName(QStringLiteral("mn_seleccionar"));
     show_programs();
     show_macros();
@@ -36,7 +36,7 @@ void MacrosMenu::show_macros()
 {
     seleccionar_->clear();
     // A program without a title would leave the menu with no caption to click.
-    seleccionar_->setTitle(catalogue_.macros_title.isEmpty() ? QLatin1String(kSelectCaption)
+    seleccionar_->setTitle(catalogue_.macros_title.isEmpty() ? tr(kSelectCaption)
                                                              : catalogue_.macros_title);
     for (int k = 1; k <= static_cast<int>(catalogue_.macros.size()); ++k) {
         QAction* a = seleccionar_->addAction(catalogue_.macros[static_cast<size_t>(k - 1)].title);

@@ -22,6 +22,7 @@ struct MacroMenuHooks {
 };
 
 class MacrosMenu : public QObject {
+    Q_OBJECT
 public:
     // `catalogue` (the program's one, already read) and `program_folder` (where
     // the "icones" folder is) outlive the menu.

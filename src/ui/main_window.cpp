@@ -52,6 +52,7 @@
 #include "ui/editor_aids.h"
 #include "ui/editor_face.h"
 #include "ui/joystick_dialog.h"
+#include "ui/language_menu.h"
 #include "ui/step_suggestion_box.h"
 #include "ui/switch_dialog.h"
 #include "ui/voice_dialog.h"
@@ -197,7 +198,7 @@ AreaCanvas* MainWindow::canvas() const
 void MainWindow::build_menus()
 {
     QMenuBar* bar = menuBar();
-    fitxers_ = bar->addMenu(QStringLiteral("&Fitxers"));
+    fitxers_ = bar->addMenu(tr("&Fitxers"));
     fitxers_->setObjectName(QStringLiteral("fitxers"));
     fitxers_action_ = fitxers_->menuAction();
     auto add = [this](QMenu* menu, const QString& caption, const char* name, void (MainWindow::*slot)()) {
@@ -206,9 +207,9 @@ void MainWindow::build_menus()
         connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
         return a;
     };
-    add(fitxers_, QStringLiteral("&Nou"), "nou", &MainWindow::nou_Click);
-    add(fitxers_, QStringLiteral("&Obrir ..."), "obrir", &MainWindow::obrir_Click);
-    add(fitxers_, QStringLiteral("&Desar ..."), "desar", &MainWindow::desar_Click);
+    add(fitxers_, tr("&Nou"), "nou", &MainWindow::nou_Click);
+    add(fitxers_, tr("&Obrir ..."), "obrir", &MainWindow::obrir_Click);
+    add(fitxers_, tr("&Desar ..."), "desar", &MainWindow::desar_Click);
     auto* exchange = new ExchangeCommands(fitxers_, state_, *services_.messages, this);
     exchange->save = [this] { desar_Click(); };
     exchange->open_board = [this](const QString& board) {
@@ -217,11 +218,11 @@ void MainWindow::build_menus()
         show_caption();
     };
     fitxers_->addSeparator();
-    add(fitxers_, QStringLiteral("&Activar"), "actApl", &MainWindow::actApl_Click);
+    add(fitxers_, tr("&Activar"), "actApl", &MainWindow::actApl_Click);
     fitxers_->addSeparator();
-    add(fitxers_, QStringLiteral("&Sortir"), "sortir", &MainWindow::sortir_Click);
+    add(fitxers_, tr("&Sortir"), "sortir", &MainWindow::sortir_Click);
 
-    QAction* dades = bar->addAction(QStringLiteral("&Dades globals"));
+    QAction* dades = bar->addAction(tr("&Dades globals"));
     dades->setObjectName(QStringLiteral("dades_globals"));
     connect(dades, &QAction::triggered, this, [this] { open_global_data(); });
 
@@ -231,21 +232,22 @@ void MainWindow::build_menus()
     for (QMenu* menu : aids_->menus())
         editor_menus_.push_back(bar->addMenu(menu));
     // "&So actiu" and the editor's "So actiu" check box show the same board setting.
-    So_actiu_ = editor_->view_menu()->addAction(QStringLiteral("&So actiu"));
+    So_actiu_ = editor_->view_menu()->addAction(tr("&So actiu"));
     So_actiu_->setObjectName(QStringLiteral("So_actiu"));
     So_actiu_->setCheckable(true);
     connect(So_actiu_, &QAction::triggered, this, [this](bool checked) {
         state_.tmpl.sound_active = checked ? -1 : 0;
         editor_->show_sound_active(checked);
     });
+    editor_->view_menu()->addMenu(new LanguageMenu(state_.folders, *services_.messages, this));
 
-    usuari_ = bar->addMenu(QStringLiteral("Usuari"));
+    usuari_ = bar->addMenu(tr("Usuari"));
     usuari_->setObjectName(QStringLiteral("usuari"));
-    add(usuari_, QStringLiteral("Usuari &Nou"), "usuari_nou", &MainWindow::usuari_nou_Click);
-    add(usuari_, QStringLiteral("Carregar &Usuari"), "carregar_usuari", &MainWindow::carregar_usuari_Click);
-    add(usuari_, QStringLiteral("Desar u&suari"), "desar_usuari", &MainWindow::desar_usuari_Click);
+    add(usuari_, tr("Usuari &Nou"), "usuari_nou", &MainWindow::usuari_nou_Click);
+    add(usuari_, tr("Carregar &Usuari"), "carregar_usuari", &MainWindow::carregar_usuari_Click);
+    add(usuari_, tr("Desar u&suari"), "desar_usuari", &MainWindow::desar_usuari_Click);
 
-    accessibilitat_ = bar->addMenu(QStringLiteral("&Accessibilitat"));
+    accessibilitat_ = bar->addMenu(tr("&Accessibilitat"));
     accessibilitat_->setObjectName(QStringLiteral("accessibilitat"));
     for (int i = 0; i < kAccessMethodItems; ++i) {
         QAction* a = accessibilitat_->addAction(access_method_caption(i));
@@ -258,10 +260,10 @@ void MainWindow::build_menus()
     editor_menus_.push_back(bar->addMenu(editor_->help_menu()));
 
     // Run mode's own commands, straight on the menu bar.
-    finapc_ = bar->addAction(QStringLiteral("&Sortir"));
+    finapc_ = bar->addAction(tr("&Sortir"));
     finapc_->setObjectName(QStringLiteral("finapc"));
     connect(finapc_, &QAction::triggered, this, [this] { finapc_Click(); });
-    f_obrir_ = bar->addAction(QStringLiteral("&Canvi de plafó"));
+    f_obrir_ = bar->addAction(tr("&Canvi de plafó"));
     f_obrir_->setObjectName(QStringLiteral("f_obrir"));
     connect(f_obrir_, &QAction::triggered, this, [this] { f_obrir_Click(); });
     finapc_->setVisible(false);
@@ -618,9 +620,9 @@ void MainWindow::new_board_command(bool global_data_allowed)
 void MainWindow::obrir_Click()
 {
     ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
-    const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Carregar el fitxer de plantilla"),
+    const QString chosen = QFileDialog::getOpenFileName(this, tr("Carregar el fitxer de plantilla"),
                                                         dialog_start_folder(state_.tmpl),
-                                                        QStringLiteral("Teclat Pantalla Windows (*.ORV *.orv)"));
+                                                        tr("Teclat Pantalla Windows (*.ORV *.orv)"));
     if (chosen.isEmpty())
         return;
     open_board(state_, chosen, *services_.messages);
@@ -634,8 +636,8 @@ void MainWindow::desar_Click()
     const Template& t = state_.tmpl;
     const QString preset =
         t.file_name.compare(kUnnamedTemplate, Qt::CaseInsensitive) == 0 ? dialog_start_folder(t) : t.file_name;
-    const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrar el fitxer de plantilla"),
-                                                        preset, QStringLiteral("Teclat pantalla Windows (*.ORV *.orv)"));
+    const QString chosen = QFileDialog::getSaveFileName(this, tr("Enregistrar el fitxer de plantilla"),
+                                                        preset, tr("Teclat pantalla Windows (*.ORV *.orv)"));
     if (chosen.isEmpty())
         return;
     SaveActions actions;
@@ -664,9 +666,9 @@ void MainWindow::carregar_usuari_Click()
     // The board holds still while the person chooses, as with the access-method menu.
     run_->pause_for_access_menu();
     ask_save_changes(state_.tmpl, *services_.messages, [this] { desar_Click(); });
-    const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Carregar el fitxer de l'usuari"),
+    const QString chosen = QFileDialog::getOpenFileName(this, tr("Carregar el fitxer de l'usuari"),
                                                         dialog_start_folder(state_.tmpl),
-                                                        QStringLiteral("Usuari ORV (*.USR *.usr)"));
+                                                        tr("Usuari ORV (*.USR *.usr)"));
     carregar_usuari(chosen);
 }
 
@@ -688,9 +690,9 @@ void MainWindow::restart_method_with_profile()
 
 void MainWindow::desar_usuari_Click()
 {
-    const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrar el fitxer de l'usuari"),
+    const QString chosen = QFileDialog::getSaveFileName(this, tr("Enregistrar el fitxer de l'usuari"),
                                                         dialog_start_folder(state_.tmpl),
-                                                        QStringLiteral("Usuari ORV (*.USR *.usr)"));
+                                                        tr("Usuari ORV (*.USR *.usr)"));
     save_user_command(state_.profile, chosen_with_extension(chosen, QStringLiteral(".USR")), *services_.messages);
 }
 

@@ -42,6 +42,7 @@ class OutsideCommands;
 class RandomSource;
 
 class MainWindow : public QMainWindow, private AccessMethodDialogs {
+    Q_OBJECT
 public:
     // `services` (with their message boxes) outlive the window.
     explicit MainWindow(Services& services, QWidget* parent = nullptr);

@@ -38,13 +38,13 @@ W* named(W* w, const char* name, const QString& accessible)
 
 QPushButton* button(const QString& caption, const char* name, const QString& accessible = QString())
 {
-    auto* b = new QPushButton(translate_caption(caption));
+    auto* b = new QPushButton(caption);
     return named(b, name, accessible.isEmpty() ? b->text() : accessible);
 }
 
 QLabel* label_for(const QString& caption, QWidget* buddy)
 {
-    auto* l = new QLabel(translate_caption(caption));
+    auto* l = new QLabel(caption);
     l->setBuddy(buddy);
     return l;
 }
@@ -62,7 +62,7 @@ PlantForm::PlantForm(OrvelState& state, CommandFilePicker& picker, PlantFormHook
     if (!hooks_.open_viewer)
         hooks_.open_viewer = open_with_desktop;
     setObjectName(QStringLiteral("PlantForm"));
-    setWindowTitle(translate_caption(QStringLiteral("Dades globals")));
+    setWindowTitle(tr("Dades globals"));
     build();
     show_boxes(global_data_boxes(state_.tmpl, state_.tts_available, boxes()));
 }
@@ -75,33 +75,33 @@ void PlantForm::build()
     int row = 0;
 
     FitxGraf_ = named(new QLineEdit, "FitxGraf", QStringLiteral("Caràtula"));
-    grid->addWidget(label_for(QStringLiteral("Caràtula:"), FitxGraf_), row, 0);
+    grid->addWidget(label_for(tr("Caràtula:"), FitxGraf_), row, 0);
     grid->addWidget(FitxGraf_, row, 1);
-    auto* SearchGraf = button(QStringLiteral("Fitxer..."), "SearchGraf", QStringLiteral("Fitxer de la caràtula"));
+    auto* SearchGraf = button(tr("Fitxer..."), "SearchGraf", QStringLiteral("Fitxer de la caràtula"));
     grid->addWidget(SearchGraf, row, 2);
-    auto* PlayImg = button(QStringLiteral("Veure la Caràtula"), "PlayImg");
+    auto* PlayImg = button(tr("Veure la Caràtula"), "PlayImg");
     grid->addWidget(PlayImg, row, 3);
-    caratula_auto_ = named(new QCheckBox(translate_caption(QStringLiteral("Automàtica"))), "caratula_auto",
+    caratula_auto_ = named(new QCheckBox(tr("Automàtica")), "caratula_auto",
                            QStringLiteral("Automàtica"));
     grid->addWidget(caratula_auto_, ++row, 1);
 
     FitxDoc_ = named(new QLineEdit, "FitxDoc", QStringLiteral("Documentació"));
-    grid->addWidget(label_for(QStringLiteral("Documentació:"), FitxDoc_), ++row, 0);
+    grid->addWidget(label_for(tr("Documentació:"), FitxDoc_), ++row, 0);
     grid->addWidget(FitxDoc_, row, 1);
-    auto* SearchDoc = button(QStringLiteral("Fitxer..."), "SearchDoc", QStringLiteral("Fitxer de la documentació"));
+    auto* SearchDoc = button(tr("Fitxer..."), "SearchDoc", QStringLiteral("Fitxer de la documentació"));
     grid->addWidget(SearchDoc, row, 2);
-    auto* PlayDoc = button(QStringLiteral("Veure la documentació"), "PlayDoc");
+    auto* PlayDoc = button(tr("Veure la documentació"), "PlayDoc");
     grid->addWidget(PlayDoc, row, 3);
 
     descripcio_ = named(new QPlainTextEdit, "descripcio", QStringLiteral("Descripció"));
     descripcio_->setMaximumHeight(70);
-    grid->addWidget(label_for(QStringLiteral("Descripció:"), descripcio_), ++row, 0);
+    grid->addWidget(label_for(tr("Descripció:"), descripcio_), ++row, 0);
     grid->addWidget(descripcio_, row, 1, 1, 3);
 
     Pathdefault_ = named(new QLineEdit, "Pathdefault", QStringLiteral("Directori"));
-    grid->addWidget(label_for(QStringLiteral("Directori"), Pathdefault_), ++row, 0);
+    grid->addWidget(label_for(tr("Directori"), Pathdefault_), ++row, 0);
     grid->addWidget(Pathdefault_, row, 1);
-    auto* SearchPath = button(QStringLiteral("Path"), "SearchPath", QStringLiteral("Triar el directori"));
+    auto* SearchPath = button(tr("Path"), "SearchPath", QStringLiteral("Triar el directori"));
     grid->addWidget(SearchPath, row, 2);
 
     // The folder chooser, shown by "Path".
@@ -113,40 +113,40 @@ void PlantForm::build()
     File1_->setFocusPolicy(Qt::NoFocus);
     chooser->addWidget(Dir1_, 0, 0);
     chooser->addWidget(File1_, 0, 1);
-    auto* accept_folder = button(QStringLiteral("Acceptar"), "direcboto_0", QStringLiteral("Acceptar el directori"));
-    auto* drop_folder = button(QStringLiteral("Abandonar"), "direcboto_1", QStringLiteral("Abandonar el directori"));
+    auto* accept_folder = button(tr("Acceptar"), "direcboto_0", QStringLiteral("Acceptar el directori"));
+    auto* drop_folder = button(tr("Abandonar"), "direcboto_1", QStringLiteral("Abandonar el directori"));
     chooser->addWidget(accept_folder, 1, 0);
     chooser->addWidget(drop_folder, 1, 1);
     Frame1_->hide();
     grid->addWidget(Frame1_, ++row, 0, 1, 4);
 
-    auto* start = new QGroupBox(translate_caption(QStringLiteral("INICIALITZACIÓ")));
+    auto* start = new QGroupBox(tr("INICIALITZACIÓ"));
     start->setObjectName(QStringLiteral("inicialitzacio"));
     auto* sg = new QGridLayout(start);
     programes_ = named(new QComboBox, "programes", QStringLiteral("Programes del catàleg"));
     programes_->addItems(program_list_items(state_.catalogue));
     Ordres_ = named(new QLineEdit, "Ordres", QStringLiteral("Programa"));
     sg->addWidget(programes_, 0, 0, 1, 2);
-    sg->addWidget(label_for(QStringLiteral("Programa"), Ordres_), 1, 0);
+    sg->addWidget(label_for(tr("Programa"), Ordres_), 1, 0);
     sg->addWidget(Ordres_, 1, 1);
     Macros_ = named(new QComboBox, "Macros", QStringLiteral("Macros del programa"));
-    Macros_->addItem(kMacroListHeading);
+    Macros_->addItem(missatge(kMacroListHeadingMessage));
     sg->addWidget(Macros_, 2, 0, 1, 2);
     Tecles_ = named(new QLineEdit, "Tecles", QStringLiteral("Tecles a enviar"));
-    sg->addWidget(label_for(QStringLiteral("Tecles a enviar:"), Tecles_), 3, 0);
+    sg->addWidget(label_for(tr("Tecles a enviar:"), Tecles_), 3, 0);
     sg->addWidget(Tecles_, 3, 1);
-    auto* HlpK = button(QStringLiteral("Tec Aux"), "HlpK", QStringLiteral("Teclat auxiliar"));
+    auto* HlpK = button(tr("Tec Aux"), "HlpK", QStringLiteral("Teclat auxiliar"));
     sg->addWidget(HlpK, 3, 2);
     FitxClip_ = named(new QLineEdit, "FitxClip", QStringLiteral("Carregar fitxer a la carpeta"));
-    sg->addWidget(label_for(QStringLiteral("Carregar fitxer a la carpeta:"), FitxClip_), 4, 0);
+    sg->addWidget(label_for(tr("Carregar fitxer a la carpeta:"), FitxClip_), 4, 0);
     sg->addWidget(FitxClip_, 4, 1);
-    auto* SearchClip = button(QStringLiteral("Fitxer..."), "SearchClip", QStringLiteral("Fitxer de la carpeta"));
+    auto* SearchClip = button(tr("Fitxer..."), "SearchClip", QStringLiteral("Fitxer de la carpeta"));
     sg->addWidget(SearchClip, 4, 2);
     auto* options = new QHBoxLayout;
     auto* group = new QButtonGroup(this);
-    const QString option_captions[2] = {QStringLiteral("TXT"), QStringLiteral("Gràfic")};
+    const QString option_captions[2] = {QStringLiteral("TXT"), tr("Gràfic")};
     for (int i = 0; i < 2; ++i) {
-        auto* o = new QRadioButton(translate_caption(option_captions[i]));
+        auto* o = new QRadioButton(option_captions[i]);
         o->setObjectName(QStringLiteral("Option1_%1").arg(i));
         o->setAccessibleName(option_captions[i]);
         group->addButton(o, i);
@@ -156,29 +156,29 @@ void PlantForm::build()
     }
     sg->addLayout(options, 5, 1);
     TxFinestra_ = named(new QLineEdit, "TxFinestra", QStringLiteral("Aplicació"));
-    sg->addWidget(label_for(QStringLiteral("Aplicació:"), TxFinestra_), 6, 0);
+    sg->addWidget(label_for(tr("Aplicació:"), TxFinestra_), 6, 0);
     sg->addWidget(TxFinestra_, 6, 1);
     layout->addWidget(start);
 
-    auto* speech = new QGroupBox(translate_caption(QStringLiteral("Síntesis de veu UPCTV")));
+    auto* speech = new QGroupBox(tr("Síntesis de veu UPCTV"));
     speech->setObjectName(QStringLiteral("sintesi"));
     auto* vg = new QHBoxLayout(speech);
     sv_idioma_ = named(new QComboBox, "sv_idioma", QStringLiteral("Idioma"));
-    sv_idioma_->addItems({QStringLiteral("Catala"), QStringLiteral("Español")});
+    sv_idioma_->addItems({tr("Catala"), tr("Español")});
     sv_locutor_ = named(new QComboBox, "sv_locutor", QStringLiteral("Veu"));
-    sv_locutor_->addItems({QStringLiteral("Home"), QStringLiteral("Dona")});
+    sv_locutor_->addItems({tr("Home"), tr("Dona")});
     SV_velocitat_ = named(new QLineEdit, "SV_velocitat", QStringLiteral("Velocitat"));
-    vg->addWidget(label_for(QStringLiteral("Idioma"), sv_idioma_));
+    vg->addWidget(label_for(tr("Idioma"), sv_idioma_));
     vg->addWidget(sv_idioma_);
-    vg->addWidget(label_for(QStringLiteral("Veu"), sv_locutor_));
+    vg->addWidget(label_for(tr("Veu"), sv_locutor_));
     vg->addWidget(sv_locutor_);
-    vg->addWidget(label_for(QStringLiteral("Velocitat"), SV_velocitat_));
+    vg->addWidget(label_for(tr("Velocitat"), SV_velocitat_));
     vg->addWidget(SV_velocitat_);
     layout->addWidget(speech);
 
     auto* buttons = new QHBoxLayout;
-    auto* BotoOk = button(QStringLiteral("D'Acord"), "BotoOk");
-    auto* BotoCancel = button(QStringLiteral("Anul·lació"), "BotoCancel");
+    auto* BotoOk = button(tr("D'Acord"), "BotoOk");
+    auto* BotoCancel = button(tr("Anul·lació"), "BotoCancel");
     BotoOk->setDefault(true);
     buttons->addStretch();
     buttons->addWidget(BotoOk);
@@ -276,8 +276,8 @@ void PlantForm::SearchGraf_Click()
 void PlantForm::SearchDoc_Click()
 {
     close_aux_keyboard();
-    const FileDialogSettings settings{QStringLiteral("Documentació de la plantilla"),
-                                      QStringLiteral("Fitxers del Write (*.wri)|*.wri|Fitxers de text (*.txt)|*.txt"),
+    const FileDialogSettings settings{tr("Documentació de la plantilla"),
+                                      tr("Fitxers del Write (*.wri)|*.wri|Fitxers de text (*.txt)|*.txt"),
                                       FitxDoc_->text(), StartFolder::Board};
     const QString chosen = picker_.choose_file(settings);
     if (chosen.isEmpty())
@@ -292,8 +292,8 @@ void PlantForm::SearchClip_Click()
     QString chosen;
     if (option == 0) {
         const FileDialogSettings settings{
-            QStringLiteral("Carregar Fitxers de text a la carpeta"),
-            QStringLiteral("Fitxers Text (*.TXT,*.WRI,*.RTF)|*.TXT;*.WRI;*.RTF|Tots els fitxers (*.*)|*.*"),
+            tr("Carregar Fitxers de text a la carpeta"),
+            tr("Fitxers Text (*.TXT,*.WRI,*.RTF)|*.TXT;*.WRI;*.RTF|Tots els fitxers (*.*)|*.*"),
             FitxClip_->text(), StartFolder::Board};
         chosen = picker_.choose_file(settings);
     }
@@ -321,7 +321,7 @@ void PlantForm::programes_Click(int index)
     if (choice.kind == ProgramChoice::CatalogueProgram) {
         choose_program(state_.catalogue, choice.program);
         Macros_->clear();
-        Macros_->addItem(kMacroListHeading);
+        Macros_->addItem(missatge(kMacroListHeadingMessage));
         for (const CatalogueMacro& m : state_.catalogue.macros)
             Macros_->addItem(m.title);
         Ordres_->setText(catalogue_program_text(state_.catalogue, choice.program));
@@ -329,8 +329,8 @@ void PlantForm::programes_Click(int index)
             hooks_.macros_changed();
     }
     else if (choice.kind == ProgramChoice::OtherProgram) {
-        const FileDialogSettings settings{QStringLiteral("Carregar Fitxers de text a la carpeta"),
-                                          QStringLiteral("Fitxers Executables (*.EXE)|*.EXE|Tots els fitxers (*.*)|*.*"),
+        const FileDialogSettings settings{tr("Carregar Fitxers de text a la carpeta"),
+                                          tr("Fitxers Executables (*.EXE)|*.EXE|Tots els fitxers (*.*)|*.*"),
                                           QString(), StartFolder::Board};
         const QString chosen = picker_.choose_file(settings);
         if (!chosen.isEmpty())

@@ -32,6 +32,7 @@ struct PlantFormHooks {
 };
 
 class PlantForm : public QDialog {
+    Q_OBJECT
 public:
     PlantForm(OrvelState& state, CommandFilePicker& picker, PlantFormHooks hooks, QWidget* parent = nullptr);
 

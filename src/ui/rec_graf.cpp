@@ -69,7 +69,7 @@ rec_graf::rec_graf(QString& result, QWidget* parent) : QDialog(parent), result_(
     Image1_->setAlignment(Qt::AlignCenter);
     Image1_->setFrameShape(QFrame::Box);
 
-    const char* const captions[] = {"D'Acord", "Cancelar"};
+    const char* const captions[] = {QT_TRANSLATE_NOOP("Orvel", "D'Acord"), QT_TRANSLATE_NOOP("Orvel", "Cancelar")};
     for (int i = 0; i < 2; ++i) {
         auto* b = new QPushButton(QString::fromUtf8(captions[i]));
         name_control(b, QStringLiteral("Command1_%1").arg(i), QString::fromUtf8(captions[i]));
@@ -116,7 +116,7 @@ rec_graf::rec_graf(QString& result, QWidget* parent) : QDialog(parent), result_(
 
 void rec_graf::Form_Load()
 {
-    setWindowTitle(translate_caption(QString::fromUtf8("Fitxers Gràfics")));
+    setWindowTitle(tr("Fitxers Gràfics"));
     for (QPushButton* b : Command1_)
         b->setText(translate_caption(b->text()));
     show_drives();

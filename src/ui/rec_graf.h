@@ -16,6 +16,7 @@ class QPushButton;
 namespace orvel {
 
 class rec_graf : public QDialog {
+    Q_OBJECT
 public:
     // `result` is the program's one picture choice; it outlives the dialog.
     explicit rec_graf(QString& result, QWidget* parent = nullptr);

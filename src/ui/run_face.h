@@ -19,6 +19,7 @@ class HighlightFrame;
 class RunController;
 
 class RunFace : public QWidget, public BoardView {
+    Q_OBJECT
 public:
     explicit RunFace(QWidget* parent = nullptr);
     ~RunFace() override;

@@ -20,8 +20,11 @@ namespace orvel {
 
 namespace {
 const char* const kOptionCaptions[kSwitchOptionCount] = {
-    "Qualsevol tecla", "Tecla {ENTER}", "Tecla {ESPAI}",       "Tecla de la llista", "Moure el ratolí",
-    "Clic esquerra",   "Doble clic esquerra", "Clic dret", "Doble clic dret",
+    QT_TRANSLATE_NOOP("orvel::usr", "Qualsevol tecla"),     QT_TRANSLATE_NOOP("orvel::usr", "Tecla {ENTER}"),
+    QT_TRANSLATE_NOOP("orvel::usr", "Tecla {ESPAI}"),       QT_TRANSLATE_NOOP("orvel::usr", "Tecla de la llista"),
+    QT_TRANSLATE_NOOP("orvel::usr", "Moure el ratolí"),     QT_TRANSLATE_NOOP("orvel::usr", "Clic esquerra"),
+    QT_TRANSLATE_NOOP("orvel::usr", "Doble clic esquerra"), QT_TRANSLATE_NOOP("orvel::usr", "Clic dret"),
+    QT_TRANSLATE_NOOP("orvel::usr", "Doble clic dret"),
 };
 constexpr int kKeyboardOptions = 4;  // options 0..3 are keys, 4..8 the mouse
 }  // namespace
@@ -30,7 +33,7 @@ usr::usr(UserProfile& profile, int pulsador, const QString& caption, QWidget* pa
     : QDialog(parent), profile_(profile), pulsador_(pulsador)
 {
     setObjectName(QStringLiteral("usr"));
-    setWindowTitle(caption.isEmpty() ? QStringLiteral("Configuració Pulsador") : caption);
+    setWindowTitle(caption.isEmpty() ? tr("Configuració Pulsador") : caption);
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
     setMinimumWidth(480);
@@ -38,19 +41,19 @@ usr::usr(UserProfile& profile, int pulsador, const QString& caption, QWidget* pa
     auto* switch_row = new QHBoxLayout;
     auto* label = new QLabel(QString::number(pulsador_));
     label->setObjectName(QStringLiteral("pulsador"));
-    switch_row->addWidget(new QLabel(QStringLiteral("Pulsador")));
+    switch_row->addWidget(new QLabel(tr("Pulsador")));
     switch_row->addWidget(label);
     switch_row->addStretch();
     layout->addLayout(switch_row);
 
     auto* groups = new QHBoxLayout;
-    auto* keyboard = new QGroupBox(QStringLiteral("Teclat"));
-    auto* mouse = new QGroupBox(QStringLiteral("Ratolí"));
+    auto* keyboard = new QGroupBox(tr("Teclat"));
+    auto* mouse = new QGroupBox(tr("Ratolí"));
     auto* keyboard_column = new QVBoxLayout(keyboard);
     auto* mouse_column = new QVBoxLayout(mouse);
     auto* exclusive = new QButtonGroup(this);
     for (int i = 0; i < kSwitchOptionCount; ++i) {
-        auto* b = new QRadioButton(QString::fromUtf8(kOptionCaptions[i]));
+        auto* b = new QRadioButton(tr(kOptionCaptions[i]));
         b->setObjectName(QStringLiteral("Option1_%1").arg(i));
         exclusive->addButton(b, i);
         (i < kKeyboardOptions ? keyboard_column : mouse_column)->addWidget(b);
@@ -69,10 +72,10 @@ usr::usr(UserProfile& profile, int pulsador, const QString& caption, QWidget* pa
     retard_->setObjectName(QStringLiteral("retard_1"));
     Gruix_ = new QLineEdit(QString::number(profile_.gruix));
     Gruix_->setObjectName(QStringLiteral("Gruix"));
-    form->addRow(QStringLiteral("Llista de tecles "), llista_tecles_);
-    form->addRow(QStringLiteral("Temps de presentació"), temps_);
-    form->addRow(QStringLiteral("Temps d'acció"), retard_);
-    form->addRow(QStringLiteral("Gruix del marc"), Gruix_);
+    form->addRow(tr("Llista de tecles "), llista_tecles_);
+    form->addRow(tr("Temps de presentació"), temps_);
+    form->addRow(tr("Temps d'acció"), retard_);
+    form->addRow(tr("Gruix del marc"), Gruix_);
     color_box_ = new FrameColorBox(profile_.color);
     form->addRow(color_box_);
     layout->addLayout(form);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "model/messages.h"
 #include "ui/command_file_picker.h"
 #include "ui/text_field_insertion.h"
 
@@ -31,7 +32,7 @@ TecVirt::TecVirt(NotationTargets targets, CommandFilePicker& picker, QWidget* pa
     : QWidget(parent, Qt::Tool | Qt::WindowDoesNotAcceptFocus), targets_(std::move(targets)), picker_(picker)
 {
     setObjectName(QStringLiteral("TecVirt"));
-    setWindowTitle(QStringLiteral("Teclat Auxiliar"));
+    setWindowTitle(tr("Teclat Auxiliar"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
 
@@ -40,7 +41,7 @@ TecVirt::TecVirt(NotationTargets targets, CommandFilePicker& picker, QWidget* pa
     int place = 0;
     for (const AuxKey& key : aux_keyboard_keys()) {
         // The button shows its caption; assistive tools read the notation it inserts.
-        QPushButton* b = make_button(key.caption, QStringLiteral("Tecla_%1").arg(key.index), key.text);
+        QPushButton* b = make_button(translate_caption(key.caption), QStringLiteral("Tecla_%1").arg(key.index), key.text);
         connect(b, &QPushButton::clicked, this, [this, i = key.index] { key_Click(i); });
         key_grid->addWidget(b, place / kKeyColumns, place % kKeyColumns);
         keys_[key.index] = b;

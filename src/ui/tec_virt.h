@@ -25,6 +25,7 @@ struct NotationTargets {
 };
 
 class TecVirt : public QWidget {
+    Q_OBJECT
 public:
     TecVirt(NotationTargets targets, CommandFilePicker& picker, QWidget* parent = nullptr);
 

@@ -24,9 +24,9 @@ namespace {
 constexpr int kShortestTenths = 2;
 constexpr int kLongestTenths = 14;
 
-QPushButton* button(const char* caption, const char* name)
+QPushButton* button(const QString& caption, const char* name)
 {
-    auto* b = new QPushButton(QString::fromUtf8(caption));
+    auto* b = new QPushButton(caption);
     b->setObjectName(QLatin1String(name));
     return b;
 }
@@ -36,7 +36,7 @@ veu::veu(VoiceControl& voice, UserProfile& profile, QWidget* parent)
     : QDialog(parent), voice_(voice), profile_(profile)
 {
     setObjectName(QStringLiteral("veu"));
-    setWindowTitle(QStringLiteral("Control per veu"));
+    setWindowTitle(tr("Control per veu"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setMinimumWidth(460);
     auto* layout = new QVBoxLayout(this);
@@ -44,9 +44,9 @@ veu::veu(VoiceControl& voice, UserProfile& profile, QWidget* parent)
     auto* orders = new QGroupBox;
     auto* orders_row = new QHBoxLayout(orders);
     auto* exclusive = new QButtonGroup(this);
-    const char* const captions[3] = {"1 Ordre", "2 Ordres", "5 Ordres"};
+    const char* const captions[3] = {QT_TR_NOOP("1 Ordre"), QT_TR_NOOP("2 Ordres"), QT_TR_NOOP("5 Ordres")};
     for (int i = 0; i < 3; ++i) {
-        auto* b = new QRadioButton(QString::fromLatin1(captions[i]));
+        auto* b = new QRadioButton(tr(captions[i]));
         b->setObjectName(QStringLiteral("Option1_%1").arg(i));
         exclusive->addButton(b, i);
         orders_row->addWidget(b);
@@ -56,10 +56,10 @@ veu::veu(VoiceControl& voice, UserProfile& profile, QWidget* parent)
     layout->addWidget(orders);
 
     auto* engine_row = new QHBoxLayout;
-    entrenament_ = button("&Entrenament", "CommandEntrenament");
-    guardar_ = button("&Guardar...", "CommandGuardar");
-    millorar_ = button(" &Millorar...", "CommandVeureLesFuncions");
-    volum_ = button("Control del &volum", "CommandControlDelVolum");
+    entrenament_ = button(tr("&Entrenament"), "CommandEntrenament");
+    guardar_ = button(tr("&Guardar..."), "CommandGuardar");
+    millorar_ = button(tr(" &Millorar..."), "CommandVeureLesFuncions");
+    volum_ = button(tr("Control del &volum"), "CommandControlDelVolum");
     for (QPushButton* b : {entrenament_, guardar_, millorar_, volum_}) {
         // Enter always means "Acceptar", even after one of these was used.
         b->setAutoDefault(false);
@@ -86,16 +86,16 @@ veu::veu(VoiceControl& voice, UserProfile& profile, QWidget* parent)
     auto* length_row = new QHBoxLayout;
     length_row->addWidget(HScroll1_);
     length_row->addWidget(decimes_);
-    decimes_label_ = new QLabel(QStringLiteral("Dècimes de registre"));
+    decimes_label_ = new QLabel(tr("Dècimes de registre"));
     form->addRow(decimes_label_, length_row);
     retard_ = new QLineEdit(QString::number(profile_.temps));
     retard_->setObjectName(QStringLiteral("retard"));
     retard_->setAccessibleName(QStringLiteral("Temps de presentació"));
-    form->addRow(QStringLiteral("Temps de presentació"), retard_);
+    form->addRow(tr("Temps de presentació"), retard_);
     Gruix_ = new QLineEdit(QString::number(profile_.gruix));
     Gruix_->setObjectName(QStringLiteral("Gruix"));
     Gruix_->setAccessibleName(QStringLiteral("Gruix del marc"));
-    form->addRow(QStringLiteral("Gruix del marc"), Gruix_);
+    form->addRow(tr("Gruix del marc"), Gruix_);
     color_box_ = new FrameColorBox(profile_.color);
     form->addRow(color_box_);
     layout->addLayout(form);

@@ -21,6 +21,7 @@ class FrameColorBox;
 class VoiceControl;
 
 class veu : public QDialog {
+    Q_OBJECT
 public:
     veu(VoiceControl& voice, UserProfile& profile, QWidget* parent = nullptr);
 

@@ -13,9 +13,9 @@ namespace orvel {
 VoiceDistancesWindow::VoiceDistancesWindow(SpeechRecognitionEngine& engine, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("grafiques"));
-    setWindowTitle(QStringLiteral("Millorar"));
+    setWindowTitle(tr("Millorar"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral(
+    layout->addWidget(new QLabel(tr(
         "Distància entre les paraules entrenades: les marcades es poden confondre; torneu-ne a entrenar una.")));
     const auto& words = engine.matcher().words();
     const auto distances = engine.matcher().word_distances();
@@ -43,7 +43,7 @@ VoiceDistancesWindow::VoiceDistancesWindow(SpeechRecognitionEngine& engine, QWid
         }
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(table_);
-    auto* close = new QPushButton(QStringLiteral("&Tancar"));
+    auto* close = new QPushButton(tr("&Tancar"));
     close->setObjectName(QStringLiteral("tancar"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(close);

@@ -11,6 +11,7 @@ namespace orvel {
 class SpeechRecognitionEngine;
 
 class VoiceDistancesWindow : public QDialog {
+    Q_OBJECT
 public:
     explicit VoiceDistancesWindow(SpeechRecognitionEngine& engine, QWidget* parent = nullptr);
     QTableWidget* table() const { return table_; }

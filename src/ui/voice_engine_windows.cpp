@@ -41,8 +41,8 @@ void QtVoiceEngineWindows::show_distances(SpeechRecognitionEngine& engine)
 QString QtVoiceEngineWindows::choose_word_file(const QString& suggested)
 {
     QDir().mkpath(QFileInfo(suggested).absolutePath());
-    return QFileDialog::getSaveFileName(dialog_parent(parent_), QStringLiteral("Desar les paraules entrenades"),
-                                        suggested, QStringLiteral("Paraules (*.VEU *.veu)"));
+    return QFileDialog::getSaveFileName(dialog_parent(parent_), QCoreApplication::translate("Orvel", "Desar les paraules entrenades"),
+                                        suggested, QCoreApplication::translate("Orvel", "Paraules (*.VEU *.veu)"));
 }
 
 void QtVoiceEngineWindows::show_message(const QString& text)

@@ -19,7 +19,7 @@ VoiceLevelWindow::VoiceLevelWindow(SpeechRecognitionEngine& engine, QWidget* par
     : QDialog(parent), engine_(engine)
 {
     setObjectName(QStringLiteral("nivell_so"));
-    setWindowTitle(QStringLiteral("Control del volum"));
+    setWindowTitle(tr("Control del volum"));
     auto* layout = new QVBoxLayout(this);
     level_ = new QProgressBar;
     level_->setObjectName(QStringLiteral("nivell"));
@@ -31,7 +31,7 @@ VoiceLevelWindow::VoiceLevelWindow(SpeechRecognitionEngine& engine, QWidget* par
     noise_ = new QLabel;
     noise_->setObjectName(QStringLiteral("soroll"));
     layout->addWidget(noise_);
-    auto* close = new QPushButton(QStringLiteral("&Tancar"));
+    auto* close = new QPushButton(tr("&Tancar"));
     close->setObjectName(QStringLiteral("tancar"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(close);
@@ -46,8 +46,8 @@ void VoiceLevelWindow::refresh()
     const auto db = [](double v) { return std::clamp(static_cast<int>(std::lround(v)), kFloorDb, 0); };
     level_->setValue(db(engine_.level_db()));
     noise_->setText(engine_.microphone_open()
-                        ? QStringLiteral("Soroll de fons: %1 dB").arg(db(engine_.noise_db()))
-                        : QStringLiteral("No hi ha cap micròfon obert"));
+                        ? tr("Soroll de fons: %1 dB").arg(db(engine_.noise_db()))
+                        : tr("No hi ha cap micròfon obert"));
 }
 
 }  // namespace orvel

@@ -12,6 +12,7 @@ namespace orvel {
 class SpeechRecognitionEngine;
 
 class VoiceLevelWindow : public QDialog {
+    Q_OBJECT
 public:
     explicit VoiceLevelWindow(SpeechRecognitionEngine& engine, QWidget* parent = nullptr);
 

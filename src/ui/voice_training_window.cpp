@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "model/messages.h"
 #include "runtime/voice/speech_recognition_engine.h"
 
 namespace orvel {
@@ -14,7 +15,7 @@ VoiceTrainingWindow::VoiceTrainingWindow(SpeechRecognitionEngine& engine, QWidge
     : QDialog(parent), engine_(engine)
 {
     setObjectName(QStringLiteral("entrenament"));
-    setWindowTitle(QStringLiteral("Entrenament"));
+    setWindowTitle(tr("Entrenament"));
     auto* layout = new QVBoxLayout(this);
     words_ = new QListWidget;
     words_->setObjectName(QStringLiteral("paraules"));
@@ -29,11 +30,11 @@ VoiceTrainingWindow::VoiceTrainingWindow(SpeechRecognitionEngine& engine, QWidge
     prompt_->setFont(big);
     layout->addWidget(prompt_);
     auto* row = new QHBoxLayout;
-    record_ = new QPushButton(QStringLiteral("&Gravar"));
+    record_ = new QPushButton(tr("&Gravar"));
     record_->setObjectName(QStringLiteral("gravar"));
-    auto* forget = new QPushButton(QStringLiteral("&Esborrar"));
+    auto* forget = new QPushButton(tr("&Esborrar"));
     forget->setObjectName(QStringLiteral("esborrar"));
-    auto* close = new QPushButton(QStringLiteral("&Tancar"));
+    auto* close = new QPushButton(tr("&Tancar"));
     close->setObjectName(QStringLiteral("tancar"));
     row->addWidget(record_);
     row->addWidget(forget);
@@ -45,7 +46,7 @@ VoiceTrainingWindow::VoiceTrainingWindow(SpeechRecognitionEngine& engine, QWidge
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(words_, &QListWidget::currentRowChanged, this, [this] {
         if (words_->currentItem())
-            prompt_->setText(engine_.matcher().words()[static_cast<size_t>(words_->currentRow())].word);
+            prompt_->setText(translate_caption(engine_.matcher().words()[static_cast<size_t>(words_->currentRow())].word));
     });
     show_words();
     words_->setCurrentRow(0);
@@ -61,7 +62,7 @@ void VoiceTrainingWindow::show_words()
     const int row = words_->currentRow();
     words_->clear();
     for (const WordModel& w : engine_.matcher().words())
-        words_->addItem(QStringLiteral("%1 (%2)").arg(w.word).arg(w.examples.size()));
+        words_->addItem(QStringLiteral("%1 (%2)").arg(translate_caption(w.word)).arg(w.examples.size()));
     if (row >= 0 && row < words_->count())
         words_->setCurrentRow(row);
 }
@@ -72,11 +73,11 @@ void VoiceTrainingWindow::record_Click()
     if (row < 0)
         return;
     const QString word = engine_.matcher().words()[static_cast<size_t>(row)].word;
-    prompt_->setText(QStringLiteral("Digueu: ") + word);
+    prompt_->setText(tr("Digueu: %1").arg(translate_caption(word)));
     record_->setEnabled(false);
     engine_.record_example(row + 1, [this, word](bool taken) {
         record_->setEnabled(true);
-        prompt_->setText(taken ? word : QStringLiteral("No s'ha sentit bé: ") + word);
+        prompt_->setText(taken ? translate_caption(word) : tr("No s'ha sentit bé: %1").arg(translate_caption(word)));
         show_words();
         // On to the next word that still has fewer examples than the rest.
         if (taken && words_->currentRow() + 1 < words_->count())

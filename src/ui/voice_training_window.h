@@ -14,6 +14,7 @@ namespace orvel {
 class SpeechRecognitionEngine;
 
 class VoiceTrainingWindow : public QDialog {
+    Q_OBJECT
 public:
     explicit VoiceTrainingWindow(SpeechRecognitionEngine& engine, QWidget* parent = nullptr);
     ~VoiceTrainingWindow() override;

@@ -1,5 +1,6 @@
 #include "runtime/voice/speech_recognition_engine.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMetaObject>
 
@@ -53,7 +54,7 @@ int SpeechRecognitionEngine::IniciarUnitReconeixementDeSons(int16_t word_count, 
             }
         })) {
         if (windows_)
-            windows_->show_message(QStringLiteral("No s'ha trobat cap micròfon: ") +
+            windows_->show_message(QCoreApplication::translate("Orvel", "No s'ha trobat cap micròfon: ") +
                                    (input_ ? input_->error() : QString()));
         return 2;
     }
@@ -134,7 +135,7 @@ bool SpeechRecognitionEngine::load_words(const QString& path)
     auto words = read_word_file(path, &why);
     if (!words) {
         if (windows_)
-            windows_->show_message(QStringLiteral("No s'han pogut llegir les paraules entrenades de ") + path +
+            windows_->show_message(QCoreApplication::translate("Orvel", "No s'han pogut llegir les paraules entrenades de ") + path +
                                    QStringLiteral(": ") + why);
         return false;
     }
@@ -154,7 +155,7 @@ bool SpeechRecognitionEngine::save_words(const QString& path)
     QString why;
     if (!write_word_file(path, matcher_.words(), &why)) {
         if (windows_)
-            windows_->show_message(QStringLiteral("No s'han pogut desar les paraules a ") + path +
+            windows_->show_message(QCoreApplication::translate("Orvel", "No s'han pogut desar les paraules a ") + path +
                                    QStringLiteral(": ") + why);
         return false;
     }
@@ -213,7 +214,7 @@ void SpeechRecognitionEngine::check_microphone()
     watchdog_.stop();
     input_->stop();
     if (windows_)
-        windows_->show_message(QStringLiteral("S'ha perdut el micròfon: el control per veu s'ha aturat."));
+        windows_->show_message(QCoreApplication::translate("Orvel", "S'ha perdut el micròfon: el control per veu s'ha aturat."));
 }
 
 }  // namespace orvel

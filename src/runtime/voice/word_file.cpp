@@ -1,5 +1,6 @@
 #include "runtime/voice/word_file.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
@@ -79,13 +80,13 @@ std::optional<std::vector<WordModel>> read_word_file(const QString& path, QStrin
     if (!file.open(QIODevice::ReadOnly))
         return refuse(file.errorString());
     if (file.size() > kMaxFileBytes)
-        return refuse(QStringLiteral("el fitxer és massa gran"));
+        return refuse(QCoreApplication::translate("Orvel", "el fitxer és massa gran"));
     const QByteArray all = file.readAll();
     if (all.size() < kDigestBytes)
-        return refuse(QStringLiteral("el fitxer és incomplet"));
+        return refuse(QCoreApplication::translate("Orvel", "el fitxer és incomplet"));
     const QByteArray body = all.left(all.size() - kDigestBytes);
     if (QCryptographicHash::hash(body, QCryptographicHash::Sha256) != all.right(kDigestBytes))
-        return refuse(QStringLiteral("el fitxer és incomplet o malmès"));
+        return refuse(QCoreApplication::translate("Orvel", "el fitxer és incomplet o malmès"));
 
     QDataStream in(body);
     in.setVersion(QDataStream::Qt_6_0);
@@ -94,37 +95,37 @@ std::optional<std::vector<WordModel>> read_word_file(const QString& path, QStrin
     quint16 version = 0, count = 0, dims = 0;
     in >> magic >> version >> count >> dims;
     if (in.status() != QDataStream::Ok || magic != kMagic)
-        return refuse(QStringLiteral("no és un fitxer de paraules"));
+        return refuse(QCoreApplication::translate("Orvel", "no és un fitxer de paraules"));
     if (version != kVersion || dims != Features::kDims)
-        return refuse(QStringLiteral("és d'una altra versió"));
+        return refuse(QCoreApplication::translate("Orvel", "és d'una altra versió"));
     if (count > kMaxWords)
-        return refuse(QStringLiteral("té massa paraules"));
+        return refuse(QCoreApplication::translate("Orvel", "té massa paraules"));
     std::vector<WordModel> words(count);
     for (WordModel& w : words) {
         quint16 examples = 0;
         in >> w.word >> examples;
         if (in.status() != QDataStream::Ok || w.word.size() > kMaxWordLength || examples > kMaxExamples)
-            return refuse(QStringLiteral("el fitxer és malmès"));
+            return refuse(QCoreApplication::translate("Orvel", "el fitxer és malmès"));
         for (int e = 0; e < examples; ++e) {
             quint16 frames = 0;
             in >> frames;
             if (in.status() != QDataStream::Ok || frames == 0 || frames > kMaxFrames)
-                return refuse(QStringLiteral("el fitxer és malmès"));
+                return refuse(QCoreApplication::translate("Orvel", "el fitxer és malmès"));
             Features f;
             f.frames = frames;
             f.values.resize(static_cast<size_t>(frames) * Features::kDims);
             for (float& v : f.values) {
                 in >> v;
                 if (!std::isfinite(v))
-                    return refuse(QStringLiteral("el fitxer és malmès"));
+                    return refuse(QCoreApplication::translate("Orvel", "el fitxer és malmès"));
             }
             if (in.status() != QDataStream::Ok)
-                return refuse(QStringLiteral("el fitxer és incomplet"));
+                return refuse(QCoreApplication::translate("Orvel", "el fitxer és incomplet"));
             w.examples.push_back(std::move(f));
         }
     }
     if (!in.atEnd())
-        return refuse(QStringLiteral("el fitxer és malmès"));
+        return refuse(QCoreApplication::translate("Orvel", "el fitxer és malmès"));
     return words;
 }
 
