@@ -963,6 +963,62 @@
         <source>No és un perfil d&apos;usuari (no té la secció [Orvel]): %1</source>
         <translation>This is not a user profile (it has no [Orvel] section): %1</translation>
     </message>
+    <message>
+        <source>No es pot dibuixar el símbol %1.</source>
+        <translation>Cannot draw the symbol %1.</translation>
+    </message>
+    <message>
+        <source>No es pot escriure %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>No es pot escriure %1.bmp: hi ha massa fitxers amb aquest nom.</source>
+        <translation>Cannot write %1.bmp: there are too many files with this name.</translation>
+    </message>
+    <message>
+        <source>Símbols d&apos;OpenMoji (openmoji.org), llicència CC BY-SA 4.0. Paraules de cerca del CLDR d&apos;Unicode.</source>
+        <translation>Symbols from OpenMoji (openmoji.org), licence CC BY-SA 4.0. Search words from the Unicode CLDR.</translation>
+    </message>
+    <message>
+        <source>No s&apos;ha trobat la biblioteca de símbols (%1).</source>
+        <translation>The symbol library was not found (%1).</translation>
+    </message>
+    <message>
+        <source>No es pot llegir l&apos;índex de símbols %1.</source>
+        <translation>Cannot read the symbol index %1.</translation>
+    </message>
+    <message>
+        <source>L&apos;índex de símbols %1 no té cap símbol.</source>
+        <translation>The symbol index %1 holds no symbol.</translation>
+    </message>
+    <message>
+        <source>Torneu a instal·lar-la amb scripts/install-deps.</source>
+        <translation>Install it again with scripts/install-deps.</translation>
+    </message>
+    <message>
+        <source>Aquesta és una sessió Wayland: Orvel només pot escriure i moure el ratolí en els programes X11 (els que funcionen amb XWayland). Els programes propis de Wayland no reben res d&apos;Orvel: per fer-los servir, entreu en una sessió X11 (per exemple «GNOME sobre Xorg» a la pantalla d&apos;entrada).</source>
+        <translation>This is a Wayland session: Orvel can type and move the mouse only in X11 programs (those that run under XWayland). Native Wayland programs receive nothing from Orvel: to use them, log in to an X11 session (for example &quot;GNOME on Xorg&quot; on the login screen).</translation>
+    </message>
+    <message>
+        <source>Orvel no pot funcionar en aquesta sessió: és una sessió Wayland sense X11 (XWayland), i Orvel mostra els plafons i escriu només a través d&apos;X11. Entreu en una sessió X11 (per exemple «GNOME sobre Xorg» a la pantalla d&apos;entrada) o activeu XWayland: llavors Orvel escriurà en els programes X11.</source>
+        <translation>Orvel cannot work in this session: it is a Wayland session without X11 (XWayland), and Orvel shows boards and types only through X11. Log in to an X11 session (for example &quot;GNOME on Xorg&quot; on the login screen) or turn on XWayland: then Orvel will type into X11 programs.</translation>
+    </message>
+    <message>
+        <source>No hi ha cap pantalla X11 (la variable DISPLAY és buida): Orvel mostra els plafons i escriu a través d&apos;X11.</source>
+        <translation>There is no X11 display (the DISPLAY variable is empty): Orvel shows boards and types through X11.</translation>
+    </message>
+    <message>
+        <source>Sí&amp;mbols...</source>
+        <translation>Sy&amp;mbols...</translation>
+    </message>
+    <message>
+        <source>Símbols</source>
+        <translation>Symbols</translation>
+    </message>
+    <message>
+        <source>Deseu el plafó abans de posar-hi símbols: el símbol es desa a la carpeta del plafó.</source>
+        <translation>Save the board before adding symbols: the symbol is saved in the board&apos;s folder.</translation>
+    </message>
 </context>
 <context>
     <name>orvel::AreaPanel</name>
@@ -1021,6 +1077,10 @@
     <message>
         <source>----- àrees</source>
         <translation>----- areas</translation>
+    </message>
+    <message>
+        <source>Sí&amp;mbols...</source>
+        <translation>Sy&amp;mbols...</translation>
     </message>
 </context>
 <context>
@@ -1581,6 +1641,52 @@
     <message>
         <source>Temps de presentació suggerit: %1 s (%2 dècimes), a partir de %3 pulsacions vostres.</source>
         <translation>Suggested highlight time: %1 s (%2 tenths), from %3 of your presses.</translation>
+    </message>
+</context>
+<context>
+    <name>orvel::SymbolPicker</name>
+    <message>
+        <source>Símbols</source>
+        <translation>Symbols</translation>
+    </message>
+    <message>
+        <source>&amp;Cerca:</source>
+        <translation>&amp;Search:</translation>
+    </message>
+    <message>
+        <source>Cerca de símbols</source>
+        <translation>Symbol search</translation>
+    </message>
+    <message>
+        <source>Símbols trobats</source>
+        <translation>Symbols found</translation>
+    </message>
+    <message>
+        <source>Crèdits dels símbols</source>
+        <translation>Symbol credits</translation>
+    </message>
+    <message>
+        <source>D&apos;Acord</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel·lar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Amb el text «%1» a sota</source>
+        <translation>With the text &quot;%1&quot; below</translation>
+    </message>
+    <message>
+        <source>Cap símbol no conté «%1».</source>
+        <translation>No symbol contains &quot;%1&quot;.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n símbols</source>
+        <translation>
+            <numerusform>%n symbol</numerusform>
+            <numerusform>%n symbols</numerusform>
+        </translation>
     </message>
 </context>
 <context>

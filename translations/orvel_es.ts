@@ -963,6 +963,62 @@
         <source>No és un perfil d&apos;usuari (no té la secció [Orvel]): %1</source>
         <translation>No es un perfil de usuario (no tiene la sección [Orvel]): %1</translation>
     </message>
+    <message>
+        <source>No es pot dibuixar el símbol %1.</source>
+        <translation>No se puede dibujar el símbolo %1.</translation>
+    </message>
+    <message>
+        <source>No es pot escriure %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>No es pot escriure %1.bmp: hi ha massa fitxers amb aquest nom.</source>
+        <translation>No se puede escribir %1.bmp: hay demasiados archivos con este nombre.</translation>
+    </message>
+    <message>
+        <source>Símbols d&apos;OpenMoji (openmoji.org), llicència CC BY-SA 4.0. Paraules de cerca del CLDR d&apos;Unicode.</source>
+        <translation>Símbolos de OpenMoji (openmoji.org), licencia CC BY-SA 4.0. Palabras de búsqueda del CLDR de Unicode.</translation>
+    </message>
+    <message>
+        <source>No s&apos;ha trobat la biblioteca de símbols (%1).</source>
+        <translation>No se ha encontrado la biblioteca de símbolos (%1).</translation>
+    </message>
+    <message>
+        <source>No es pot llegir l&apos;índex de símbols %1.</source>
+        <translation>No se puede leer el índice de símbolos %1.</translation>
+    </message>
+    <message>
+        <source>L&apos;índex de símbols %1 no té cap símbol.</source>
+        <translation>El índice de símbolos %1 no tiene ningún símbolo.</translation>
+    </message>
+    <message>
+        <source>Torneu a instal·lar-la amb scripts/install-deps.</source>
+        <translation>Vuelva a instalarla con scripts/install-deps.</translation>
+    </message>
+    <message>
+        <source>Aquesta és una sessió Wayland: Orvel només pot escriure i moure el ratolí en els programes X11 (els que funcionen amb XWayland). Els programes propis de Wayland no reben res d&apos;Orvel: per fer-los servir, entreu en una sessió X11 (per exemple «GNOME sobre Xorg» a la pantalla d&apos;entrada).</source>
+        <translation>Esta es una sesión Wayland: Orvel solo puede escribir y mover el ratón en los programas X11 (los que funcionan con XWayland). Los programas propios de Wayland no reciben nada de Orvel: para usarlos, entre en una sesión X11 (por ejemplo «GNOME sobre Xorg» en la pantalla de inicio de sesión).</translation>
+    </message>
+    <message>
+        <source>Orvel no pot funcionar en aquesta sessió: és una sessió Wayland sense X11 (XWayland), i Orvel mostra els plafons i escriu només a través d&apos;X11. Entreu en una sessió X11 (per exemple «GNOME sobre Xorg» a la pantalla d&apos;entrada) o activeu XWayland: llavors Orvel escriurà en els programes X11.</source>
+        <translation>Orvel no puede funcionar en esta sesión: es una sesión Wayland sin X11 (XWayland), y Orvel muestra los tableros y escribe solo a través de X11. Entre en una sesión X11 (por ejemplo «GNOME sobre Xorg» en la pantalla de inicio de sesión) o active XWayland: entonces Orvel escribirá en los programas X11.</translation>
+    </message>
+    <message>
+        <source>No hi ha cap pantalla X11 (la variable DISPLAY és buida): Orvel mostra els plafons i escriu a través d&apos;X11.</source>
+        <translation>No hay ninguna pantalla X11 (la variable DISPLAY está vacía): Orvel muestra los tableros y escribe a través de X11.</translation>
+    </message>
+    <message>
+        <source>Sí&amp;mbols...</source>
+        <translation>Símbo&amp;los...</translation>
+    </message>
+    <message>
+        <source>Símbols</source>
+        <translation>Símbolos</translation>
+    </message>
+    <message>
+        <source>Deseu el plafó abans de posar-hi símbols: el símbol es desa a la carpeta del plafó.</source>
+        <translation>Guarde el tablero antes de ponerle símbolos: el símbolo se guarda en la carpeta del tablero.</translation>
+    </message>
 </context>
 <context>
     <name>orvel::AreaPanel</name>
@@ -1021,6 +1077,10 @@
     <message>
         <source>----- àrees</source>
         <translation>----- áreas</translation>
+    </message>
+    <message>
+        <source>Sí&amp;mbols...</source>
+        <translation>Símbo&amp;los...</translation>
     </message>
 </context>
 <context>
@@ -1581,6 +1641,52 @@
     <message>
         <source>Temps de presentació suggerit: %1 s (%2 dècimes), a partir de %3 pulsacions vostres.</source>
         <translation>Tiempo de presentación sugerido: %1 s (%2 décimas), a partir de %3 pulsaciones suyas.</translation>
+    </message>
+</context>
+<context>
+    <name>orvel::SymbolPicker</name>
+    <message>
+        <source>Símbols</source>
+        <translation>Símbolos</translation>
+    </message>
+    <message>
+        <source>&amp;Cerca:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Cerca de símbols</source>
+        <translation>Búsqueda de símbolos</translation>
+    </message>
+    <message>
+        <source>Símbols trobats</source>
+        <translation>Símbolos encontrados</translation>
+    </message>
+    <message>
+        <source>Crèdits dels símbols</source>
+        <translation>Créditos de los símbolos</translation>
+    </message>
+    <message>
+        <source>D&apos;Acord</source>
+        <translation>De acuerdo</translation>
+    </message>
+    <message>
+        <source>Cancel·lar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Amb el text «%1» a sota</source>
+        <translation>Con el texto «%1» debajo</translation>
+    </message>
+    <message>
+        <source>Cap símbol no conté «%1».</source>
+        <translation>Ningún símbolo contiene «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n símbols</source>
+        <translation>
+            <numerusform>%n símbolo</numerusform>
+            <numerusform>%n símbolos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

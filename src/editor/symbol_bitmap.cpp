@@ -113,8 +113,8 @@ SymbolBitmap write_symbol_bitmap(const QString& svg_path, const QString& word, Q
 {
     SymbolBitmap result;
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        result.problem = QCoreApplication::translate("Orvel", "Deseu el tauler abans de posar-hi símbols: "
-                                                              "el símbol es desa a la carpeta del tauler.");
+        result.problem = QCoreApplication::translate("Orvel", "Deseu el plafó abans de posar-hi símbols: "
+                                                              "el símbol es desa a la carpeta del plafó.");
         return result;
     }
     const QImage image = render_symbol(svg_path, size, caption);
