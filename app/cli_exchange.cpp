@@ -18,17 +18,10 @@ void print(FILE* stream, const QString& text)
     std::fprintf(stream, "%s\n", StderrMessageBoxes::as_one_line(text).toUtf8().constData());
 }
 
-}  // namespace
-
-int import_obf(const QStringList& args)
+// The boards written on stdout, what was not carried over and the error on stderr.
+template <typename Result>
+int print_outcome(const Result& result)
 {
-    if (args.size() != 2 || args[0].isEmpty() || args[1].isEmpty()) {
-        std::fputs("usage: orvel --import SET.obz|BOARD.obf OUT_FOLDER\n", stderr);
-        return kUsage;
-    }
-    // Faces and covers are drawn with fonts: Qt's GUI part, no display.
-    const auto app = gui_application("offscreen");
-    const obf::ImportResult result = obf::import_set(args[0], args[1]);
     for (const QString& board : result.boards)
         print(stdout, board);
     for (const QString& line : result.report.lines())
@@ -40,6 +33,20 @@ int import_obf(const QStringList& args)
     return kOk;
 }
 
+}  // namespace
+
+int import_obf(const QStringList& args)
+{
+    if (args.size() != 2 || args[0].isEmpty() || args[1].isEmpty()) {
+        std::fputs("usage: orvel --import SET.obz|BOARD.obf OUT_FOLDER\n", stderr);
+        return kUsage;
+    }
+    // Faces and covers are drawn with fonts: Qt's GUI part, no display.
+    const auto app = gui_application("offscreen");
+    const obf::ImportResult result = obf::import_set(args[0], args[1]);
+    return print_outcome(result);
+}
+
 int export_obf(const QStringList& args)
 {
     if (args.size() != 2 || args[0].isEmpty() || args[1].isEmpty()) {
@@ -48,15 +55,7 @@ int export_obf(const QStringList& args)
     }
     const auto app = gui_application("offscreen");
     const obf::ExportResult result = obf::export_set(args[0], args[1]);
-    for (const QString& board : result.boards)
-        print(stdout, board);
-    for (const QString& line : result.report.lines())
-        print(stderr, line);
-    if (!result.error.isEmpty()) {
-        print(stderr, result.error);
-        return kRefused;
-    }
-    return kOk;
+    return print_outcome(result);
 }
 
 }  // namespace orvel::cli
