@@ -18,6 +18,8 @@
 #include "editor/picture_cache.h"
 #include "model/template.h"
 
+#include "lib/offscreen_gui_main.h"
+
 namespace {
 
 constexpr int kColumns = 25, kRows = 20, kPictures = 50;
@@ -104,10 +106,5 @@ BENCHMARK(BM_DecodePicturesBaseline)->Unit(benchmark::kMillisecond)->MinTime(2.0
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);  // captions need the font database
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return orvel::bench::run_with_offscreen_gui(argc, argv);
 }

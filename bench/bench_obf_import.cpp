@@ -21,6 +21,8 @@
 #include "interchange/import_set.h"
 #include "interchange/zip_set.h"
 
+#include "lib/offscreen_gui_main.h"
+
 namespace {
 
 constexpr int kBoards = 50, kRows = 5, kColumns = 8, kPictures = 500;
@@ -146,10 +148,5 @@ BENCHMARK(BM_DecodePicturesBaseline)->Unit(benchmark::kMillisecond)->Iterations(
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);  // faces and covers draw text
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return orvel::bench::run_with_offscreen_gui(argc, argv);
 }
